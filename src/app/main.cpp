@@ -1,0 +1,65 @@
+#include "Commands.h"
+#include "uGlobalSettings.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+using namespace corvadel;
+
+namespace {
+
+int RunHeadless(const TCommand &command, int argc, char **argv)
+{
+    // Subcommands never need a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::vector<std::string> args(argv + 2, argv + argc);
+    return command.Run(args);
+}
+
+int RunDesktop(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    TGlobalSetting settings(ProgramPath());
+    QMainWindow window;
+    window.setWindowTitle(QString::fromStdString(TGlobalSetting::Caption(argc > 1 ? argv[1] : "")));
+    window.setCentralWidget(new QLabel(QStringLiteral("%1 %2").arg(TGlobalSetting::ProductTitle, TGlobalSetting::Version)));
+    window.resize(800, 600);
+    window.show();
+    if (!settings.Warnings.empty()) {
+        std::string text;
+        for (const auto &warning : settings.Warnings)
+            text += warning + "\n";
+        QMessageBox::warning(&window, TGlobalSetting::ProductTitle, QString::fromStdString(text));
+    }
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const std::string first = argc > 1 ? argv[1] : "";
+    if (first == "--version") {
+        std::printf("%s\n", TGlobalSetting::Version);
+        return 0;
+    }
+    if (first == "--help" || first == "-h") {
+        std::printf("%s", HelpText().c_str());
+        return 0;
+    }
+    if (const TCommand *command = FindCommand(first))
+        return RunHeadless(*command, argc, argv);
+    if (!first.empty() && first[0] == '-') {
+        std::fprintf(stderr, "corvadel: unknown option %s (see corvadel --help)\n", first.c_str());
+        return 2;
+    }
+    return RunDesktop(argc, argv);
+}

@@ -1,0 +1,265 @@
+#include "uFormats.h"
+
+#include <cctype>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace corvadel {
+
+TFormatSettings &FormatSettings()
+{
+    static TFormatSettings settings;
+    return settings;
+}
+
+namespace {
+
+// Decimal digits of |value| rounded to `precision` significant digits, and the
+// exponent of the first digit.
+struct Decimal {
+    bool Negative = false;
+    std::string Digits; // no leading zeros; trailing zeros kept
+    int Exponent = 0;   // value = 0.d1d2d3... x 10^(Exponent + 1)
+};
+
+Decimal ToDecimal(double value, int precision)
+{
+    Decimal d;
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, value);
+    const char *p = buffer;
+    if (*p == '-') {
+        d.Negative = true;
+        ++p;
+    }
+    for (; *p && *p != 'e'; ++p)
+        if (std::isdigit(static_cast<unsigned char>(*p)))
+            d.Digits += *p;
+    if (*p == 'e')
+        d.Exponent = std::atoi(p + 1);
+    return d;
+}
+
+std::string WithSeparator(std::string text)
+{
+    const char sep = FormatSettings().DecimalSeparator;
+    if (sep != '.')
+        for (char &c : text)
+            if (c == '.')
+                c = sep;
+    return text;
+}
+
+std::string NonFinite(double value)
+{
+    if (std::isnan(value))
+        return "NAN";
+    return value < 0 ? "-INF" : "INF";
+}
+
+} // namespace
+
+std::string FloatToStr(double value)
+{
+    if (!std::isfinite(value))
+        return NonFinite(value);
+    if (value == 0)
+        return "0";
+    Decimal d = ToDecimal(value, 15);
+    while (d.Digits.size() > 1 && d.Digits.back() == '0')
+        d.Digits.pop_back();
+    std::string text = d.Negative ? "-" : "";
+    const bool scientific = d.Exponent >= 15 || d.Exponent < -5;
+    if (scientific) {
+        text += d.Digits[0];
+        if (d.Digits.size() > 1)
+            text += "." + d.Digits.substr(1);
+        text += "E" + std::to_string(d.Exponent);
+        return WithSeparator(text);
+    }
+    if (d.Exponent < 0) {
+        text += "0." + std::string(static_cast<size_t>(-d.Exponent - 1), '0') + d.Digits;
+        return WithSeparator(text);
+    }
+    const size_t intDigits = static_cast<size_t>(d.Exponent) + 1;
+    if (d.Digits.size() <= intDigits)
+        return text + d.Digits + std::string(intDigits - d.Digits.size(), '0');
+    text += d.Digits.substr(0, intDigits) + "." + d.Digits.substr(intDigits);
+    return WithSeparator(text);
+}
+
+std::string FloatToStrF(double value, int precision, int digits)
+{
+    if (!std::isfinite(value))
+        return NonFinite(value);
+    if (value != 0) {
+        const Decimal d = ToDecimal(value, precision);
+        if (d.Exponent >= precision) {
+            // Too many integer digits for the precision: exponent form.
+            std::string mantissa = d.Digits.substr(0, 1) + "." + d.Digits.substr(1);
+            char exp[16];
+            std::snprintf(exp, sizeof exp, "E+%03d", d.Exponent);
+            return WithSeparator((d.Negative ? "-" : "") + mantissa + exp);
+        }
+        value = std::strtod(((d.Negative ? "-0." : "0.") + d.Digits + "e" + std::to_string(d.Exponent + 1)).c_str(),
+                            nullptr);
+    }
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.*f", digits, value);
+    std::string text = buffer;
+    if (text.size() > 1 && text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1); // no "-0.00"
+    return WithSeparator(text);
+}
+
+std::string IntToStr(long long value)
+{
+    return std::to_string(value);
+}
+
+std::string BoolToStr(bool value)
+{
+    return value ? "Y" : "N";
+}
+
+std::string Trim(std::string_view text)
+{
+    size_t begin = 0;
+    size_t end = text.size();
+    while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ')
+        ++begin;
+    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ')
+        --end;
+    return std::string(text.substr(begin, end - begin));
+}
+
+std::string UpperCase(std::string_view text)
+{
+    std::string result(text);
+    for (char &c : result)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return result;
+}
+
+bool SameText(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && UpperCase(a) == UpperCase(b);
+}
+
+double StrToFloat(std::string_view text)
+{
+    std::string s = Trim(text);
+    const char sep = FormatSettings().DecimalSeparator;
+    for (char &c : s)
+        if (c == sep)
+            c = '.';
+    std::string_view digits = s;
+    if (!digits.empty() && digits[0] == '+')
+        digits.remove_prefix(1);
+    double value = 0;
+    const bool plausible
+        = !digits.empty() && (std::isdigit(static_cast<unsigned char>(digits[0])) || digits[0] == '-' || digits[0] == '.');
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (!plausible || ec != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value))
+        throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
+    return value;
+}
+
+int StrToInt(std::string_view text)
+{
+    std::string s = Trim(text);
+    std::string_view digits = s;
+    if (!digits.empty() && digits[0] == '+')
+        digits.remove_prefix(1);
+    int value = 0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size())
+        throw EConvertError("'" + std::string(text) + "' is not a valid integer value");
+    return value;
+}
+
+bool StrToBool(std::string_view text)
+{
+    return UpperCase(text) == "Y";
+}
+
+TDateTime TDateTime::Now()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local {};
+    localtime_r(&now, &local);
+    TDateTime d;
+    d.Year = local.tm_year + 1900;
+    d.Month = local.tm_mon + 1;
+    d.Day = local.tm_mday;
+    d.Hour = local.tm_hour;
+    d.Minute = local.tm_min;
+    d.Second = local.tm_sec;
+    return d;
+}
+
+bool TDateTime::SameDay(const TDateTime &other) const
+{
+    return Year == other.Year && Month == other.Month && Day == other.Day;
+}
+
+std::string DateToStr(const TDateTime &date)
+{
+    char buffer[40];
+    const char sep = FormatSettings().DateSeparator;
+    std::snprintf(buffer, sizeof buffer, "%02d%c%02d%c%04d", date.Month, sep, date.Day, sep, date.Year);
+    return buffer;
+}
+
+namespace {
+
+int DaysInMonth(int year, int month)
+{
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : days[month - 1];
+}
+
+} // namespace
+
+TDateTime StrToDate(std::string_view text)
+{
+    const std::string s = Trim(text);
+    const char sep = FormatSettings().DateSeparator;
+    int fields[3] = {0, 0, 0};
+    int widths[3] = {0, 0, 0};
+    int field = 0;
+    bool ok = !s.empty();
+    for (char c : s) {
+        if (c == sep) {
+            ok = ok && widths[field] > 0 && field < 2;
+            if (!ok)
+                break;
+            ++field;
+        } else if (std::isdigit(static_cast<unsigned char>(c)) && widths[field] < 4) {
+            fields[field] = fields[field] * 10 + (c - '0');
+            ++widths[field];
+        } else {
+            ok = false;
+            break;
+        }
+    }
+    ok = ok && field == 2 && widths[0] <= 2 && widths[1] <= 2 && widths[2] > 0;
+    TDateTime d;
+    if (ok) {
+        d.Month = fields[0];
+        d.Day = fields[1];
+        d.Year = widths[2] <= 2 ? 2000 + fields[2] : fields[2];
+        ok = d.Year >= 1 && d.Month >= 1 && d.Month <= 12 && d.Day >= 1 && d.Day <= DaysInMonth(d.Year, d.Month);
+    }
+    if (!ok)
+        throw EConvertError("'" + std::string(text) + "' is not a valid date");
+    return d;
+}
+
+} // namespace corvadel

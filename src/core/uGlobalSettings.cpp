@@ -1,0 +1,280 @@
+#include "uGlobalSettings.h"
+
+#include "uFormats.h"
+#include "uIniFile.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace corvadel {
+
+namespace {
+
+const char *const ApplicationSection = "APPLICATION SETTING";
+const char *const DesignSection = "DESIGN DATA";
+const char *const DefaultsSection = "DEFAULT VALUES";
+const char *const GraphicsSection = "GRAPHICS SETTING";
+
+// Reads one key; text that does not convert is reported with the file,
+// section, key and text, and the key keeps its default.
+class TSettingsReader
+{
+public:
+    TSettingsReader(const TIniFile &ini, std::vector<std::string> &warnings)
+        : Ini(ini)
+        , Warnings(warnings)
+    {
+    }
+
+    template<class T, class Convert>
+    T Read(const char *section, const char *key, T defaultValue, const std::string &defaultText, Convert convert)
+    {
+        const std::string text = Ini.ReadString(section, key, defaultText);
+        try {
+            return convert(text);
+        } catch (const EConvertError &error) {
+            Warnings.push_back(Ini.FileName() + ": [" + section + "] " + key + "=" + text + ": " + error.what()
+                               + "; the default " + defaultText + " is used");
+            return defaultValue;
+        }
+    }
+    double Real(const char *section, const char *key, double defaultValue)
+    {
+        return Read(section, key, defaultValue, FloatToStr(defaultValue), [](const std::string &t) {
+            return StrToFloat(t);
+        });
+    }
+    int Integer(const char *section, const char *key, int defaultValue)
+    {
+        return Read(section, key, defaultValue, IntToStr(defaultValue), [](const std::string &t) {
+            return StrToInt(t);
+        });
+    }
+    bool Flag(const char *section, const char *key, bool defaultValue)
+    {
+        return StrToBool(Ini.ReadString(section, key, BoolToStr(defaultValue)));
+    }
+    TFontSpec Font(const char *section, const char *key, const TFontSpec &defaultValue)
+    {
+        return Read(section, key, defaultValue, defaultValue.ToText(), [](const std::string &t) {
+            return TFontSpec::FromText(t);
+        });
+    }
+
+private:
+    const TIniFile &Ini;
+    std::vector<std::string> &Warnings;
+};
+
+// The drawing colours and fonts, in the order they are written.
+struct TColorKey {
+    const char *Key;
+    int TCustomColor::*Field;
+};
+const TColorKey ColorKeys[] = {
+    {"Image Background", &TCustomColor::ImageBackground}, {"Pole Color", &TCustomColor::PoleColor},
+    {"Ring Color", &TCustomColor::RingColor},             {"Line Color", &TCustomColor::LineColor},
+    {"Wire Color", &TCustomColor::WireColor},             {"Sign Color", &TCustomColor::SignColor},
+    {"Signal Color", &TCustomColor::SignalColor},
+};
+struct TFontKey {
+    const char *Key;
+    TFontSpec TCustomColor::*Field;
+};
+const TFontKey FontKeys[] = {
+    {"Pole Font", &TCustomColor::PoleFont},         {"Ring Font", &TCustomColor::RingFont},
+    {"Wire Font", &TCustomColor::WireFont},         {"Angle Font", &TCustomColor::AngleFont},
+    {"Elevation Font", &TCustomColor::ElevationFont},
+};
+
+TFontSpec ArialOf(int color)
+{
+    TFontSpec font;
+    font.Color = color;
+    return font;
+}
+
+} // namespace
+
+TFontSpec TFontSpec::FromText(std::string_view text)
+{
+    const std::string trimmed = Trim(text);
+    const size_t first = trimmed.find(',');
+    const size_t second = first == std::string::npos ? first : trimmed.find(',', first + 1);
+    const size_t third = second == std::string::npos ? second : trimmed.find(',', second + 1);
+    if (third == std::string::npos)
+        throw EConvertError("'" + std::string(text) + "' is not a valid font: face,size,style,colour expected");
+    TFontSpec font;
+    font.Name = trimmed.substr(0, first);
+    font.Size = StrToInt(trimmed.substr(first + 1, second - first - 1));
+    font.Style = StrToInt(trimmed.substr(second + 1, third - second - 1));
+    font.Color = StrToInt(trimmed.substr(third + 1));
+    return font;
+}
+
+std::string TFontSpec::ToText() const
+{
+    return Name + "," + IntToStr(Size) + "," + IntToStr(Style) + "," + IntToStr(Color);
+}
+
+TCustomColor::TCustomColor()
+{
+    SetDefaults();
+}
+
+void TCustomColor::SetDefaults()
+{
+    PoleColor = 255;
+    LineColor = 0;
+    WireColor = 32768;
+    RingColor = 255;
+    ImageBackground = 16777215;
+    SignColor = 0;
+    SignalColor = 65535;
+    WireFont = ArialOf(32768);
+    AngleFont = ArialOf(8421376);
+    PoleFont = ArialOf(16777215);
+    ElevationFont = ArialOf(8388608);
+    RingFont = ArialOf(255);
+}
+
+void TCustomColor::Load(const TIniFile &ini, std::vector<std::string> &warnings)
+{
+    SetDefaults();
+    if (!FileExists(ini.FileName()))
+        return;
+    TSettingsReader reader(ini, warnings);
+    for (const TColorKey &color : ColorKeys)
+        this->*color.Field = reader.Integer(GraphicsSection, color.Key, this->*color.Field);
+    for (const TFontKey &font : FontKeys)
+        this->*font.Field = reader.Font(GraphicsSection, font.Key, this->*font.Field);
+}
+
+void TCustomColor::Save(TIniFile &ini) const
+{
+    for (const TColorKey &color : ColorKeys)
+        ini.WriteString(GraphicsSection, color.Key, IntToStr(this->*color.Field));
+    for (const TFontKey &font : FontKeys)
+        ini.WriteString(GraphicsSection, font.Key, (this->*font.Field).ToText());
+}
+
+void TTARVOParameters::SetDefaults()
+{
+    RelativeSignal = true;
+    VariableWire = false;
+    Warp = false;
+    WireWeight = 1;
+    SAGTolerance = 1;
+    Tension = 1000;
+    WindPressure = 42;
+    DefaultMinSAG = 0;
+    DefaultMaxSAG = 0;
+    DesignFactor = 1.8;
+    MinClearance = 20.6;
+    MaxTension = 100000;
+    AreaFactor = 0.1;
+}
+
+void TTARVOParameters::Load(const TIniFile &ini, std::vector<std::string> &warnings)
+{
+    SetDefaults();
+    if (!FileExists(ini.FileName()))
+        return;
+    TSettingsReader reader(ini, warnings);
+    MinClearance = reader.Real(DesignSection, "Min Clearance", MinClearance);
+    WireWeight = reader.Real(DesignSection, "Wire Weight", WireWeight);
+    WindPressure = reader.Real(DesignSection, "Wind Pressure", WindPressure);
+    RelativeSignal = reader.Flag(DesignSection, "Relative Signal", RelativeSignal);
+    VariableWire = reader.Flag(DesignSection, "Variable Wire", VariableWire);
+    Warp = reader.Flag(DesignSection, "Warp", Warp);
+    Tension = reader.Real(DefaultsSection, "Tension", Tension);
+    DesignFactor = reader.Real(DefaultsSection, "Design Factor", DesignFactor);
+    SAGTolerance = reader.Real(DefaultsSection, "SAG_Tollerance", SAGTolerance);
+    MaxTension = reader.Real(DefaultsSection, "Max Tension", MaxTension);
+    AreaFactor = reader.Real(DefaultsSection, "Area Factor", AreaFactor);
+}
+
+void TTARVOParameters::Save(TIniFile &ini) const
+{
+    ini.WriteString(DesignSection, "Min Clearance", FloatToStr(MinClearance));
+    ini.WriteString(DesignSection, "Wire Weight", FloatToStr(WireWeight));
+    ini.WriteString(DesignSection, "Wind Pressure", FloatToStr(WindPressure));
+    ini.WriteString(DesignSection, "Relative Signal", BoolToStr(RelativeSignal));
+    ini.WriteString(DesignSection, "Variable Wire", BoolToStr(VariableWire));
+    ini.WriteString(DesignSection, "Warp", BoolToStr(Warp));
+    ini.WriteString(DefaultsSection, "Tension", FloatToStr(Tension));
+    ini.WriteString(DefaultsSection, "Design Factor", FloatToStr(DesignFactor));
+    ini.WriteString(DefaultsSection, "SAG_Tollerance", FloatToStr(SAGTolerance));
+    ini.WriteString(DefaultsSection, "Max Tension", FloatToStr(MaxTension));
+    ini.WriteString(DefaultsSection, "Area Factor", FloatToStr(AreaFactor));
+}
+
+TGlobalSetting::TGlobalSetting() = default;
+
+TGlobalSetting::TGlobalSetting(std::string programPath)
+    : ProgramPath(std::move(programPath))
+{
+    const std::string catalogue = CodeListPath();
+    try {
+        CodeList.Load(catalogue);
+    } catch (const EFileError &) {
+        Warnings.push_back("The catalogue " + catalogue
+                           + " could not be opened; no typical signals, signs or wires are offered.");
+    }
+    Warnings.insert(Warnings.end(), CodeList.Warnings.begin(), CodeList.Warnings.end());
+    Load(ProgramPath);
+}
+
+std::string TGlobalSetting::SettingsPath() const
+{
+    return ChangeFileExt(ProgramPath, ".def");
+}
+
+std::string TGlobalSetting::CodeListPath() const
+{
+    return ExtractFilePath(ProgramPath) + "CodeList.xml";
+}
+
+void TGlobalSetting::Load(const std::string &path)
+{
+    const std::string defPath = ChangeFileExt(path, ".def");
+    TIniFile ini(defPath);
+    ResizeForm = true;
+    EnableDisplayLabel = false;
+    EnableDynamicDisplay = false;
+    AutomaticProjectDetail = false;
+    if (FileExists(defPath)) {
+        ResizeForm = StrToBool(ini.ReadString(ApplicationSection, "Resize Form", "Y"));
+        EnableDisplayLabel = StrToBool(ini.ReadString(ApplicationSection, "Enable Display Label", "N"));
+        EnableDynamicDisplay = StrToBool(ini.ReadString(ApplicationSection, "Enable Dynamic Display", "N"));
+        AutomaticProjectDetail = StrToBool(ini.ReadString(ApplicationSection, "Automatic Project Detail", "N"));
+    }
+    Parameters.Load(ini, Warnings);
+    Colors.Load(ini, Warnings);
+}
+
+void TGlobalSetting::Save(const std::string &path) const
+{
+    const std::string defPath = ChangeFileExt(path, ".def");
+    DeleteFile(defPath);
+    TIniFile ini(defPath);
+    ini.WriteString(ApplicationSection, "Resize Form", BoolToStr(ResizeForm));
+    ini.WriteString(ApplicationSection, "Enable Display Label", BoolToStr(EnableDisplayLabel));
+    ini.WriteString(ApplicationSection, "Enable Dynamic Display", BoolToStr(EnableDynamicDisplay));
+    ini.WriteString(ApplicationSection, "Automatic Project Detail", BoolToStr(AutomaticProjectDetail));
+    Parameters.Save(ini);
+    Colors.Save(ini);
+    ini.UpdateFile();
+}
+
+double TGlobalSetting::MaxOfEight(double a, double b, double c, double d, double e, double f, double g, double h)
+{
+    return std::max({a, b, c, d, e, f, g, h});
+}
+
+std::string TGlobalSetting::Caption(const std::string &fileName)
+{
+    return std::string(ProductAcronym) + " - " + ProductTitle + "  [" + (fileName.empty() ? "<new>" : fileName) + "]";
+}
+
+} // namespace corvadel

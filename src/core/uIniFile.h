@@ -1,0 +1,55 @@
+// Sectioned initialisation files as Windows reads and writes them: section
+// and key names match without regard to case, values are trimmed, and files
+// with CR LF or LF line ends read the same.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvadel {
+
+class TIniFile
+{
+public:
+    // Reads the file when it exists; a missing file is an empty one.
+    // Throws EFileError when an existing file cannot be read.
+    explicit TIniFile(std::string fileName);
+
+    const std::string &FileName() const { return Path; }
+
+    bool SectionExists(std::string_view section) const;
+    bool ValueExists(std::string_view section, std::string_view key) const;
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+    // Creates the section and the key when they are missing.
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    // Writes the sections and keys to the file (CR LF line ends).
+    // Throws EFileError when it cannot be written.
+    void UpdateFile() const;
+
+    static void ParseText(std::string_view text, TIniFile &into);
+
+private:
+    struct Entry {
+        std::string Key;
+        std::string Value;
+    };
+    struct Section {
+        std::string Name;
+        std::vector<Entry> Entries;
+    };
+    const Section *FindSection(std::string_view name) const;
+    Section *FindSection(std::string_view name);
+
+    std::string Path;
+    std::vector<Section> Sections;
+};
+
+bool FileExists(const std::string &fileName);
+bool DeleteFile(const std::string &fileName);
+// The path with its extension (from the last dot of the file name) replaced.
+std::string ChangeFileExt(const std::string &fileName, std::string_view extension);
+std::string ExtractFilePath(const std::string &fileName); // folder with trailing separator
+std::string ReadFileText(const std::string &fileName);     // throws EFileError
+
+} // namespace corvadel
