@@ -1,0 +1,145 @@
+#include "uFormats.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using namespace corvadel;
+
+TEST(FloatToStr, GeneralFormTable)
+{
+    const struct {
+        double value;
+        const char *text;
+    } cases[] = {
+        {0, "0"},
+        {1, "1"},
+        {-1, "-1"},
+        {20.6, "20.6"},
+        {100000, "100000"},
+        {0.1, "0.1"},
+        {1.0 / 3.0, "0.333333333333333"},
+        {2.0 / 3.0, "0.666666666666667"},
+        {123456789012345.0, "123456789012345"},
+        {1e15, "1E15"},
+        {1.5e20, "1.5E20"},
+        {0.00001, "0.00001"},
+        {0.000012, "0.000012"},
+        {1e-6, "1E-6"},
+        {-2.5e-7, "-2.5E-7"},
+        {0.1 + 0.2, "0.3"},
+        {1234.5678, "1234.5678"},
+        {-0.0, "0"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(FloatToStr(c.value), c.text) << c.value;
+}
+
+TEST(FloatToStr, RoundTripsThroughStrToFloatWithin15Digits)
+{
+    for (double v : {20.6, 1e-5, 1e-7, 3.14159265358979, 123.456e30, -0.0625, 5e-324 * 1e300}) {
+        const double back = StrToFloat(FloatToStr(v));
+        EXPECT_NEAR(back, v, std::abs(v) * 1e-14) << v;
+    }
+}
+
+TEST(FloatToStr, NonFiniteValuesAreNamedNotPrintedAsGarbage)
+{
+    EXPECT_EQ(FloatToStr(std::numeric_limits<double>::quiet_NaN()), "NAN");
+    EXPECT_EQ(FloatToStr(std::numeric_limits<double>::infinity()), "INF");
+}
+
+TEST(FloatToStrF, FixedWidthTable)
+{
+    const struct {
+        double value;
+        int precision, digits;
+        const char *text;
+    } cases[] = {
+        {120, 8, 2, "120.00"},
+        {2.5, 6, 2, "2.50"},
+        {1.25, 6, 2, "1.25"},
+        {-3.14159, 8, 2, "-3.14"},
+        {0.004, 8, 2, "0.00"},
+        {-0.004, 8, 2, "0.00"},
+        {123.456789, 5, 2, "123.46"},
+        {1234567.891, 8, 2, "1234567.90"},
+        {123456789.0, 8, 2, "1.2345679E+008"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(FloatToStrF(c.value, c.precision, c.digits), c.text) << c.value;
+}
+
+TEST(StrToFloat, AcceptsWhatTheWriterWritesAndSpaces)
+{
+    EXPECT_DOUBLE_EQ(StrToFloat("20.6"), 20.6);
+    EXPECT_DOUBLE_EQ(StrToFloat(" 1E-5 "), 1e-5);
+    EXPECT_DOUBLE_EQ(StrToFloat("1e+05"), 1e5);
+    EXPECT_DOUBLE_EQ(StrToFloat("+3"), 3);
+    EXPECT_DOUBLE_EQ(StrToFloat("-.5"), -0.5);
+}
+
+TEST(StrToFloat, MalformedTextThrowsNamingTheText)
+{
+    for (const char *bad : {"", "abc", "1.2.3", "12ft", "nan", "inf", "1e999", "--1", "0x10"}) {
+        try {
+            StrToFloat(bad);
+            ADD_FAILURE() << "accepted " << bad;
+        } catch (const EConvertError &error) {
+            EXPECT_NE(std::string(error.what()).find(std::string("'") + bad + "'"), std::string::npos) << error.what();
+        }
+    }
+}
+
+TEST(StrToFloat, HonoursTheUserDecimalSeparator)
+{
+    FormatSettings().DecimalSeparator = ',';
+    EXPECT_DOUBLE_EQ(StrToFloat("20,6"), 20.6);
+    EXPECT_EQ(FloatToStr(20.6), "20,6");
+    EXPECT_EQ(FloatToStrF(1.5, 8, 2), "1,50");
+    FormatSettings().DecimalSeparator = '.';
+}
+
+TEST(StrToInt, ConvertsOrThrows)
+{
+    EXPECT_EQ(StrToInt("42"), 42);
+    EXPECT_EQ(StrToInt(" -7 "), -7);
+    EXPECT_THROW(StrToInt("1.5"), EConvertError);
+    EXPECT_THROW(StrToInt(""), EConvertError);
+    EXPECT_THROW(StrToInt("99999999999"), EConvertError);
+}
+
+TEST(StrToBool, TrueOnlyForUpperCasedY)
+{
+    EXPECT_TRUE(StrToBool("Y"));
+    EXPECT_TRUE(StrToBool("y"));
+    EXPECT_FALSE(StrToBool("N"));
+    EXPECT_FALSE(StrToBool("Yes"));
+    EXPECT_FALSE(StrToBool(""));
+}
+
+TEST(Dates, WrittenMonthDayYearAndReadBack)
+{
+    TDateTime d;
+    d.Year = 2026;
+    d.Month = 3;
+    d.Day = 7;
+    EXPECT_EQ(DateToStr(d), "03/07/2026");
+    const TDateTime back = StrToDate("03/07/2026");
+    EXPECT_TRUE(back.SameDay(d));
+    EXPECT_TRUE(StrToDate("3/7/2026").SameDay(d));
+}
+
+TEST(Dates, MalformedDatesThrowNamingTheText)
+{
+    for (const char *bad : {"", "13/01/2020", "02/30/2021", "2020-01-01", "1/2", "01/02/2020/1", "ab/cd/efgh"}) {
+        try {
+            StrToDate(bad);
+            ADD_FAILURE() << "accepted " << bad;
+        } catch (const EConvertError &error) {
+            EXPECT_NE(std::string(error.what()).find(bad), std::string::npos);
+        }
+    }
+    EXPECT_TRUE(StrToDate("02/29/2024").SameDay(StrToDate("2/29/2024")));
+}

@@ -1,0 +1,178 @@
+#include "uFormats.h"
+#include "uGlobalSettings.h"
+#include "uIniFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace corvadel;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A fresh folder standing in for the program's folder.
+class ProgramFolder : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Dir = fs::temp_directory_path() / ("corvadel_settings_" + std::to_string(::getpid()) + "_"
+                                           + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(Dir);
+        fs::create_directories(Dir);
+    }
+    void TearDown() override { fs::remove_all(Dir); }
+
+    std::string Program() const { return (Dir / "corvadel").string(); }
+    std::string Def() const { return (Dir / "corvadel.def").string(); }
+    void Write(const std::string &name, const std::string &bytes) const
+    {
+        std::ofstream((Dir / name).string(), std::ios::binary) << bytes;
+    }
+
+    fs::path Dir;
+};
+
+} // namespace
+
+TEST(IniFile, WindowsCompatibleReading)
+{
+    TIniFile ini("unused.ini");
+    TIniFile::ParseText("; comment\r\n[Design Data]\r\n  wind pressure =  30  \r\nQuoted=\"a b\"\n[OTHER]\nk=1\nk=2\n"
+                        "[design data]\nLate=3\nno equals line\n",
+                        ini);
+    EXPECT_EQ(ini.ReadString("DESIGN DATA", "Wind Pressure", "x"), "30");
+    EXPECT_EQ(ini.ReadString("design data", "QUOTED", "x"), "a b");
+    EXPECT_EQ(ini.ReadString("Other", "K", "x"), "1") << "the first of duplicate keys wins";
+    EXPECT_EQ(ini.ReadString("DESIGN DATA", "Late", "x"), "3") << "a repeated section continues the first";
+    EXPECT_EQ(ini.ReadString("DESIGN DATA", "missing", "dflt"), "dflt");
+    EXPECT_EQ(ini.ReadString("missing", "k", "dflt"), "dflt");
+}
+
+TEST_F(ProgramFolder, IniWriteCreatesSectionAndKeyAndKeepsOrder)
+{
+    Write("a.ini", "[B]\nx=1\n");
+    TIniFile ini((Dir / "a.ini").string());
+    ini.WriteString("A", "Key", " v ");
+    ini.WriteString("b", "X", "2");
+    ini.UpdateFile();
+    std::ifstream in((Dir / "a.ini").string(), std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, "[B]\r\nx=2\r\n[A]\r\nKey=v\r\n");
+}
+
+TEST(IniFile, PathHelpers)
+{
+    EXPECT_EQ(ChangeFileExt("/a/b/corvadel", ".def"), "/a/b/corvadel.def");
+    EXPECT_EQ(ChangeFileExt("/a/b.d/job.xml", ".old"), "/a/b.d/job.old");
+    EXPECT_EQ(ChangeFileExt("/a/b.d/job", ".old"), "/a/b.d/job.old");
+    EXPECT_EQ(ExtractFilePath("/a/b/corvadel"), "/a/b/");
+    EXPECT_EQ(ExtractFilePath("corvadel"), "");
+}
+
+TEST_F(ProgramFolder, DefaultsWithoutAnyFile)
+{
+    TGlobalSetting settings(Program());
+    EXPECT_TRUE(settings.ResizeForm);
+    EXPECT_FALSE(settings.EnableDisplayLabel);
+    EXPECT_FALSE(settings.EnableDynamicDisplay);
+    EXPECT_FALSE(settings.AutomaticProjectDetail);
+    const TTARVOParameters &p = settings.Parameters;
+    EXPECT_DOUBLE_EQ(p.MinClearance, 20.6);
+    EXPECT_DOUBLE_EQ(p.WireWeight, 1);
+    EXPECT_DOUBLE_EQ(p.WindPressure, 42);
+    EXPECT_DOUBLE_EQ(p.Tension, 1000);
+    EXPECT_DOUBLE_EQ(p.DesignFactor, 1.8);
+    EXPECT_DOUBLE_EQ(p.MaxTension, 100000);
+    EXPECT_DOUBLE_EQ(p.AreaFactor, 0.1);
+    EXPECT_TRUE(p.RelativeSignal);
+    EXPECT_FALSE(p.VariableWire);
+    EXPECT_FALSE(p.Warp);
+    EXPECT_EQ(settings.Colors.AngleFont.ToText(), "Arial,6,0,8421376");
+    EXPECT_EQ(settings.Colors.ImageBackground, 16777215);
+    // The missing catalogue is reported once, naming where it was looked for.
+    ASSERT_EQ(settings.Warnings.size(), 1u);
+    EXPECT_NE(settings.Warnings[0].find((Dir / "CodeList.xml").string()), std::string::npos);
+    EXPECT_EQ(settings.CodeList.Count(), 0);
+}
+
+TEST_F(ProgramFolder, PartialFileKeepsOtherDefaults)
+{
+    Write("corvadel.def", "[DESIGN DATA]\r\nWind Pressure=30\r\nRelative Signal=y\r\n");
+    Write("CodeList.xml", "<XML>\r\n</XML>\r\n");
+    TGlobalSetting settings(Program());
+    EXPECT_DOUBLE_EQ(settings.Parameters.WindPressure, 30);
+    EXPECT_DOUBLE_EQ(settings.Parameters.MinClearance, 20.6);
+    EXPECT_TRUE(settings.Parameters.RelativeSignal);
+    EXPECT_TRUE(settings.ResizeForm);
+    EXPECT_EQ(settings.Colors.PoleFont.ToText(), "Arial,6,0,16777215");
+    EXPECT_TRUE(settings.Warnings.empty());
+}
+
+TEST_F(ProgramFolder, ValuesThatDoNotConvertAreReportedAndDefaulted)
+{
+    Write("corvadel.def", "[DEFAULT VALUES]\nTension=lots\n[GRAPHICS SETTING]\nPole Color=red\nWire Font=Arial,6\n");
+    Write("CodeList.xml", "<XML>\r\n</XML>\r\n");
+    TGlobalSetting settings(Program());
+    EXPECT_DOUBLE_EQ(settings.Parameters.Tension, 1000);
+    EXPECT_EQ(settings.Colors.PoleColor, 255);
+    EXPECT_EQ(settings.Colors.WireFont.ToText(), "Arial,6,0,32768");
+    ASSERT_EQ(settings.Warnings.size(), 3u);
+    EXPECT_NE(settings.Warnings[0].find(Def()), std::string::npos);
+    EXPECT_NE(settings.Warnings[0].find("[DEFAULT VALUES] Tension=lots"), std::string::npos);
+    EXPECT_NE(settings.Warnings[1].find("Pole Color=red"), std::string::npos);
+    EXPECT_NE(settings.Warnings[2].find("Wire Font=Arial,6"), std::string::npos);
+}
+
+TEST(FontSpec, TextRoundTrip)
+{
+    const TFontSpec font = TFontSpec::FromText(" Courier New,8,3,255 ");
+    EXPECT_EQ(font.Name, "Courier New");
+    EXPECT_EQ(font.Size, 8);
+    EXPECT_EQ(font.Style, TFontSpec::Bold | TFontSpec::Italic);
+    EXPECT_EQ(font.Color, 255);
+    EXPECT_EQ(font.ToText(), "Courier New,8,3,255");
+    EXPECT_THROW(TFontSpec::FromText("Arial,6,0"), EConvertError);
+    EXPECT_THROW(TFontSpec::FromText("Arial,big,0,1"), EConvertError);
+}
+
+TEST_F(ProgramFolder, SaveWritesSectionsInOrderAndRestoresRemovedKeys)
+{
+    Write("corvadel.def", "[DESIGN DATA]\nWind Pressure=30\n");
+    TGlobalSetting settings(Program());
+    settings.EnableDisplayLabel = true;
+    settings.Colors.RingFont = TFontSpec::FromText("Courier New,8,3,255");
+    settings.Save(Program());
+
+    std::ifstream in(Def(), std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const size_t app = text.find("[APPLICATION SETTING]");
+    const size_t design = text.find("[DESIGN DATA]");
+    const size_t defaults = text.find("[DEFAULT VALUES]");
+    const size_t graphics = text.find("[GRAPHICS SETTING]");
+    EXPECT_EQ(app, 0u);
+    EXPECT_LT(app, design);
+    EXPECT_LT(design, defaults);
+    EXPECT_LT(defaults, graphics);
+    EXPECT_NE(text.find("Enable Display Label=Y\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Wind Pressure=30\r\n"), std::string::npos);
+    EXPECT_NE(text.find("SAG_Tollerance=1\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Min Clearance=20.6\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Ring Font=Courier New,8,3,255\r\n"), std::string::npos);
+
+    TGlobalSetting again(Program());
+    EXPECT_TRUE(again.EnableDisplayLabel);
+    EXPECT_DOUBLE_EQ(again.Parameters.WindPressure, 30);
+    EXPECT_EQ(again.Colors.RingFont, settings.Colors.RingFont);
+}
+
+TEST(GlobalSetting, IdentityAndHelpers)
+{
+    EXPECT_STREQ(TGlobalSetting::Version, "1.2.3");
+    EXPECT_EQ(TGlobalSetting::Caption(""), "TARVO - Corvadel  [<new>]");
+    EXPECT_EQ(TGlobalSetting::Caption("/p/job.xml"), "TARVO - Corvadel  [/p/job.xml]");
+    EXPECT_DOUBLE_EQ(TGlobalSetting::MaxOfEight(1, -2, 8.5, 3, 0, 8.4, -9, 2), 8.5);
+    EXPECT_DOUBLE_EQ(TGlobalSetting::MaxOfEight(-5, -2, -8, -3, -1, -8, -9, -2), -1);
+}
