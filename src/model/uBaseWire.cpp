@@ -1,0 +1,155 @@
+#include "uBaseWire.h"
+
+#include "uElementValue.h"
+#include "uFormats.h"
+
+namespace corvadel {
+
+TBaseWire::TBaseWire(double wireWeight)
+{
+    Segments.DefaultWireWeight = wireWeight;
+    Segments.SpanLength = 0;
+    Segments.RebuildFromSignals(Signals);
+}
+
+TBaseWire::TBaseWire(const TBaseWire &source, double wireWeight)
+    : TBaseWire(wireWeight)
+{
+    SetNumber(source.Number);
+    SetFromNode(source.FromNode);
+    SetToNode(source.ToNode);
+    SetLength(source.Length);
+    Angle = source.Angle;
+    PlanDirection = source.PlanDirection;
+    SetUniformWeight(source.UniformWeight);
+    Signals.CopyFrom(source.Signals);
+    Segments.CopyFrom(source.Segments);
+}
+
+void TBaseWire::SetLength(double value)
+{
+    if (Length == value)
+        return;
+    Length = value;
+    SetModified(true);
+    Signals.RemoveBeyond(value);
+    Segments.SpanLength = value;
+    if (!Segments.Truncate())
+        RebuildSegments();
+}
+
+void TBaseWire::SetUniformWeight(bool value)
+{
+    UniformWeight = value;
+    if (value)
+        Segments.ResetCompositions();
+}
+
+void TBaseWire::SetWireWeight(double value)
+{
+    Segments.DefaultWireWeight = value;
+    if (UniformWeight)
+        Segments.ResetCompositions();
+}
+
+TBaseSignal *TBaseWire::AddSignal(std::unique_ptr<TBaseSignal> signal)
+{
+    TBaseSignal *added = Signals.Add(std::move(signal));
+    Signals.SortAndRenumber();
+    SetModified(true);
+    if (!Segments.SplitAtSignal(*added))
+        RebuildSegments();
+    return added;
+}
+
+void TBaseWire::UpdateSignal(TBaseSignal &signal)
+{
+    if (Segments.MoveSignal(signal))
+        return;
+    const int oldNumber = signal.Number;
+    Signals.SortAndRenumber();
+    if (!Segments.MergeAtPoint(oldNumber) || !Segments.SplitAtSignal(signal))
+        RebuildSegments();
+}
+
+bool TBaseWire::RemoveSignal(const TBaseSignal *signal)
+{
+    const int index = Signals.IndexOf(signal);
+    if (index < 0)
+        return false;
+    const int oldNumber = signal->Number;
+    Signals.Delete(index);
+    Signals.SortAndRenumber();
+    SetModified(true);
+    if (!Segments.MergeAtPoint(oldNumber))
+        RebuildSegments();
+    return true;
+}
+
+void TBaseWire::RebuildSegments()
+{
+    Signals.SortAndRenumber();
+    Segments.RebuildFromSignals(Signals);
+}
+
+bool TBaseWire::IsModified() const
+{
+    return Modified || Signals.IsModified() || Segments.IsModified();
+}
+
+void TBaseWire::ClearModified()
+{
+    Modified = false;
+    Signals.ClearModified();
+    Segments.ClearModified();
+}
+
+std::unique_ptr<TXMLBaseObject> TBaseWire::ToXML() const
+{
+    auto node = std::make_unique<TXMLBaseObject>("WIRE");
+    node->AddChild("WIRE_NUMBER", IntToStr(Number));
+    node->AddChild("WIRE_LENGTH", FloatToStr(Length));
+    node->AddChild("WIRE_ANGLE", FloatToStr(Angle));
+    for (const TBaseSignal *signal : Signals)
+        node->AddChild(signal->ToXML());
+    if (!UniformWeight)
+        for (const TBaseSegment *segment : Segments)
+            node->AddChild(segment->ToXML());
+    return node;
+}
+
+void TBaseWire::FromXML(const TXMLBaseObject &node)
+{
+    if (node.Name != "WIRE")
+        return;
+    bool segmentsBuilt = false;
+    for (const auto &child : node.Children) {
+        const std::string &name = child->Name;
+        if (name == "WIRE_NUMBER") {
+            Number = ElementInt(*child);
+        } else if (name == "WIRE_LENGTH") {
+            SetLength(ElementFloat(*child));
+        } else if (name == "WIRE_ANGLE") {
+            Angle = ElementFloat(*child);
+        } else if (name == "SIGNAL") {
+            auto signal = std::make_unique<TBaseSignal>();
+            signal->FromXML(*child);
+            Signals.Add(std::move(signal));
+        } else if (name == "SEGMENT") {
+            // The signals precede the segments: cut the chain once, then
+            // give each stored segment its compositions.
+            if (!segmentsBuilt)
+                RebuildSegments();
+            segmentsBuilt = true;
+            const TXMLBaseObject *number = child->FindChild("SEGMENT_NUMBER");
+            if (!number)
+                continue;
+            if (TBaseSegment *segment = Segments.FindByStartPoint(ElementInt(*number)))
+                segment->FromXML(*child);
+        }
+    }
+    if (!segmentsBuilt)
+        RebuildSegments();
+}
+
+} // namespace corvadel

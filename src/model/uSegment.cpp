@@ -1,0 +1,314 @@
+#include "uSegment.h"
+
+#include "uElementValue.h"
+#include "uFormats.h"
+#include "uSignal.h"
+
+namespace corvadel {
+
+namespace {
+
+// A composition as a segment is born with; nothing about it is a change.
+std::unique_ptr<TSegmentComposition> NewDefaultComposition(int segmentNumber, double wireWeight)
+{
+    auto composition = std::make_unique<TSegmentComposition>();
+    composition->SegmentNumber = segmentNumber;
+    composition->WireCode = TSegmentComposition::DefaultWireCode;
+    composition->WireType = TSegmentComposition::DefaultWireType;
+    composition->WireWeight = wireWeight;
+    composition->Occurrence = 1;
+    return composition;
+}
+
+} // namespace
+
+std::string SegmentPointName(int point)
+{
+    if (point == SegmentStartPoint)
+        return "Start";
+    if (point == SegmentEndPoint)
+        return "End";
+    return "Signal " + IntToStr(point);
+}
+
+TSegmentComposition::TSegmentComposition(const TSegmentComposition &source)
+    : TBaseObject()
+    , SegmentNumber(source.SegmentNumber)
+{
+    SetWireCode(source.WireCode);
+    SetWireType(source.WireType);
+    SetDescription(source.Description);
+    SetWireWeight(source.WireWeight);
+    SetOccurrence(source.Occurrence);
+}
+
+void TSegmentComposition::SetDefault(double wireWeight)
+{
+    SetWireCode(DefaultWireCode);
+    SetWireType(DefaultWireType);
+    SetDescription("");
+    SetWireWeight(wireWeight);
+    SetOccurrence(1);
+}
+
+std::unique_ptr<TXMLBaseObject> TSegmentComposition::ToXML() const
+{
+    auto node = std::make_unique<TXMLBaseObject>("COMPOSITION");
+    node->AddChild("WIRE_CODE", WireCode);
+    node->AddChild("WIRE_TYPE", WireType);
+    node->AddChild("WIRE_DESCRIPTION", Description);
+    node->AddChild("WIRE_WEIGHT", FloatToStr(WireWeight));
+    node->AddChild("WIRE_OCCURRENCE", IntToStr(Occurrence));
+    return node;
+}
+
+void TSegmentComposition::FromXML(const TXMLBaseObject &node)
+{
+    if (node.Name != "COMPOSITION")
+        return;
+    for (const auto &child : node.Children) {
+        if (child->Name == "WIRE_CODE")
+            WireCode = child->Value;
+        else if (child->Name == "WIRE_TYPE")
+            WireType = child->Value;
+        else if (child->Name == "WIRE_DESCRIPTION")
+            Description = child->Value;
+        else if (child->Name == "WIRE_WEIGHT")
+            WireWeight = ElementFloat(*child);
+        else if (child->Name == "WIRE_OCCURRENCE")
+            Occurrence = ElementInt(*child);
+    }
+}
+
+void TSegmentCompositionList::CopyFrom(const TSegmentCompositionList &source)
+{
+    FreeAll();
+    for (const TSegmentComposition *composition : source)
+        Add(std::make_unique<TSegmentComposition>(*composition));
+}
+
+double TSegmentCompositionList::UnitWeight() const
+{
+    double sum = 0;
+    for (const TSegmentComposition *composition : *this)
+        sum += composition->UnitWeight();
+    return sum;
+}
+
+TBaseSegment::TBaseSegment(const TBaseSegment &source)
+    : TBaseObject()
+    , Length(source.Length)
+    , EndPoint(source.EndPoint)
+    , StartPoint(source.StartPoint)
+    , StartDistance(source.StartDistance)
+{
+    Compositions.CopyFrom(source.Compositions);
+}
+
+void TBaseSegment::ResetCompositions(double wireWeight)
+{
+    while (Compositions.Count() > 1)
+        Compositions.Delete(Compositions.Count() - 1);
+    if (Compositions.Empty()) {
+        // A segment read without compositions would otherwise weigh nothing.
+        Compositions.Add(NewDefaultComposition(StartPoint, wireWeight));
+        SetModified(true);
+        return;
+    }
+    Compositions.First()->SetDefault(wireWeight);
+}
+
+bool TBaseSegment::IsModified() const
+{
+    return Modified || Compositions.IsModified();
+}
+
+void TBaseSegment::ClearModified()
+{
+    Modified = false;
+    Compositions.ClearModified();
+}
+
+std::unique_ptr<TXMLBaseObject> TBaseSegment::ToXML() const
+{
+    auto node = std::make_unique<TXMLBaseObject>("SEGMENT");
+    node->AddChild("SEGMENT_NUMBER", IntToStr(StartPoint));
+    for (const TSegmentComposition *composition : Compositions)
+        node->AddChild(composition->ToXML());
+    return node;
+}
+
+void TBaseSegment::FromXML(const TXMLBaseObject &node)
+{
+    if (node.Name != "SEGMENT")
+        return;
+    Compositions.FreeAll();
+    for (const auto &child : node.Children) {
+        if (child->Name != "COMPOSITION")
+            continue;
+        auto composition = std::make_unique<TSegmentComposition>();
+        composition->SegmentNumber = StartPoint;
+        composition->FromXML(*child);
+        Compositions.Add(std::move(composition));
+    }
+}
+
+TBaseSegment *TSegmentList::AddSegment(int startPoint, double length, double startDistance)
+{
+    auto segment = std::make_unique<TBaseSegment>();
+    segment->StartPoint = startPoint;
+    segment->EndPoint = SegmentEndPoint;
+    segment->StartDistance = startDistance;
+    segment->Length = length;
+    segment->Compositions.Add(NewDefaultComposition(startPoint, DefaultWireWeight));
+    return Add(std::move(segment));
+}
+
+void TSegmentList::RebuildFromSignals(const TSignalList &signals)
+{
+    FreeAll();
+    AddSegment(SegmentStartPoint, SpanLength, 0);
+    for (int i = 1; i <= signals.Count(); ++i) {
+        const TBaseSignal *signal = signals.FindByNumber(i);
+        if (!signal)
+            continue;
+        TBaseSegment *last = Last();
+        last->EndPoint = i;
+        last->Length = signal->Distance - last->StartDistance;
+        AddSegment(i, SpanLength - signal->Distance, signal->Distance);
+    }
+}
+
+bool TSegmentList::SplitAtSignal(const TBaseSignal &signal)
+{
+    const int number = signal.Number;
+    TBaseSegment *cut = FindByEndPoint(number);
+    if (!cut)
+        cut = FindByEndPoint(SegmentEndPoint);
+    if (!cut)
+        return false;
+
+    const int oldEnd = cut->EndPoint;
+    const double oldLength = cut->Length;
+    cut->SetEndPoint(number);
+    cut->SetLength(signal.Distance - cut->StartDistance);
+
+    auto piece = std::make_unique<TBaseSegment>();
+    piece->StartPoint = number;
+    piece->EndPoint = oldEnd == SegmentEndPoint ? SegmentEndPoint : oldEnd + 1;
+    piece->StartDistance = signal.Distance;
+    piece->Length = oldLength - cut->Length;
+    piece->Compositions.CopyFrom(cut->Compositions);
+    piece->SetModified(true);
+
+    int position = Count();
+    for (int i = 0; i < Count(); ++i) {
+        TBaseSegment *segment = Objects(i);
+        if (segment->StartPoint < number)
+            continue;
+        if (segment->StartPoint == number)
+            position = i;
+        segment->SetStartPoint(segment->StartPoint + 1);
+        if (segment->EndPoint != SegmentEndPoint)
+            segment->SetEndPoint(segment->EndPoint + 1);
+    }
+    Insert(position, std::move(piece));
+    return true;
+}
+
+bool TSegmentList::MergeAtPoint(int number)
+{
+    TBaseSegment *after = FindByStartPoint(number);
+    TBaseSegment *before = FindByEndPoint(number);
+    if (!after || !before || after == before)
+        return false;
+
+    if (after->EndPoint == SegmentEndPoint)
+        before->SetEndPoint(SegmentEndPoint);
+    before->SetLength(before->Length + after->Length);
+    Delete(IndexOf(after));
+
+    for (TBaseSegment *segment : *this) {
+        if (segment->StartPoint <= number)
+            continue;
+        segment->SetStartPoint(segment->StartPoint - 1);
+        if (segment->EndPoint != SegmentEndPoint)
+            segment->SetEndPoint(segment->EndPoint - 1);
+    }
+    return true;
+}
+
+bool TSegmentList::MoveSignal(const TBaseSignal &signal)
+{
+    TBaseSegment *after = FindByStartPoint(signal.Number);
+    TBaseSegment *before = FindByEndPoint(signal.Number);
+    if (!after || !before || after == before)
+        return false;
+    const double distance = signal.Distance;
+    if (!(distance > before->StartDistance) || !(distance < after->StartDistance + after->Length))
+        return false;
+
+    const double total = before->Length + after->Length;
+    after->SetStartDistance(distance);
+    before->SetLength(distance - before->StartDistance);
+    after->SetLength(total - before->Length);
+    return true;
+}
+
+bool TSegmentList::Truncate()
+{
+    TBaseSegment *segment = FindByEndPoint(SegmentEndPoint);
+    // Signals at or beyond the new length are gone, so are the segments that
+    // start at them; the segment from the start of the span always stays.
+    while (segment && segment->StartPoint != SegmentStartPoint && segment->StartDistance >= SpanLength) {
+        const int start = segment->StartPoint;
+        Delete(IndexOf(segment));
+        segment = FindByEndPoint(start);
+    }
+    if (!segment)
+        return false;
+    segment->SetEndPoint(SegmentEndPoint);
+    segment->SetLength(SpanLength - segment->StartDistance);
+    return true;
+}
+
+void TSegmentList::ResetCompositions()
+{
+    for (TBaseSegment *segment : *this)
+        segment->ResetCompositions(DefaultWireWeight);
+}
+
+TBaseSegment *TSegmentList::FindByStartPoint(int point) const
+{
+    return FindIf([point](const TBaseSegment &segment) { return segment.StartPoint == point; });
+}
+
+TBaseSegment *TSegmentList::FindByEndPoint(int point) const
+{
+    return FindIf([point](const TBaseSegment &segment) { return segment.EndPoint == point; });
+}
+
+void TSegmentList::CopyFrom(const TSegmentList &source)
+{
+    FreeAll();
+    for (const TBaseSegment *segment : source)
+        Add(std::make_unique<TBaseSegment>(*segment));
+}
+
+double TSegmentList::SumWeights() const
+{
+    double sum = 0;
+    for (const TBaseSegment *segment : *this)
+        sum += segment->Weight();
+    return sum;
+}
+
+double TSegmentList::SumMoments() const
+{
+    double sum = 0;
+    for (const TBaseSegment *segment : *this)
+        sum += segment->Weight() * (segment->Length / 2 + segment->StartDistance);
+    return sum;
+}
+
+} // namespace corvadel

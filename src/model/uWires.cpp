@@ -1,0 +1,337 @@
+#include "uWires.h"
+
+#include "uElementValue.h"
+#include "uGlobalSettings.h"
+
+namespace corvadel {
+
+TBaseWire *TWireList::AddSpan(int number, int fromNode, int toNode, double wireWeight, bool variableWires)
+{
+    auto span = std::make_unique<TBaseWire>(wireWeight);
+    span->SetNumber(number);
+    span->SetFromNode(fromNode);
+    span->SetToNode(toNode);
+    span->SetLength(0);
+    span->SetAngle(0);
+    span->PlanDirection = 0;
+    span->SetUniformWeight(!variableWires);
+    return Add(std::move(span));
+}
+
+TBaseWire *TWireList::FindByNumber(int number) const
+{
+    return FindIf([number](const TBaseWire &span) { return span.Number == number; });
+}
+
+void TWireList::SetLengthOf(int number, double length)
+{
+    if (TBaseWire *span = FindByNumber(number))
+        span->SetLength(length);
+}
+
+void TWireList::SetAngleOf(int number, double angle)
+{
+    if (TBaseWire *span = FindByNumber(number))
+        span->SetAngle(angle);
+}
+
+void TWireList::CopyFrom(const TWireList &source, double wireWeight)
+{
+    FreeAll();
+    for (const TBaseWire *span : source)
+        Add(std::make_unique<TBaseWire>(*span, wireWeight));
+}
+
+void TWireList::SetTension(double tension)
+{
+    Tension = tension;
+    for (TBaseWire *span : *this)
+        span->Tension = tension;
+}
+
+double TWireList::SumDeadLoads() const
+{
+    double sum = 0;
+    for (const TBaseWire *span : *this)
+        sum += span->Signals.SumDeadLoads();
+    return sum;
+}
+
+double TWireList::SumWindAreas() const
+{
+    double sum = 0;
+    for (const TBaseWire *span : *this)
+        sum += span->Signals.SumWindAreas();
+    return sum;
+}
+
+TWireConfiguration::TWireConfiguration(int type, const TTARVOParameters &parameters)
+    : SequenceType(type)
+{
+    const TSequenceTopology &shape = corvadel::Topology(type);
+    Elevations.EnteredFlags = shape.DefaultEnteredFlags;
+    for (const TPoleNode &pole : shape.Poles)
+        Poles.AddPole(pole.Number, pole.IsRing);
+    for (const std::string &point : shape.ElevationPoints)
+        Elevations.AddPoint(point);
+    Identification = shape.TypeName;
+    for (const TSpanNodes &span : shape.Spans)
+        Spans.AddSpan(span.Number, span.FromNode, span.ToNode, WireWeight, VariableWires);
+    PoleDistances.Initialise(shape.PoleDistanceCount());
+
+    SetMinSAG(parameters.DefaultMinSAG);
+    SetMaxSAG(parameters.DefaultMaxSAG);
+    SetMinClearance(parameters.MinClearance);
+    SetWireWeight(parameters.WireWeight);
+    SetVariableWires(parameters.VariableWire);
+    SetBoxWarp(parameters.Warp);
+}
+
+TWireConfiguration::TWireConfiguration(const TWireConfiguration &source)
+    : TBaseObject()
+    , SequenceType(source.SequenceType)
+{
+    SetMaxSAG(source.MaxSAG);
+    SetMinClearance(source.MinClearance);
+    SetWireWeight(source.WireWeight);
+    SetMinSAG(source.MinSAG);
+    SetVariableWires(source.VariableWires);
+    SetBoxWarp(source.BoxWarp);
+    Poles.CopyFrom(source.Poles);
+    Spans.CopyFrom(source.Spans, WireWeight);
+    Elevations.CopyFrom(source.Elevations);
+    PoleDistances.Initialise(Topology().PoleDistanceCount());
+}
+
+void TWireConfiguration::SetWireWeight(double value)
+{
+    if (WireWeight == value)
+        return;
+    WireWeight = value;
+    SetModified(true);
+    for (TBaseWire *span : Spans)
+        span->SetWireWeight(value);
+}
+
+void TWireConfiguration::SetVariableWires(bool value)
+{
+    if (VariableWires == value)
+        return;
+    VariableWires = value;
+    SetModified(true);
+    for (TBaseWire *span : Spans)
+        span->SetUniformWeight(!value);
+}
+
+const TSequenceTopology &TWireConfiguration::Topology() const
+{
+    return corvadel::Topology(SequenceType);
+}
+
+std::string TWireConfiguration::DisplayName() const
+{
+    return IntToStr(Number) + " - " + Identification;
+}
+
+bool TWireConfiguration::IsModified() const
+{
+    return Modified || Poles.IsModified() || Spans.IsModified() || Elevations.IsModified();
+}
+
+void TWireConfiguration::ClearModified()
+{
+    Modified = false;
+    Poles.ClearModified();
+    Spans.ClearModified();
+    Elevations.ClearModified();
+}
+
+std::unique_ptr<TXMLBaseObject> TWireConfiguration::ToXML() const
+{
+    auto node = std::make_unique<TXMLBaseObject>(Topology().ElementName);
+    node->AddChild("SEQUENCE_NUMBER", IntToStr(Number));
+    node->AddChild("SEQUENCE_TYPE", IntToStr(SequenceType));
+    node->AddChild("SEQUENCE_ID", Identification);
+    node->AddChild("SEQUENCE_WIRE_WEIGHT", FloatToStr(WireWeight));
+    node->AddChild("SEQUENCE_MIN_SAG", FloatToStr(MinSAG));
+    node->AddChild("SEQUENCE_MAX_SAG", FloatToStr(MaxSAG));
+    node->AddChild("SEQUENCE_MIN_CLEARANCE", FloatToStr(MinClearance));
+    node->AddChild("SEQUENCE_VARIABLE_WIRES", BoolToStr(VariableWires));
+    if (SequenceType == stBox)
+        node->AddChild("SEQUENCE_BOX_WARP", BoolToStr(BoxWarp));
+    for (const TBaseWire *span : Spans)
+        node->AddChild(span->ToXML());
+    node->AddChild(Elevations.ToXML());
+    return node;
+}
+
+void TWireConfiguration::FromXML(const TXMLBaseObject &node)
+{
+    for (const auto &child : node.Children) {
+        const std::string &name = child->Name;
+        if (name == "SEQUENCE_NUMBER") {
+            Number = ElementInt(*child);
+        } else if (name == "SEQUENCE_TYPE") {
+            // The spans, poles and points were made for the element's type;
+            // a different code here would not describe them.
+            ElementInt(*child);
+        } else if (name == "SEQUENCE_ID") {
+            Identification = child->Value;
+        } else if (name == "SEQUENCE_WIRE_WEIGHT") {
+            SetWireWeight(ElementFloat(*child));
+        } else if (name == "SEQUENCE_MIN_SAG") {
+            MinSAG = ElementFloat(*child);
+        } else if (name == "SEQUENCE_MAX_SAG") {
+            MaxSAG = ElementFloat(*child);
+        } else if (name == "SEQUENCE_MIN_CLEARANCE") {
+            MinClearance = ElementFloat(*child);
+        } else if (name == "SEQUENCE_VARIABLE_WIRES") {
+            SetVariableWires(StrToBool(child->Value));
+        } else if (name == "SEQUENCE_BOX_WARP") {
+            BoxWarp = StrToBool(child->Value);
+        } else if (name == "WIRE") {
+            const TXMLBaseObject *number = child->FindChild("WIRE_NUMBER");
+            if (!number)
+                continue;
+            if (TBaseWire *span = Spans.FindByNumber(ElementInt(*number)))
+                span->FromXML(*child);
+        } else if (name == "ELEVATIONS") {
+            Elevations.FromXML(*child);
+        }
+    }
+}
+
+TWireConfigurationList::TWireConfigurationList(const TTARVOParameters &parameters)
+    : Params(&parameters)
+{
+}
+
+std::unique_ptr<TWireConfiguration> TWireConfigurationList::CreateSequence(int type) const
+{
+    return std::make_unique<TWireConfiguration>(type, *Params);
+}
+
+int TWireConfigurationList::NextNumber() const
+{
+    int largest = 0;
+    for (const TWireConfiguration *sequence : *this)
+        largest = std::max(largest, sequence->Number);
+    return largest + 1;
+}
+
+TWireConfiguration *TWireConfigurationList::FindByNumber(int number) const
+{
+    return FindIf([number](const TWireConfiguration &sequence) { return sequence.Number == number; });
+}
+
+TWireConfiguration *TWireConfigurationList::FindByDisplayName(const std::string &name) const
+{
+    return FindIf([&name](const TWireConfiguration &sequence) { return sequence.DisplayName() == name; });
+}
+
+TWireConfiguration *TWireConfigurationList::AddSequence(int type)
+{
+    auto sequence = CreateSequence(type);
+    sequence->SetNumber(NextNumber());
+    Modified = true;
+    return Add(std::move(sequence));
+}
+
+TWireConfiguration *TWireConfigurationList::DuplicateSequence(const TWireConfiguration &source)
+{
+    auto copy = std::make_unique<TWireConfiguration>(source);
+    copy->SetNumber(NextNumber());
+    copy->SetIdentification("Copy of " + source.Identification);
+    Modified = true;
+    return Add(std::move(copy));
+}
+
+bool TWireConfigurationList::DeleteSequence(int number)
+{
+    TWireConfiguration *doomed = FindByNumber(number);
+    if (doomed) {
+        Delete(IndexOf(doomed));
+        Modified = true;
+    }
+    for (TWireConfiguration *sequence : *this)
+        if (sequence->Number > number)
+            sequence->SetNumber(sequence->Number - 1);
+    return doomed != nullptr;
+}
+
+bool TWireConfigurationList::RemoveSequence(int number)
+{
+    const bool removed = DeleteSequence(number);
+    Combinations.SequenceRemoved(number);
+    return removed;
+}
+
+void TWireConfigurationList::Close()
+{
+    FreeAll();
+    FileName.clear();
+    // What was discarded can no longer be unsaved.
+    Modified = false;
+    Combinations.Modified = false;
+}
+
+void TWireConfigurationList::ResetDetails()
+{
+    Comments.clear();
+    ProjectName.clear();
+    Author.clear();
+    ProjectDate = TDateTime::Now();
+    LastRevision = ProjectDate;
+}
+
+namespace {
+
+template<class V>
+void AssignDetail(V &field, const V &value, bool &modified)
+{
+    if (field == value)
+        return;
+    field = value;
+    modified = true;
+}
+
+} // namespace
+
+void TWireConfigurationList::SetAuthor(const std::string &value)
+{
+    AssignDetail(Author, value, Modified);
+}
+
+void TWireConfigurationList::SetComments(const std::string &value)
+{
+    AssignDetail(Comments, value, Modified);
+}
+
+void TWireConfigurationList::SetProjectDate(const TDateTime &value)
+{
+    AssignDetail(ProjectDate, value, Modified);
+}
+
+void TWireConfigurationList::SetProjectName(const std::string &value)
+{
+    AssignDetail(ProjectName, value, Modified);
+}
+
+bool TWireConfigurationList::IsModified() const
+{
+    return TBaseList::IsModified() || Combinations.IsModified();
+}
+
+void TWireConfigurationList::ClearModified()
+{
+    TBaseList::ClearModified();
+    Combinations.ClearModified();
+}
+
+void TWireConfigurationList::FreeAll()
+{
+    TBaseList::FreeAll();
+    Combinations.FreeAll();
+}
+
+} // namespace corvadel

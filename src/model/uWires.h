@@ -1,0 +1,147 @@
+// The project: its sequences (span wire configurations of six types), their
+// spans, and the combinations and details of the project.
+#pragma once
+
+#include "uBaseWire.h"
+#include "uCombination.h"
+#include "uElevation.h"
+#include "uErrors.h"
+#include "uFormats.h"
+#include "uPole.h"
+#include "uResults.h"
+#include "uTopology.h"
+
+#include <any>
+#include <memory>
+#include <string>
+
+namespace corvadel {
+
+class TTARVOParameters;
+
+class TWireList : public TBaseList<TBaseWire>
+{
+public:
+    // Working values of the engine, never saved.
+    double Tension = 0;         // sequence reference tension, pounds
+    double Rotation = 0;        // degrees of pole two still needed for balance
+    double InitialRotation = 0; // degrees needed with the angles as entered
+
+    TBaseWire *AddSpan(int number, int fromNode, int toNode, double wireWeight, bool variableWires);
+    TBaseWire *FindByNumber(int number) const;
+    void SetLengthOf(int number, double length);
+    void SetAngleOf(int number, double angle);
+    void CopyFrom(const TWireList &source, double wireWeight);
+    // Stores the tension here and on every span.
+    void SetTension(double tension);
+
+    double SumDeadLoads() const;
+    double SumWindAreas() const;
+};
+
+class TWireConfiguration : public TBaseObject
+{
+public:
+    TWireConfiguration(int type, const TTARVOParameters &parameters);
+    // Everything but number, identification, errors, results and picture.
+    // The plan geometry of the copy is left to the caller.
+    TWireConfiguration(const TWireConfiguration &source);
+
+    int Number = 0;
+    int SequenceType = 0;
+    TElevationList Elevations;
+    TPoleList Poles;
+    TWireList Spans;
+    std::string Identification;
+    double WireWeight = 0;   // pounds per foot
+    double MinSAG = 0;       // feet
+    double MinClearance = 0; // feet
+    double MaxSAG = 0;       // feet
+    bool VariableWires = false;
+    bool BoxWarp = false;
+    TTARVOErrorList Errors;
+    std::any Picture; // the last drawing, kept for printing
+    TWireConfigurationResultList Results;
+    TPoleDistanceList PoleDistances;
+
+    // Working values of the engine, never saved.
+    double SystemSAG = 0;
+    double TargetSAG = 0;
+    bool AnglesChanged = false;
+
+    void SetNumber(int value) { Assign(Number, value); }
+    void SetIdentification(const std::string &value) { Assign(Identification, value); }
+    void SetMinSAG(double value) { Assign(MinSAG, value); }
+    void SetMaxSAG(double value) { Assign(MaxSAG, value); }
+    void SetMinClearance(double value) { Assign(MinClearance, value); }
+    void SetBoxWarp(bool value) { Assign(BoxWarp, value); }
+    // Reaches every span's default compositions.
+    void SetWireWeight(double value);
+    // Every span's UniformWeight follows.
+    void SetVariableWires(bool value);
+
+    const TSequenceTopology &Topology() const;
+    // Number, " - ", identification: the label of the project tree.
+    std::string DisplayName() const;
+
+    bool IsModified() const override;
+    void ClearModified() override;
+    std::unique_ptr<TXMLBaseObject> ToXML() const override;
+    void FromXML(const TXMLBaseObject &node) override;
+};
+
+class TWireConfigurationList : public TBaseList<TWireConfiguration>
+{
+public:
+    explicit TWireConfigurationList(const TTARVOParameters &parameters);
+
+    std::string FileName;
+    TCombinationList Combinations;
+    std::string Comments;
+    std::string ProjectName;
+    std::string Author;
+    TDateTime ProjectDate;
+    TDateTime LastRevision;
+    bool CombinationWarning = false; // set by the combination analysis
+
+    // The settings new sequences take their defaults from.
+    const TTARVOParameters &Parameters() const { return *Params; }
+    std::unique_ptr<TWireConfiguration> CreateSequence(int type) const;
+
+    int NextNumber() const;
+    TWireConfiguration *FindByNumber(int number) const;
+    TWireConfiguration *FindByDisplayName(const std::string &name) const;
+
+    // A new sequence of the type with the next number, appended.
+    TWireConfiguration *AddSequence(int type);
+    // A copy of the source with the next number, called "Copy of ...", appended.
+    TWireConfiguration *DuplicateSequence(const TWireConfiguration &source);
+    // Releases the sequence and renumbers those above it; false when there
+    // was none (the renumbering still happens).
+    bool DeleteSequence(int number);
+    // DeleteSequence, then the combinations follow.
+    bool RemoveSequence(int number);
+
+    void Close();
+    void ResetDetails();
+    void SetAuthor(const std::string &value);
+    void SetComments(const std::string &value);
+    void SetProjectDate(const TDateTime &value);
+    void SetProjectName(const std::string &value);
+
+    bool IsModified() const override;
+    void ClearModified() override;
+    void FreeAll() override;
+
+    // Project file and old format (uWiresFile.cpp, uWiresImport.cpp).
+    bool Open(const std::string &path);
+    bool Save(const std::string &path);
+    std::unique_ptr<TXMLBaseObject> BuildProjectElement() const;
+    void ReadProjectElement(const TXMLBaseObject &node);
+    bool Import(const std::string &path);
+
+private:
+    const TTARVOParameters *Params;
+};
+
+} // namespace corvadel
