@@ -122,7 +122,6 @@ void TBaseWire::FromXML(const TXMLBaseObject &node)
 {
     if (node.Name != "WIRE")
         return;
-    bool segmentsBuilt = false;
     for (const auto &child : node.Children) {
         const std::string &name = child->Name;
         if (name == "WIRE_NUMBER") {
@@ -135,21 +134,20 @@ void TBaseWire::FromXML(const TXMLBaseObject &node)
             auto signal = std::make_unique<TBaseSignal>();
             signal->FromXML(*child);
             Signals.Add(std::move(signal));
-        } else if (name == "SEGMENT") {
-            // The signals precede the segments: cut the chain once, then
-            // give each stored segment its compositions.
-            if (!segmentsBuilt)
-                RebuildSegments();
-            segmentsBuilt = true;
-            const TXMLBaseObject *number = child->FindChild("SEGMENT_NUMBER");
-            if (!number)
-                continue;
-            if (TBaseSegment *segment = Segments.FindByStartPoint(ElementInt(*number)))
-                segment->FromXML(*child);
         }
     }
-    if (!segmentsBuilt)
-        RebuildSegments();
+    // The chain is cut from all signals before any stored segment gives its
+    // compositions, whatever order a hand-edited file lists them in.
+    RebuildSegments();
+    for (const auto &child : node.Children) {
+        if (child->Name != "SEGMENT")
+            continue;
+        const TXMLBaseObject *number = child->FindChild("SEGMENT_NUMBER");
+        if (!number)
+            continue;
+        if (TBaseSegment *segment = Segments.FindByStartPoint(ElementInt(*number)))
+            segment->FromXML(*child);
+    }
 }
 
 } // namespace corvadel
