@@ -76,9 +76,12 @@ std::string FloatToStr(double value)
     const bool scientific = d.Exponent >= 15 || d.Exponent < -5;
     if (scientific) {
         text += d.Digits[0];
-        if (d.Digits.size() > 1)
-            text += "." + d.Digits.substr(1);
-        text += "E" + std::to_string(d.Exponent);
+        if (d.Digits.size() > 1) {
+            text += '.';
+            text.append(d.Digits, 1);
+        }
+        text += 'E';
+        text += std::to_string(d.Exponent);
         return WithSeparator(text);
     }
     if (d.Exponent < 0) {
