@@ -16,13 +16,13 @@ public:
     TBaseWire(const TBaseWire &source, double wireWeight);
 
     double Length = 0; // feet
-    int FromNode = 0;  // where distances along the span start
-    int Number = 0;    // 1..8
+    int FromNode = 0; // where distances along the span start
+    int Number = 0; // 1..8
     int ToNode = 0;
     TSignalList Signals;
     TSegmentList Segments;
     bool UniformWeight = true;
-    double Angle = 0;         // degrees
+    double Angle = 0; // degrees
     double PlanDirection = 0; // degrees, set by the tension relations
 
     // Working values of the engine, never saved.

@@ -11,7 +11,7 @@ namespace corvadel {
 namespace {
 
 constexpr std::string_view FlagLetters = "TUVYCDG";
-constexpr std::array<std::string_view, 6> BasePoints = {"PV", "P1", "P2", "P3", "P4", "P5"};
+constexpr std::array<std::string_view, 6> BasePoints = { "PV", "P1", "P2", "P3", "P4", "P5" };
 constexpr std::string_view BasePrefix = "BE_";
 constexpr std::string_view JunctionPrefix = "ED_";
 
@@ -28,8 +28,7 @@ bool IsBasePoint(std::string_view name)
 TBaseElevation::TBaseElevation(std::string name, double value)
     : Value(value)
     , Name(std::move(name))
-{
-}
+{ }
 
 bool TBaseElevation::IsJunction() const
 {

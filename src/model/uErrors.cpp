@@ -25,8 +25,7 @@ public:
     explicit TSequenceValidator(TWireConfiguration &sequence)
         : Sequence(sequence)
         , Shape(Topology(sequence.SequenceType))
-    {
-    }
+    { }
 
     bool Run()
     {
@@ -106,9 +105,8 @@ private:
         const TEnteredRule &rule = Shape.EnteredRule;
         if (rule.Letters.empty())
             return;
-        const auto entered = std::count_if(rule.Letters.begin(), rule.Letters.end(), [this](char letter) {
-            return Sequence.Elevations.EnteredFlag(std::string(1, letter)) == 'Y';
-        });
+        const auto entered = std::count_if(rule.Letters.begin(), rule.Letters.end(),
+            [this](char letter) { return Sequence.Elevations.EnteredFlag(std::string(1, letter)) == 'Y'; });
         if (entered < rule.Minimum)
             Report(rule.Message);
     }

@@ -5,8 +5,7 @@ namespace corvadel {
 TBasePole::TBasePole(int number, bool isRing)
     : IsRing(isRing)
     , Number(number)
-{
-}
+{ }
 
 TBasePole *TPoleList::AddPole(int number, bool isRing)
 {

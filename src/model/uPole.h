@@ -15,11 +15,11 @@ public:
     int Number = 0;
 
     // Working values of the engine, never saved.
-    double StringingTension = 0;    // pounds
-    double AttachmentHeight = 0;    // feet above the pole base
+    double StringingTension = 0; // pounds
+    double AttachmentHeight = 0; // feet above the pole base
     double AttachmentElevation = 0; // feet
-    double BaseMoment = 0;          // pound-feet
-    double PlanAngle = 0;           // degrees
+    double BaseMoment = 0; // pound-feet
+    double PlanAngle = 0; // degrees
     double CalculatedPlanAngle = 0; // degrees
 };
 
@@ -36,7 +36,7 @@ public:
 class TPoleDistance : public TBaseObject
 {
 public:
-    double Index = 0;    // 0..n-1 at creation, 1..n once the plan geometry ran
+    double Index = 0; // 0..n-1 at creation, 1..n once the plan geometry ran
     double Distance = 0; // feet
 };
 

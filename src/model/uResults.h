@@ -24,10 +24,10 @@ class TBaseWireResult : public TBaseObject
 {
 public:
     double TensionRelation = 0;
-    double EndReaction = 0;         // pounds
+    double EndReaction = 0; // pounds
     double ElevationDifference = 0; // feet
-    double LowPointDistance = 0;    // feet
-    double SAG = 0;                 // feet below the end of the span
+    double LowPointDistance = 0; // feet
+    double SAG = 0; // feet below the end of the span
     TBaseSignalResultList SignalResults;
     int SpanNumber = 0;
     double PlanDirection = 0; // degrees
@@ -42,13 +42,13 @@ public:
 class TBasePoleResult : public TBaseObject
 {
 public:
-    double StringingTension = 0;    // pounds
-    double BaseMoment = 0;          // pound-feet
+    double StringingTension = 0; // pounds
+    double BaseMoment = 0; // pound-feet
     double AttachmentElevation = 0; // feet
-    double AttachmentHeight = 0;    // feet
+    double AttachmentHeight = 0; // feet
     int PoleNumber = 0;
     double CalculatedPlanAngle = 0; // degrees
-    double PlanAngle = 0;           // degrees
+    double PlanAngle = 0; // degrees
 };
 
 class TBasePoleResultList : public TBaseList<TBasePoleResult>
@@ -62,7 +62,7 @@ class TWireConfigurationResult : public TBaseObject
 public:
     int Number = 0;
     bool AtMaxSAG = true;
-    double SystemSAG = 0;   // feet
+    double SystemSAG = 0; // feet
     double MaxWireLoad = 0; // pounds
     TBaseWireResultList SpanResults;
     TBasePoleResultList PoleResults;

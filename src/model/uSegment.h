@@ -12,7 +12,7 @@ class TBaseSignal;
 class TSignalList;
 
 inline constexpr int SegmentStartPoint = 0; // "Start" of a span
-inline constexpr int SegmentEndPoint = 99;  // "End" of a span
+inline constexpr int SegmentEndPoint = 99; // "End" of a span
 
 // "Start", "End" or "Signal n".
 std::string SegmentPointName(int point);
@@ -72,7 +72,7 @@ public:
     void SetStartDistance(double value) { Assign(StartDistance, value); }
 
     double UnitWeight() const { return Compositions.UnitWeight(); } // pounds per foot
-    double Weight() const { return UnitWeight() * Length; }         // pounds
+    double Weight() const { return UnitWeight() * Length; } // pounds
 
     // Releases every composition but the first and makes that one the
     // default; a segment without compositions gets a default one.
@@ -89,7 +89,7 @@ class TSegmentList : public TBaseList<TBaseSegment>
 {
 public:
     double DefaultWireWeight = 0; // pounds per foot
-    double SpanLength = 0;        // feet
+    double SpanLength = 0; // feet
 
     // Appends a segment to the end of the span with one default composition.
     TBaseSegment *AddSegment(int startPoint, double length, double startDistance);

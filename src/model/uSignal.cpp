@@ -113,8 +113,8 @@ void TSignalList::SortAndRenumber()
     std::vector<std::unique_ptr<TBaseSignal>> sorted;
     while (!Empty()) {
         auto item = Extract(0);
-        auto after = std::find_if(sorted.begin(), sorted.end(),
-                                  [&](const auto &placed) { return placed->Distance > item->Distance; });
+        auto after = std::find_if(
+            sorted.begin(), sorted.end(), [&](const auto &placed) { return placed->Distance > item->Distance; });
         sorted.insert(after, std::move(item));
     }
     int number = 0;

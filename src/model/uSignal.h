@@ -17,13 +17,13 @@ public:
     TBaseSignal(const TBaseSignal &source);
 
     bool IsSignal = false;
-    double Weight = 0;           // signal: its dead load; sign: pounds per square foot
-    double SimpleDeadLoad = 0;   // pounds
-    double Hanger = 0;           // pounds
-    double Height = 0;           // feet
+    double Weight = 0; // signal: its dead load; sign: pounds per square foot
+    double SimpleDeadLoad = 0; // pounds
+    double Hanger = 0; // pounds
+    double Height = 0; // feet
     double SimpleAreaFactor = 0; // square feet
-    double LensSize = 0;         // inches
-    double Distance = 0;         // feet from the start of the span
+    double LensSize = 0; // inches
+    double Distance = 0; // feet from the start of the span
     int Sections = 0;
     std::string Material;
     std::string SignalType;

@@ -52,24 +52,24 @@ struct TEnteredRule {
 
 struct TSequenceTopology {
     int Type = 0;
-    std::string TypeName;    // initial identification, "Simple"
+    std::string TypeName; // initial identification, "Simple"
     std::string ElementName; // project file element, "SIMPLE_SEQUENCE"
     std::vector<TSpanNodes> Spans;
-    std::vector<TPoleNode> Poles;            // pole list order
+    std::vector<TPoleNode> Poles; // pole list order
     std::vector<std::string> ElevationPoints; // elevation list order
     std::string DefaultEnteredFlags = "NNNNNNN";
-    std::vector<TPolePair> PoleDistances;    // pole distance entry order
-    std::array<int, 5> PoleSpans{};          // span starting at P1..P5, 0 = no such pole
-    int SpanC = 0;                           // span whose difference is C (0 = none)
+    std::vector<TPolePair> PoleDistances; // pole distance entry order
+    std::array<int, 5> PoleSpans {}; // span starting at P1..P5, 0 = no such pole
+    int SpanC = 0; // span whose difference is C (0 = none)
     int SpanD = 0;
     int SpanG = 0;
-    int LastRing = 0;                        // ring the elevations are referred to (0 = none)
+    int LastRing = 0; // ring the elevations are referred to (0 = none)
     // Validation: angles A1..A<CheckedAngles> must be > 0; those listed in
     // AnglesBelow90 must be < 90; each pair in AngleSums must add up to < 180.
     int CheckedAngles = 0;
-    std::vector<int> AnglesBelow90{};
-    std::vector<TAngleSum> AngleSums{};
-    TEnteredRule EnteredRule{};              // Letters empty = no rule
+    std::vector<int> AnglesBelow90 {};
+    std::vector<TAngleSum> AngleSums {};
+    TEnteredRule EnteredRule {}; // Letters empty = no rule
 
     int SpanCount() const { return static_cast<int>(Spans.size()); }
     int PoleDistanceCount() const { return static_cast<int>(PoleDistances.size()); }

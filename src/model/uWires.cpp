@@ -203,8 +203,7 @@ void TWireConfiguration::FromXML(const TXMLBaseObject &node)
 
 TWireConfigurationList::TWireConfigurationList(const TTARVOParameters &parameters)
     : Params(&parameters)
-{
-}
+{ }
 
 std::unique_ptr<TWireConfiguration> TWireConfigurationList::CreateSequence(int type) const
 {

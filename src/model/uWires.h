@@ -23,8 +23,8 @@ class TWireList : public TBaseList<TBaseWire>
 {
 public:
     // Working values of the engine, never saved.
-    double Tension = 0;         // sequence reference tension, pounds
-    double Rotation = 0;        // degrees of pole two still needed for balance
+    double Tension = 0; // sequence reference tension, pounds
+    double Rotation = 0; // degrees of pole two still needed for balance
     double InitialRotation = 0; // degrees needed with the angles as entered
 
     TBaseWire *AddSpan(int number, int fromNode, int toNode, double wireWeight, bool variableWires);
@@ -53,10 +53,10 @@ public:
     TPoleList Poles;
     TWireList Spans;
     std::string Identification;
-    double WireWeight = 0;   // pounds per foot
-    double MinSAG = 0;       // feet
+    double WireWeight = 0; // pounds per foot
+    double MinSAG = 0; // feet
     double MinClearance = 0; // feet
-    double MaxSAG = 0;       // feet
+    double MaxSAG = 0; // feet
     bool VariableWires = false;
     bool BoxWarp = false;
     TTARVOErrorList Errors;

@@ -22,42 +22,29 @@ struct TypeCase {
 const std::vector<TypeCase> &TypeCases()
 {
     static const std::vector<TypeCase> cases = {
-        {1, "Simple", {{1, 2, 1}}, {{1, false}, {2, false}}, {"PV", "P1", "P2", "T"}, "YNNNNNN", 1},
-        {2,
-         "WYE",
-         {{1, 1, 100}, {2, 2, 100}, {3, 3, 100}},
-         {{1, false}, {2, false}, {3, false}, {100, true}},
-         {"PV", "P1", "P2", "T", "P3", "U"},
-         "YYNNNNN",
-         3},
-        {3,
-         "H",
-         {{1, 1, 100}, {2, 2, 100}, {3, 101, 100}, {4, 3, 101}, {5, 4, 101}},
-         {{1, false}, {2, false}, {3, false}, {100, true}, {101, true}, {4, false}},
-         {"PV", "P1", "P2", "T", "P3", "U", "C", "P4", "V"},
-         "YNYNYNN",
-         6},
-        {4,
-         "Delta",
-         {{1, 1, 100}, {2, 101, 100}, {3, 102, 100}, {4, 3, 102}, {5, 101, 102}, {6, 2, 101}},
-         {{1, false}, {2, false}, {3, false}, {100, true}, {101, true}, {102, true}},
-         {"PV", "P1", "P2", "P3", "U", "C", "V", "D"},
-         "NNNNYYN",
-         3},
-        {5,
-         "Hybrid",
-         {{1, 1, 100}, {2, 2, 100}, {3, 101, 100}, {4, 3, 101}, {5, 102, 101}, {6, 4, 102}, {7, 5, 102}},
-         {{1, false}, {2, false}, {3, false}, {100, true}, {101, true}, {4, false}, {102, true}, {5, false}},
-         {"PV", "P1", "P2", "T", "P3", "U", "C", "P4", "V", "D", "P5", "Y"},
-         "YNNYYYN",
-         7},
-        {6,
-         "Box",
-         {{1, 1, 100}, {2, 101, 100}, {3, 102, 100}, {4, 3, 102}, {5, 103, 102}, {6, 4, 103}, {7, 101, 103}, {8, 2, 101}},
-         {{1, false}, {2, false}, {3, false}, {100, true}, {101, true}, {4, false}, {102, true}, {103, true}},
-         {"PV", "P1", "P2", "T", "P3", "U", "C", "P4", "V", "D", "G"},
-         "NNNNYYY",
-         6},
+        { 1, "Simple", { { 1, 2, 1 } }, { { 1, false }, { 2, false } }, { "PV", "P1", "P2", "T" }, "YNNNNNN", 1 },
+        { 2, "WYE", { { 1, 1, 100 }, { 2, 2, 100 }, { 3, 3, 100 } },
+            { { 1, false }, { 2, false }, { 3, false }, { 100, true } }, { "PV", "P1", "P2", "T", "P3", "U" },
+            "YYNNNNN", 3 },
+        { 3, "H", { { 1, 1, 100 }, { 2, 2, 100 }, { 3, 101, 100 }, { 4, 3, 101 }, { 5, 4, 101 } },
+            { { 1, false }, { 2, false }, { 3, false }, { 100, true }, { 101, true }, { 4, false } },
+            { "PV", "P1", "P2", "T", "P3", "U", "C", "P4", "V" }, "YNYNYNN", 6 },
+        { 4, "Delta",
+            { { 1, 1, 100 }, { 2, 101, 100 }, { 3, 102, 100 }, { 4, 3, 102 }, { 5, 101, 102 }, { 6, 2, 101 } },
+            { { 1, false }, { 2, false }, { 3, false }, { 100, true }, { 101, true }, { 102, true } },
+            { "PV", "P1", "P2", "P3", "U", "C", "V", "D" }, "NNNNYYN", 3 },
+        { 5, "Hybrid",
+            { { 1, 1, 100 }, { 2, 2, 100 }, { 3, 101, 100 }, { 4, 3, 101 }, { 5, 102, 101 }, { 6, 4, 102 },
+                { 7, 5, 102 } },
+            { { 1, false }, { 2, false }, { 3, false }, { 100, true }, { 101, true }, { 4, false }, { 102, true },
+                { 5, false } },
+            { "PV", "P1", "P2", "T", "P3", "U", "C", "P4", "V", "D", "P5", "Y" }, "YNNYYYN", 7 },
+        { 6, "Box",
+            { { 1, 1, 100 }, { 2, 101, 100 }, { 3, 102, 100 }, { 4, 3, 102 }, { 5, 103, 102 }, { 6, 4, 103 },
+                { 7, 101, 103 }, { 8, 2, 101 } },
+            { { 1, false }, { 2, false }, { 3, false }, { 100, true }, { 101, true }, { 4, false }, { 102, true },
+                { 103, true } },
+            { "PV", "P1", "P2", "T", "P3", "U", "C", "P4", "V", "D", "G" }, "NNNNYYY", 6 },
     };
     return cases;
 }
@@ -120,8 +107,12 @@ TEST(SequenceCreation, EachTypeHasItsTopologyAndTheSettingsDefaults)
 TEST(SequenceCreation, TopologyTableNamesTheFileElementAndPoleSpans)
 {
     const std::vector<std::pair<std::string, std::array<int, 5>>> expected = {
-        {"SIMPLE_SEQUENCE", {1, 1, 0, 0, 0}}, {"WYE_SEQUENCE", {1, 2, 3, 0, 0}},    {"H_SEQUENCE", {1, 2, 4, 5, 0}},
-        {"DELTA_SEQUENCE", {1, 6, 4, 0, 0}},  {"HYBRID_SEQUENCE", {1, 2, 4, 6, 7}}, {"BOX_SEQUENCE", {1, 8, 4, 6, 0}},
+        { "SIMPLE_SEQUENCE", { 1, 1, 0, 0, 0 } },
+        { "WYE_SEQUENCE", { 1, 2, 3, 0, 0 } },
+        { "H_SEQUENCE", { 1, 2, 4, 5, 0 } },
+        { "DELTA_SEQUENCE", { 1, 6, 4, 0, 0 } },
+        { "HYBRID_SEQUENCE", { 1, 2, 4, 6, 7 } },
+        { "BOX_SEQUENCE", { 1, 8, 4, 6, 0 } },
     };
     for (int type = 1; type <= 6; ++type) {
         SCOPED_TRACE(type);
@@ -142,7 +133,7 @@ TEST(SequenceCreation, TopologyTableNamesTheFileElementAndPoleSpans)
 TEST(SequenceCreation, UnknownTypeCodeGivesAnEmptySequenceInsteadOfFailing)
 {
     const TTARVOParameters parameters;
-    for (int type : {0, 7, -1}) {
+    for (int type : { 0, 7, -1 }) {
         const TWireConfiguration sequence(type, parameters);
         EXPECT_TRUE(sequence.Spans.Empty());
         EXPECT_TRUE(sequence.PoleDistances.Empty());
@@ -169,7 +160,7 @@ class SequenceEditing : public ::testing::Test
 {
 protected:
     TTARVOParameters Parameters;
-    TWireConfiguration Sequence{stWYE, Parameters};
+    TWireConfiguration Sequence { stWYE, Parameters };
 
     void SetUp() override
     {
@@ -261,7 +252,7 @@ class ProjectTest : public ::testing::Test
 {
 protected:
     TTARVOParameters Parameters;
-    TWireConfigurationList Project{Parameters};
+    TWireConfigurationList Project { Parameters };
 
     std::vector<int> Numbers() const
     {
@@ -290,7 +281,7 @@ TEST_F(ProjectTest, DeletingRenumbersTheSequencesAbove)
     Project.ClearModified();
 
     EXPECT_TRUE(Project.DeleteSequence(2));
-    EXPECT_EQ(Numbers(), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(Numbers(), (std::vector<int> { 1, 2, 3 }));
     EXPECT_EQ(Project.Objects(1)->SequenceType, stH);
     EXPECT_FALSE(Project.Objects(0)->IsModified());
     EXPECT_TRUE(Project.Objects(1)->IsModified());
@@ -306,7 +297,7 @@ TEST_F(ProjectTest, DeletingAMissingNumberStillRenumbers)
     Project.Objects(2)->SetNumber(4);
 
     EXPECT_FALSE(Project.DeleteSequence(2));
-    EXPECT_EQ(Numbers(), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(Numbers(), (std::vector<int> { 1, 2, 3 }));
 }
 
 TEST_F(ProjectTest, DeletingTheLastSequenceMarksTheProject)
