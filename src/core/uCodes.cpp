@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <set>
 
 namespace corvadel {
 
@@ -190,10 +191,13 @@ const TTypicalItem *TCodeList::FindByCode(const std::string &code) const
 
 std::string TCodeList::NextCustomCode() const
 {
+    std::set<std::string> taken;
+    for (const TTypicalItem *item : *this)
+        taken.insert(item->Code);
     for (int i = 0; i < 1000; ++i) {
         char code[8];
         std::snprintf(code, sizeof code, "X%03d", i);
-        if (!FindByCode(code))
+        if (!taken.count(code))
             return code;
     }
     return {};

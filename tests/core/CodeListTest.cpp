@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 using namespace corvadel;
 
 namespace {
@@ -103,10 +105,17 @@ TEST(CodeList, NextCustomCode)
     custom->Category = "SCX";
     list.AddCustomSignal(std::move(custom));
     EXPECT_EQ(list.NextCustomCode(), "X001");
-    for (int i = 1; i < 1000; ++i) {
+    auto add = [&list](const std::string &code) {
         auto more = std::make_unique<TTypicalSignal>();
-        more->Code = list.NextCustomCode();
+        more->Code = code;
         list.AddCustomSignal(std::move(more));
+    };
+    add("X002");
+    EXPECT_EQ(list.NextCustomCode(), "X001") << "the first free code, gaps included";
+    for (int i = 1; i < 1000; ++i) {
+        char code[8];
+        std::snprintf(code, sizeof code, "X%03d", i);
+        add(code);
     }
     EXPECT_EQ(list.NextCustomCode(), "");
 }
