@@ -1,0 +1,54 @@
+// Builders shared by the engine tests.
+#pragma once
+
+#include "uFormats.h"
+#include "uGlobalSettings.h"
+#include "uWires.h"
+
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace corvadel::test {
+
+inline const TTARVOParameters &DefaultParameters()
+{
+    static const TTARVOParameters parameters;
+    return parameters;
+}
+
+inline double Deg(double radians)
+{
+    return radians * 180 / Pi;
+}
+
+inline double Rad(double degrees)
+{
+    return degrees * Pi / 180;
+}
+
+// A sequence of `type` with the given lengths and angles (degrees), spans 1..n.
+inline std::unique_ptr<TWireConfiguration> MakeSequence(int type, const std::vector<double> &lengths,
+                                                        const std::vector<double> &angles = {})
+{
+    auto sequence = std::make_unique<TWireConfiguration>(type, DefaultParameters());
+    for (size_t i = 0; i < lengths.size(); ++i)
+        sequence->Spans.SetLengthOf(static_cast<int>(i) + 1, lengths[i]);
+    for (size_t i = 0; i < angles.size(); ++i)
+        sequence->Spans.SetAngleOf(static_cast<int>(i) + 1, angles[i]);
+    return sequence;
+}
+
+inline std::unique_ptr<TBaseSignal> MakeLoad(double distance, double deadLoad, double areaFactor = 0,
+                                             bool isSignal = true)
+{
+    auto signal = std::make_unique<TBaseSignal>();
+    signal->SetIsSignal(isSignal);
+    signal->SetDistance(distance);
+    signal->SetSimpleDeadLoad(deadLoad);
+    signal->SetSimpleAreaFactor(areaFactor);
+    return signal;
+}
+
+} // namespace corvadel::test
