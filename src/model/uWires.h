@@ -44,7 +44,6 @@ class TWireConfiguration : public TBaseObject
 public:
     TWireConfiguration(int type, const TTARVOParameters &parameters);
     // Everything but number, identification, errors, results and picture.
-    // The plan geometry of the copy is left to the caller.
     TWireConfiguration(const TWireConfiguration &source);
 
     int Number = 0;
