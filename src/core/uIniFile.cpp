@@ -2,7 +2,9 @@
 
 #include "uFormats.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -49,30 +51,48 @@ void TIniFile::ParseText(std::string_view text, TIniFile &into)
             const size_t close = line.find(']');
             const std::string name = Trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1));
             current = into.FindSection(name);
-            if (!current) {
-                into.Sections.push_back(Section{name, {}});
-                current = &into.Sections.back();
-            }
+            if (!current)
+                current = &into.AddSection(name);
             continue;
         }
         const size_t equals = line.find('=');
         if (!current || equals == std::string::npos)
             continue;
-        const std::string key = Trim(line.substr(0, equals));
-        bool known = false;
-        for (const Entry &entry : current->Entries)
-            known = known || SameText(entry.Key, key);
-        if (!known) // the first of duplicate keys wins, as on Windows
-            current->Entries.push_back(Entry{key, Unquote(Trim(line.substr(equals + 1)))});
+        std::string key = Trim(line.substr(0, equals));
+        if (!current->Find(key)) // the first of duplicate keys wins, as on Windows
+            current->Add(std::move(key), Unquote(Trim(line.substr(equals + 1))));
     }
+}
+
+const TIniFile::Entry *TIniFile::Section::Find(std::string_view key) const
+{
+    const auto hit = Index.find(UpperCase(key));
+    return hit == Index.end() ? nullptr : &Entries[hit->second];
+}
+
+TIniFile::Entry *TIniFile::Section::Find(std::string_view key)
+{
+    return const_cast<Entry *>(static_cast<const Section *>(this)->Find(key));
+}
+
+TIniFile::Entry &TIniFile::Section::Add(std::string key, std::string value)
+{
+    Index.emplace(UpperCase(key), Entries.size());
+    Entries.push_back(Entry{std::move(key), std::move(value)});
+    return Entries.back();
+}
+
+TIniFile::Section &TIniFile::AddSection(std::string name)
+{
+    SectionIndex.emplace(UpperCase(name), Sections.size());
+    Sections.push_back(Section{std::move(name), {}, {}});
+    return Sections.back();
 }
 
 const TIniFile::Section *TIniFile::FindSection(std::string_view name) const
 {
-    for (const Section &section : Sections)
-        if (SameText(section.Name, name))
-            return &section;
-    return nullptr;
+    const auto hit = SectionIndex.find(UpperCase(name));
+    return hit == SectionIndex.end() ? nullptr : &Sections[hit->second];
 }
 
 TIniFile::Section *TIniFile::FindSection(std::string_view name)
@@ -88,37 +108,36 @@ bool TIniFile::SectionExists(std::string_view section) const
 bool TIniFile::ValueExists(std::string_view section, std::string_view key) const
 {
     const Section *s = FindSection(section);
-    if (!s)
-        return false;
-    for (const Entry &entry : s->Entries)
-        if (SameText(entry.Key, key))
-            return true;
-    return false;
+    return s && s->Find(key);
 }
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const
 {
     if (const Section *s = FindSection(section))
-        for (const Entry &entry : s->Entries)
-            if (SameText(entry.Key, key))
-                return entry.Value;
+        if (const Entry *entry = s->Find(key))
+            return entry->Value;
     return std::string(defaultValue);
+}
+
+std::vector<std::string> TIniFile::ReadSection(std::string_view section) const
+{
+    std::vector<std::string> keys;
+    if (const Section *s = FindSection(section))
+        for (const Entry &entry : s->Entries)
+            keys.push_back(entry.Key);
+    return keys;
 }
 
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
     Section *s = FindSection(section);
-    if (!s) {
-        Sections.push_back(Section{std::string(section), {}});
-        s = &Sections.back();
+    if (!s)
+        s = &AddSection(std::string(section));
+    if (Entry *entry = s->Find(key)) {
+        entry->Value = Trim(value);
+        return;
     }
-    for (Entry &entry : s->Entries) {
-        if (SameText(entry.Key, key)) {
-            entry.Value = Trim(value);
-            return;
-        }
-    }
-    s->Entries.push_back(Entry{std::string(key), Trim(value)});
+    s->Add(std::string(key), Trim(value));
 }
 
 void TIniFile::UpdateFile() const
@@ -165,9 +184,13 @@ std::string ExtractFilePath(const std::string &fileName)
 
 std::string ReadFileText(const std::string &fileName)
 {
+    std::error_code ec;
+    if (std::filesystem::is_directory(fileName, ec))
+        throw EFileError("Cannot open file \"" + fileName + "\": it is a folder");
+    errno = 0;
     std::ifstream in(fileName, std::ios::binary);
-    if (!in || std::filesystem::is_directory(fileName))
-        throw EFileError("Cannot open file \"" + fileName + "\"");
+    if (!in)
+        throw EFileError("Cannot open file \"" + fileName + "\"" + (errno ? ": " + std::string(std::strerror(errno)) : ""));
     std::ostringstream buffer;
     buffer << in.rdbuf();
     if (in.bad())

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace corvadel {
@@ -21,6 +22,8 @@ public:
     bool SectionExists(std::string_view section) const;
     bool ValueExists(std::string_view section, std::string_view key) const;
     std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+    // The key names of a section in file order; empty when it is missing.
+    std::vector<std::string> ReadSection(std::string_view section) const;
     // Creates the section and the key when they are missing.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     // Writes the sections and keys to the file (CR LF line ends).
@@ -34,15 +37,24 @@ private:
         std::string Key;
         std::string Value;
     };
+    // Names are indexed upper-cased so that files with many keys read in
+    // linear time.
     struct Section {
         std::string Name;
         std::vector<Entry> Entries;
+        std::unordered_map<std::string, size_t> Index;
+
+        const Entry *Find(std::string_view key) const;
+        Entry *Find(std::string_view key);
+        Entry &Add(std::string key, std::string value);
     };
     const Section *FindSection(std::string_view name) const;
     Section *FindSection(std::string_view name);
+    Section &AddSection(std::string name);
 
     std::string Path;
     std::vector<Section> Sections;
+    std::unordered_map<std::string, size_t> SectionIndex;
 };
 
 bool FileExists(const std::string &fileName);

@@ -1,0 +1,496 @@
+#include "ProjectFileSupport.h"
+#include "uGlobalSettings.h"
+#include "uWires.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace corvadel;
+using corvadel::test::ScratchFolder;
+
+namespace {
+
+const std::string GoldenPath = std::string(CORVADEL_SOURCE_DIR) + "/tests/data/golden/wye.xml";
+
+TDateTime Date(int year, int month, int day)
+{
+    TDateTime date;
+    date.Year = year;
+    date.Month = month;
+    date.Day = day;
+    return date;
+}
+
+std::unique_ptr<TBaseSignal> SignalHead(double distance)
+{
+    auto signal = std::make_unique<TBaseSignal>();
+    signal->SetIsSignal(true);
+    signal->SetSignalType("S3A");
+    signal->SetCode("S3A-12AL");
+    signal->SetMaterial("Aluminum");
+    signal->SetLensSize(12);
+    signal->SetSections(3);
+    signal->SetSimpleDeadLoad(45);
+    signal->SetHeight(3.5);
+    signal->SetSimpleAreaFactor(4.1);
+    signal->SetDistance(distance);
+    signal->SetWeight(45);
+    return signal;
+}
+
+std::unique_ptr<TBaseSignal> NoLeftTurnSign(double distance)
+{
+    auto sign = std::make_unique<TBaseSignal>();
+    sign->SetSignalType("No Left Turn");
+    sign->SetCode("R3-2");
+    sign->SetDescription("30 x 36 in, <left lane>");
+    sign->SetSignArea(7.5);
+    sign->SetWeight(1.2);
+    sign->SetHanger(6);
+    sign->SetSimpleDeadLoad(15);
+    sign->SetSimpleAreaFactor(0.75);
+    sign->SetDistance(distance);
+    sign->SetLoadMultiplier(2);
+    return sign;
+}
+
+class ProjectFile : public ::testing::Test
+{
+protected:
+    // The project of the golden file: one WYE with a signal head and a sign.
+    void BuildWye(TWireConfigurationList &project) const
+    {
+        project.SetProjectName("Main St & 5th Ave");
+        project.SetAuthor("R. Lindqvist");
+        project.SetComments("Span wire replacement.\r\nPoles to be field verified.");
+        project.SetProjectDate(Date(2024, 3, 7));
+        project.LastRevision = Date(2024, 3, 9);
+        TWireConfiguration *wye = project.AddSequence(stWYE);
+        wye->SetIdentification("NE corner");
+        wye->SetWireWeight(0.273);
+        wye->SetMinSAG(3);
+        wye->SetMaxSAG(4.5);
+        wye->SetMinClearance(17.5);
+        wye->Spans.SetLengthOf(1, 120);
+        wye->Spans.SetLengthOf(2, 95);
+        wye->Spans.SetLengthOf(3, 80);
+        wye->Spans.SetAngleOf(1, 45);
+        wye->Spans.SetAngleOf(2, 60);
+        wye->Elevations.SetValueOf("PV", 100);
+        wye->Elevations.SetValueOf("P1", 100.5);
+        wye->Elevations.SetValueOf("P2", 99.8);
+        wye->Elevations.SetValueOf("P3", 100.2);
+        wye->Elevations.SetValueOf("T", 0.4);
+        wye->Elevations.SetValueOf("U", -0.3);
+        TBaseWire *span = wye->Spans.FindByNumber(1);
+        span->AddSignal(NoLeftTurnSign(62.5));
+        span->AddSignal(SignalHead(40));
+    }
+
+    std::string SaveText(TWireConfigurationList &project, const std::string &name = "job.xml") const
+    {
+        EXPECT_TRUE(project.Save(Folder.Path(name)));
+        return Folder.Read(name);
+    }
+
+    TGlobalSetting Settings;
+    ScratchFolder Folder;
+};
+
+TEST_F(ProjectFile, NewProjectWritesOnlyTheDatesOfItsDetails)
+{
+    TWireConfigurationList project(Settings.Parameters);
+    project.SetProjectDate(Date(2024, 1, 5));
+    project.LastRevision = Date(2023, 12, 31);
+
+    EXPECT_EQ(SaveText(project), "<XML>\r\n<TARVO_CONFIGURATIONS>\r\n<PROJECT_DETAIL>\r\n"
+                                 "\r\n<PROJECT_DATE>01/05/2024</PROJECT_DATE>\r\n\r\n\r\n"
+                                 "<LAST_REVISION>12/31/2023</LAST_REVISION>\r\n"
+                                 "</PROJECT_DETAIL>\r\n</TARVO_CONFIGURATIONS>\r\n</XML>\r\n");
+}
+
+TEST_F(ProjectFile, WyeProjectMatchesTheGoldenFileByteForByte)
+{
+    TWireConfigurationList project(Settings.Parameters);
+    BuildWye(project);
+
+    EXPECT_EQ(SaveText(project), ScratchFolder::ReadBytes(GoldenPath));
+}
+
+TEST_F(ProjectFile, GoldenFileReadAndWrittenAgainIsUnchanged)
+{
+    TWireConfigurationList project(Settings.Parameters);
+    ASSERT_TRUE(project.Open(GoldenPath));
+    EXPECT_FALSE(project.IsModified());
+
+    EXPECT_EQ(SaveText(project), ScratchFolder::ReadBytes(GoldenPath));
+}
+
+TEST_F(ProjectFile, OpenReadsEveryStoredField)
+{
+    TWireConfigurationList written(Settings.Parameters);
+    BuildWye(written);
+    written.Save(Folder.Path("job.xml"));
+
+    TWireConfigurationList project(Settings.Parameters);
+    ASSERT_TRUE(project.Open(Folder.Path("job.xml")));
+    EXPECT_EQ(project.ProjectName, "Main St & 5th Ave");
+    EXPECT_EQ(project.Author, "R. Lindqvist");
+    EXPECT_EQ(project.ProjectDate, Date(2024, 3, 7));
+    EXPECT_EQ(project.LastRevision, Date(2024, 3, 9));
+    ASSERT_EQ(project.Count(), 1);
+    const TWireConfiguration &wye = *project.Objects(0);
+    EXPECT_EQ(wye.Number, 1);
+    EXPECT_EQ(wye.SequenceType, stWYE);
+    EXPECT_EQ(wye.Identification, "NE corner");
+    EXPECT_DOUBLE_EQ(wye.WireWeight, 0.273);
+    EXPECT_DOUBLE_EQ(wye.MinSAG, 3);
+    EXPECT_DOUBLE_EQ(wye.MaxSAG, 4.5);
+    EXPECT_DOUBLE_EQ(wye.MinClearance, 17.5);
+    EXPECT_DOUBLE_EQ(wye.Spans.FindByNumber(2)->Length, 95);
+    EXPECT_DOUBLE_EQ(wye.Spans.FindByNumber(2)->Angle, 60);
+    EXPECT_DOUBLE_EQ(wye.Elevations.ValueOf("U"), -0.3);
+    EXPECT_EQ(wye.Elevations.EnteredFlags, "YYNNNNN");
+
+    const TSignalList &signals = wye.Spans.FindByNumber(1)->Signals;
+    ASSERT_EQ(signals.Count(), 2);
+    const TBaseSignal &head = *signals.Objects(0);
+    const TBaseSignal &sign = *signals.Objects(1);
+    EXPECT_TRUE(head.IsSignal);
+    EXPECT_EQ(head.Code, "S3A-12AL");
+    EXPECT_EQ(head.Sections, 3);
+    EXPECT_DOUBLE_EQ(head.Height, 3.5);
+    EXPECT_FALSE(sign.IsSignal);
+    EXPECT_EQ(sign.Number, 2);
+    EXPECT_EQ(sign.Description, "30 x 36 in, <left lane>");
+    EXPECT_DOUBLE_EQ(sign.SignArea, 7.5);
+    EXPECT_DOUBLE_EQ(sign.LoadMultiplier, 2);
+    EXPECT_DOUBLE_EQ(sign.AreaMultiplier, 1);
+}
+
+TEST_F(ProjectFile, SecondSaveWritesTheDateOfTheFirst)
+{
+    TWireConfigurationList project(Settings.Parameters);
+    project.LastRevision = Date(2001, 2, 3);
+
+    EXPECT_NE(SaveText(project).find("<LAST_REVISION>02/03/2001</LAST_REVISION>"), std::string::npos);
+    const TDateTime firstSave = project.LastRevision;
+    EXPECT_TRUE(firstSave.SameDay(TDateTime::Now()));
+
+    EXPECT_NE(SaveText(project).find("<LAST_REVISION>" + DateToStr(firstSave) + "</LAST_REVISION>"),
+              std::string::npos);
+    EXPECT_TRUE(project.LastRevision.SameDay(TDateTime::Now()));
+}
+
+TEST_F(ProjectFile, SaveSetsFileNameAndClearsModified)
+{
+    TWireConfigurationList project(Settings.Parameters);
+    BuildWye(project);
+    project.Combinations.Add(std::make_unique<TCombination>())->SetPoleA(2);
+    ASSERT_TRUE(project.IsModified());
+
+    project.Save(Folder.Path("job.xml"));
+    EXPECT_EQ(project.FileName, Folder.Path("job.xml"));
+    EXPECT_FALSE(project.IsModified());
+}
+
+TEST_F(ProjectFile, SavingOverAFileMovesItToOldOnlyWhenNoOldExists)
+{
+    TWireConfigurationList project(Settings.Parameters);
+    Folder.Write("job.xml", "first");
+    project.Save(Folder.Path("job.xml"));
+    EXPECT_EQ(Folder.Read("job.old"), "first");
+
+    Folder.Write("job.xml", "second");
+    const std::string saved = SaveText(project);
+    EXPECT_EQ(Folder.Read("job.old"), "first") << "an existing backup stays";
+    EXPECT_NE(saved.find("<TARVO_CONFIGURATIONS>"), std::string::npos);
+    EXPECT_EQ(Folder.FileCount(), 2) << "no temporary file is left behind";
+}
+
+TEST_F(ProjectFile, FailedWriteLeavesThePreviousFileIntact)
+{
+    TWireConfigurationList project(Settings.Parameters);
+    for (int i = 0; i < 40; ++i)
+        project.AddSequence(stBox);
+    Folder.Write("job.xml", "previous project");
+
+    // The file size limit makes the write fail part way, as a full disk would.
+    rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::string message;
+    try {
+        project.Save(Folder.Path("job.xml"));
+    } catch (const EFileError &error) {
+        message = error.what();
+    }
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_NE(message.find(Folder.Path("job.xml")), std::string::npos) << message;
+    EXPECT_NE(message.find("too large"), std::string::npos) << message;
+    EXPECT_EQ(Folder.Read("job.xml"), "previous project");
+    EXPECT_EQ(Folder.FileCount(), 1) << "neither a backup nor a temporary file";
+    EXPECT_TRUE(project.FileName.empty());
+    EXPECT_TRUE(project.IsModified());
+}
+
+TEST_F(ProjectFile, UnwritableTargetsRaiseNamingThePath)
+{
+    TWireConfigurationList project(Settings.Parameters);
+    std::filesystem::create_directories(Folder.Dir / "taken.xml" / "inside");
+    for (const std::string &path : {Folder.Path("missing/job.xml"), Folder.Path("taken.xml")}) {
+        SCOPED_TRACE(path);
+        try {
+            project.Save(path);
+            ADD_FAILURE() << "saved";
+        } catch (const EFileError &error) {
+            EXPECT_NE(std::string(error.what()).find(path), std::string::npos) << error.what();
+        }
+    }
+    EXPECT_EQ(Folder.FileCount(), 1) << "no temporary file is left behind";
+}
+
+TEST_F(ProjectFile, UniformSpanWritesNoSegmentsAndReadsBackDefaultOnes)
+{
+    TWireConfigurationList project(Settings.Parameters);
+    TWireConfiguration *simple = project.AddSequence(stSimple);
+    simple->SetWireWeight(0.205);
+    simple->Spans.SetLengthOf(1, 100);
+    simple->Spans.FindByNumber(1)->AddSignal(SignalHead(70));
+    simple->Spans.FindByNumber(1)->AddSignal(SignalHead(30));
+    EXPECT_EQ(SaveText(project).find("SEGMENT"), std::string::npos);
+
+    TWireConfigurationList read(Settings.Parameters);
+    ASSERT_TRUE(read.Open(Folder.Path("job.xml")));
+    const TSegmentList &segments = read.Objects(0)->Spans.FindByNumber(1)->Segments;
+    ASSERT_EQ(segments.Count(), 3);
+    const double lengths[] = {30, 40, 30};
+    for (int i = 0; i < 3; ++i) {
+        const TBaseSegment &segment = *segments.Objects(i);
+        EXPECT_DOUBLE_EQ(segment.Length, lengths[i]);
+        ASSERT_EQ(segment.Compositions.Count(), 1);
+        EXPECT_EQ(segment.Compositions.Objects(0)->WireCode, "FIX");
+        EXPECT_DOUBLE_EQ(segment.Compositions.Objects(0)->WireWeight, 0.205);
+    }
+}
+
+TEST_F(ProjectFile, VariableWeightsComeBackInEverySegment)
+{
+    TWireConfigurationList project(Settings.Parameters);
+    TWireConfiguration *simple = project.AddSequence(stSimple);
+    simple->SetVariableWires(true);
+    simple->Spans.SetLengthOf(1, 150);
+    TBaseWire *span = simple->Spans.FindByNumber(1);
+    span->AddSignal(SignalHead(50));
+    span->AddSignal(SignalHead(100));
+    for (TBaseSegment *segment : span->Segments) {
+        auto cable = std::make_unique<TSegmentComposition>();
+        cable->SetWireCode("SC-7C14");
+        cable->SetWireType("SIGNAL CABLE");
+        cable->SetDescription("7/C #14 AWG");
+        cable->SetWireWeight(0.16);
+        cable->SetOccurrence(segment->StartPoint + 1);
+        segment->Compositions.Add(std::move(cable));
+    }
+    SaveText(project);
+
+    TWireConfigurationList read(Settings.Parameters);
+    ASSERT_TRUE(read.Open(Folder.Path("job.xml")));
+    const TBaseWire &readSpan = *read.Objects(0)->Spans.FindByNumber(1);
+    EXPECT_FALSE(readSpan.UniformWeight);
+    ASSERT_EQ(readSpan.Segments.Count(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const TBaseSegment &segment = *readSpan.Segments.Objects(i);
+        SCOPED_TRACE(segment.StartPoint);
+        ASSERT_EQ(segment.Compositions.Count(), 2);
+        const TSegmentComposition &cable = *segment.Compositions.Objects(1);
+        EXPECT_EQ(cable.WireCode, "SC-7C14");
+        EXPECT_EQ(cable.WireType, "SIGNAL CABLE");
+        EXPECT_EQ(cable.Description, "7/C #14 AWG");
+        EXPECT_DOUBLE_EQ(cable.WireWeight, 0.16);
+        EXPECT_EQ(cable.Occurrence, segment.StartPoint + 1);
+        EXPECT_EQ(cable.SegmentNumber, segment.StartPoint);
+    }
+    EXPECT_DOUBLE_EQ(readSpan.Segments.Objects(2)->Length, 50);
+}
+
+TEST_F(ProjectFile, CombinationsFollowTheSequencesAndKeepTheirOrder)
+{
+    TWireConfigurationList project(Settings.Parameters);
+    project.AddSequence(stWYE);
+    project.AddSequence(stSimple);
+    for (int i = 0; i < 2; ++i) {
+        TCombination *combination = project.Combinations.Add(std::make_unique<TCombination>());
+        combination->SetNumber(i);
+        combination->SetPoleA(3 - i);
+        combination->SetSequenceA(1);
+        combination->SetPoleB(1);
+        combination->SetSequenceB(2);
+        combination->SetABAngle(92.5 + i);
+        combination->SetRotationOne(Pi / 2);
+        combination->SetRotationTwo(Pi * i);
+    }
+    const std::string text = SaveText(project);
+    EXPECT_LT(text.rfind("</SIMPLE_SEQUENCE>"), text.find("<COMBINATION>"));
+
+    TWireConfigurationList read(Settings.Parameters);
+    ASSERT_TRUE(read.Open(Folder.Path("job.xml")));
+    ASSERT_EQ(read.Combinations.Count(), 2);
+    for (int i = 0; i < 2; ++i) {
+        const TCombination &combination = *read.Combinations.Objects(i);
+        EXPECT_EQ(combination.Number, i);
+        EXPECT_EQ(combination.PoleA, 3 - i);
+        EXPECT_EQ(combination.SequenceB, 2);
+        EXPECT_DOUBLE_EQ(combination.ABAngle, 92.5 + i);
+        EXPECT_NEAR(combination.RotationOne, Pi / 2, 1e-14);
+        EXPECT_NEAR(combination.RotationTwo, Pi * i, 1e-14);
+        EXPECT_EQ(combination.Results.Count(), 0);
+    }
+}
+
+TEST_F(ProjectFile, CommentsOfSeveralLinesComeBackWithCrLf)
+{
+    TWireConfigurationList project(Settings.Parameters);
+    project.SetComments("first line\nsecond < third\rlast");
+    SaveText(project);
+
+    TWireConfigurationList read(Settings.Parameters);
+    ASSERT_TRUE(read.Open(Folder.Path("job.xml")));
+    EXPECT_EQ(read.Comments, "first line\r\nsecond < third\r\nlast");
+}
+
+TEST_F(ProjectFile, EmptiedIdentificationReadsBackAsTheTypeName)
+{
+    TWireConfigurationList project(Settings.Parameters);
+    project.AddSequence(stHybrid)->SetIdentification("");
+    EXPECT_EQ(SaveText(project).find("SEQUENCE_ID"), std::string::npos);
+
+    TWireConfigurationList read(Settings.Parameters);
+    ASSERT_TRUE(read.Open(Folder.Path("job.xml")));
+    EXPECT_EQ(read.Objects(0)->Identification, "Hybrid");
+}
+
+// Hand-written files: LF line ends, only some elements.
+class ProjectFileReading : public ProjectFile
+{
+protected:
+    TWireConfigurationList &OpenText(const std::string &body, bool expected = true)
+    {
+        Folder.Write("hand.xml", "<XML>\n<TARVO_CONFIGURATIONS>\n" + body + "</TARVO_CONFIGURATIONS>\n</XML>\n");
+        EXPECT_EQ(Project.Open(Folder.Path("hand.xml")), expected);
+        return Project;
+    }
+
+    TWireConfigurationList Project{Settings.Parameters};
+};
+
+TEST_F(ProjectFileReading, AbsentElementsKeepTheValuesOfCreation)
+{
+    Settings.Parameters.Warp = true;
+    Settings.Parameters.MinClearance = 18;
+    Project.SetAuthor("kept");
+    OpenText("<BOX_SEQUENCE>\n<SEQUENCE_NUMBER>4</SEQUENCE_NUMBER>\n<MYSTERY>1</MYSTERY>\n</BOX_SEQUENCE>\n<EXTRA>x</EXTRA>\n");
+
+    EXPECT_EQ(Project.Author, "kept");
+    ASSERT_EQ(Project.Count(), 1);
+    const TWireConfiguration &box = *Project.Objects(0);
+    EXPECT_EQ(box.Number, 4);
+    EXPECT_EQ(box.Identification, "Box");
+    EXPECT_TRUE(box.BoxWarp);
+    EXPECT_DOUBLE_EQ(box.MinClearance, 18);
+    EXPECT_EQ(box.Spans.Count(), 8);
+    EXPECT_FALSE(Project.IsModified());
+}
+
+TEST_F(ProjectFileReading, WyeIgnoresABaseElevationItDoesNotHave)
+{
+    OpenText("<WYE_SEQUENCE>\n<ELEVATIONS>\n<BE_P1>101.5</BE_P1>\n<BE_P4>99</BE_P4>\n<ED_U>0.5</ED_U>\n"
+             "</ELEVATIONS>\n</WYE_SEQUENCE>\n");
+
+    const TElevationList &points = Project.Objects(0)->Elevations;
+    EXPECT_DOUBLE_EQ(points.ValueOf("P1"), 101.5);
+    EXPECT_EQ(points.FindByName("P4"), nullptr);
+    EXPECT_DOUBLE_EQ(points.ValueOf("U"), 0.5);
+    EXPECT_EQ(points.EnteredFlags, "NYNNNNN");
+}
+
+TEST_F(ProjectFileReading, FileWithoutAnXmlElementIsRefusedButNamed)
+{
+    for (const char *text : {"", "<XML></XML>", "<TARVO_CONFIGURATIONS></TARVO_CONFIGURATIONS>"}) {
+        SCOPED_TRACE(text);
+        Folder.Write("bad.xml", text);
+        TWireConfigurationList project(Settings.Parameters);
+        EXPECT_FALSE(project.Open(Folder.Path("bad.xml")));
+        EXPECT_EQ(project.FileName, Folder.Path("bad.xml"));
+        EXPECT_EQ(project.Count(), 0);
+    }
+}
+
+TEST_F(ProjectFileReading, OtherRootElementOpensAsAnEmptyProject)
+{
+    Folder.Write("other.xml", "<?xml version=\"1.0\"?>\n<XML><CATALOGUE><WYE_SEQUENCE></WYE_SEQUENCE></CATALOGUE></XML>");
+    EXPECT_TRUE(Project.Open(Folder.Path("other.xml")));
+    EXPECT_EQ(Project.Count(), 0);
+}
+
+TEST_F(ProjectFileReading, MissingFileRaisesNamingIt)
+{
+    try {
+        Project.Open(Folder.Path("nowhere.xml"));
+        FAIL() << "opened";
+    } catch (const EFileError &error) {
+        EXPECT_NE(std::string(error.what()).find(Folder.Path("nowhere.xml")), std::string::npos);
+        EXPECT_NE(std::string(error.what()).find("No such file"), std::string::npos) << error.what();
+    }
+}
+
+struct BadValueCase {
+    const char *Body;
+    const char *Element;
+    const char *Text;
+    int SequencesKept;
+};
+
+class ProjectFileBadValue : public ProjectFileReading, public ::testing::WithParamInterface<BadValueCase>
+{
+};
+
+TEST_P(ProjectFileBadValue, StopsReadingWithAnErrorNamingFileElementAndText)
+{
+    const BadValueCase &bad = GetParam();
+    const std::string complete = "<SIMPLE_SEQUENCE>\n<SEQUENCE_NUMBER>1</SEQUENCE_NUMBER>\n</SIMPLE_SEQUENCE>\n";
+    Folder.Write("bad.xml", std::string("<XML>\n<TARVO_CONFIGURATIONS>\n") + complete + bad.Body
+                                + "</TARVO_CONFIGURATIONS>\n</XML>\n");
+    std::string message;
+    try {
+        Project.Open(Folder.Path("bad.xml"));
+    } catch (const EConvertError &error) {
+        message = error.what();
+    }
+    for (const std::string &part : {Folder.Path("bad.xml"), std::string(bad.Element), "'" + std::string(bad.Text) + "'"})
+        EXPECT_NE(message.find(part), std::string::npos) << message << " lacks " << part;
+    EXPECT_EQ(Project.Count(), bad.SequencesKept);
+    EXPECT_EQ(Project.FileName, Folder.Path("bad.xml"));
+    EXPECT_TRUE(Project.IsModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, ProjectFileBadValue,
+    ::testing::Values(
+        BadValueCase{"<WYE_SEQUENCE>\n<SEQUENCE_MAX_SAG>abc</SEQUENCE_MAX_SAG>\n</WYE_SEQUENCE>\n", "SEQUENCE_MAX_SAG",
+                     "abc", 1},
+        BadValueCase{"<PROJECT_DETAIL>\n<PROJECT_DATE>13/45/2020</PROJECT_DATE>\n</PROJECT_DETAIL>\n", "PROJECT_DATE",
+                     "13/45/2020", 1},
+        BadValueCase{"<H_SEQUENCE>\n<WIRE>\n<WIRE_NUMBER>2</WIRE_NUMBER>\n<SIGNAL>\n<SIGNAL_DISTANCE>4O</SIGNAL_DISTANCE>"
+                     "\n</SIGNAL>\n</WIRE>\n</H_SEQUENCE>\n",
+                     "SIGNAL_DISTANCE", "4O", 1},
+        BadValueCase{"<COMBINATION>\n<POLE_A>1.5</POLE_A>\n</COMBINATION>\n", "POLE_A", "1.5", 1}));
+
+} // namespace
