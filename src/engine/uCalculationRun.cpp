@@ -1,0 +1,48 @@
+#include "uCalculationRun.h"
+
+#include "uCombinationAnalysis.h"
+#include "uSequenceCalculation.h"
+#include "uWires.h"
+
+namespace corvadel {
+
+bool TCalculationRun::RunCalculation(TWireConfigurationList &project)
+{
+    const TTARVOParameters &parameters = project.Parameters();
+    bool all = true;
+    for (TWireConfiguration *sequence : project) {
+        sequence->Errors.ClearErrors();
+        const bool valid = Validate(*sequence);
+        sequence->Results.FreeAll();
+        const bool calculated =
+            valid && TSequenceCalculation::CalculateSequence(*sequence, parameters, true, sequence->MaxSAG);
+        if (calculated && sequence->MinSAG < sequence->MaxSAG)
+            TSequenceCalculation::CalculateSequence(*sequence, parameters, false, sequence->MinSAG);
+        all = all && calculated;
+    }
+    if (!all)
+        return false;
+    project.Combinations.ClearCombinationResults();
+    project.CombinationWarning = false;
+    TCombinationAnalysis::CalculateCombinations(project, true);
+    TCombinationAnalysis::CalculateCombinations(project, false);
+    return true;
+}
+
+std::vector<std::string> TCalculationRun::ErrorListing(const TWireConfigurationList &project)
+{
+    std::vector<std::string> lines;
+    for (const TWireConfiguration *sequence : project) {
+        lines.push_back(sequence->Identification);
+        lines.emplace_back();
+        if (sequence->Errors.Empty())
+            lines.emplace_back("No errors");
+        for (const TTARVOError *error : sequence->Errors)
+            if (error->IsError)
+                lines.push_back(error->Message);
+        lines.emplace_back();
+    }
+    return lines;
+}
+
+} // namespace corvadel
