@@ -7,6 +7,7 @@ namespace corvadel {
 const std::vector<TCommand> &Commands()
 {
     static const std::vector<TCommand> commands = {
+        {"convert", "IN -o OUT.xml", "read a project (.xml or .sws) and write it as a project file", RunConvert},
         {"draw", "FILE --sequence N [--mode 0|1|2|99] [--span K] [--rotation RAD] [--standard] [--no-labels] [--size WxH] -o OUT.png", "draw a sequence or one span into a PNG", RunDraw},
     };
     return commands;

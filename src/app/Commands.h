@@ -26,5 +26,6 @@ std::string ProgramPath();
 
 // Entry points of the commands, one source file each.
 int RunDraw(const std::vector<std::string> &args); // CmdDraw.cpp
+int RunConvert(const std::vector<std::string> &args); // CmdConvert.cpp
 
 } // namespace corvadel

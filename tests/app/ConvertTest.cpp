@@ -1,0 +1,135 @@
+// `corvadel convert`, run as the built executable.
+#include "../model/ProjectFileSupport.h"
+
+#include "uGlobalSettings.h"
+#include "uWires.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/wait.h>
+
+using corvadel::test::ScratchFolder;
+
+namespace {
+
+const std::string Examples = std::string(CORVADEL_SOURCE_DIR) + "/examples/";
+
+class Convert : public ::testing::Test
+{
+protected:
+    // Runs `corvadel convert` with the arguments; returns its exit status.
+    int Run(const std::string &arguments)
+    {
+        const std::string command = std::string("'") + CORVADEL_BINARY_DIR + "/corvadel' convert " + arguments + " 2>'"
+                                    + Folder.Path("stderr.txt") + "'";
+        const int status = std::system(command.c_str());
+        Errors = Folder.Read("stderr.txt");
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    // The command's own lines on stderr, settings warnings aside (the
+    // platform layer may add notes of its own).
+    std::vector<std::string> Messages() const
+    {
+        std::vector<std::string> lines;
+        size_t start = 0;
+        for (size_t end; (end = Errors.find('\n', start)) != std::string::npos; start = end + 1) {
+            const std::string line = Errors.substr(start, end - start);
+            if (line.rfind("corvadel convert: ", 0) == 0 && line.find("warning:") == std::string::npos)
+                lines.push_back(line);
+        }
+        return lines;
+    }
+
+    static std::string Quoted(const std::string &path) { return "'" + path + "'"; }
+
+    ScratchFolder Folder;
+    std::string Errors;
+};
+
+class ConvertExample : public Convert, public ::testing::WithParamInterface<const char *>
+{
+};
+
+TEST_P(ConvertExample, CanonicalFileComesBackByteForByte)
+{
+    const std::string input = Examples + GetParam();
+    ASSERT_EQ(Run(Quoted(input) + " -o " + Quoted(Folder.Path("out.xml"))), 0) << Errors;
+    EXPECT_TRUE(Messages().empty()) << Errors;
+    EXPECT_EQ(Folder.Read("out.xml"), ScratchFolder::ReadBytes(input));
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, ConvertExample,
+                         ::testing::Values("simple.xml", "wye.xml", "h.xml", "delta.xml", "hybrid.xml", "box.xml",
+                                           "intersection.xml"),
+                         [](const auto &info) { return std::string(info.param).substr(0, std::string(info.param).find('.')); });
+
+TEST_F(Convert, OldProjectBecomesAProjectFile)
+{
+    ASSERT_EQ(Run("-o " + Quoted(Folder.Path("legacy.xml")) + " " + Quoted(Examples + "legacy.sws")), 0) << Errors;
+
+    corvadel::TGlobalSetting settings;
+    corvadel::TWireConfigurationList project(settings.Parameters);
+    ASSERT_TRUE(project.Open(Folder.Path("legacy.xml")));
+    ASSERT_EQ(project.Count(), 2);
+    EXPECT_EQ(project.Objects(1)->Identification, "Kings Hwy WYE");
+    EXPECT_EQ(project.Objects(1)->Spans.FindByNumber(3)->Signals.Count(), 2);
+    EXPECT_EQ(project.Combinations.Count(), 1);
+    EXPECT_EQ(project.Comments, "Existing span to be restrung.\r\nHeads relocated per revised plan.");
+}
+
+struct FailureCase {
+    const char *Name;
+    const char *InputName; // in the scratch folder
+    const char *InputBytes; // nullptr: no such file
+    const char *OutputName;
+    const char *Expected; // in the one message line
+    bool NamesOutput = false;
+};
+
+class ConvertFailure : public Convert, public ::testing::WithParamInterface<FailureCase>
+{
+};
+
+TEST_P(ConvertFailure, ExitsWithTwoAndOneLineNamingTheFile)
+{
+    const FailureCase &failure = GetParam();
+    if (failure.InputBytes)
+        Folder.Write(failure.InputName, failure.InputBytes);
+    const std::string input = Folder.Path(failure.InputName);
+    const std::string output = Folder.Path(failure.OutputName);
+
+    EXPECT_EQ(Run(Quoted(input) + " -o " + Quoted(output)), 2);
+    const auto messages = Messages();
+    ASSERT_EQ(messages.size(), 1u) << Errors;
+    EXPECT_NE(messages[0].find(failure.Expected), std::string::npos) << messages[0];
+    EXPECT_NE(messages[0].find(failure.NamesOutput ? output : input), std::string::npos) << messages[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, ConvertFailure,
+    ::testing::Values(FailureCase{"MissingXml", "none.xml", nullptr, "out.xml", "No such file"},
+                      FailureCase{"MissingSws", "none.sws", nullptr, "out.xml", "No such file"},
+                      FailureCase{"NotAProject", "notes.xml", "just some notes\n", "out.xml", "not a TARVO file"},
+                      FailureCase{"ForeignSws", "other.SWS", "[GENERAL]\nAPPLICATION=OTHER\n", "out.xml",
+                                  "not a TARVO file"},
+                      FailureCase{"BadNumber", "bad.xml",
+                                  "<XML><TARVO_CONFIGURATIONS><SIMPLE_SEQUENCE><SEQUENCE_MIN_SAG>2,5\r\n</SEQUENCE_MIN_SAG>"
+                                  "</SIMPLE_SEQUENCE></TARVO_CONFIGURATIONS></XML>",
+                                  "out.xml", "SEQUENCE_MIN_SAG"},
+                      FailureCase{"OutputFolderMissing", "empty.xml", "<XML><TARVO_CONFIGURATIONS></TARVO_CONFIGURATIONS></XML>",
+                                  "missing/out.xml", "No such file", true}),
+    [](const auto &info) { return std::string(info.param.Name); });
+
+TEST_F(Convert, WrongArgumentsShowTheUsage)
+{
+    for (const char *arguments : {"", "only.xml", "-o out.xml", "a.xml -o", "a.xml b.xml -o c.xml", "a.xml -x b.xml"}) {
+        SCOPED_TRACE(arguments);
+        EXPECT_EQ(Run(arguments), 2);
+        ASSERT_EQ(Messages().size(), 1u) << Errors;
+        EXPECT_NE(Messages()[0].find("usage: corvadel convert IN -o OUT.xml"), std::string::npos);
+    }
+}
+
+} // namespace
