@@ -4,6 +4,7 @@
 #include "uFormats.h"
 
 #include <cmath>
+#include <string>
 
 namespace corvadel {
 
@@ -19,6 +20,15 @@ inline int RoundHalfEven(double value)
     if (value < -Limit)
         return -static_cast<int>(Limit);
     return static_cast<int>(std::nearbyint(value));
+}
+
+// "L1", "A3", " 2": a prefix and a number. Appending, rather than adding to a
+// literal, keeps GCC 12's -Wrestrict false alarm away.
+inline std::string Prefixed(const char *prefix, const std::string &text)
+{
+    std::string result = prefix;
+    result += text;
+    return result;
 }
 
 inline double DegToRad(double degrees)

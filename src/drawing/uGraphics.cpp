@@ -134,7 +134,7 @@ void TGraphics::DrawSpanItem(const TWireConfiguration &sequence, const TDiagramI
     const TPoint b = points.Node(item.EndB);
     DrawWire(a.X, a.Y, b.X, b.Y);
     const TPoint anchor = layout.Anchor(item);
-    DrawLabel(anchor.X, anchor.Y, item.Align, LengthOf(sequence, item.Number), "L" + IntToStr(item.Number),
+    DrawLabel(anchor.X, anchor.Y, item.Align, LengthOf(sequence, item.Number), Prefixed("L", IntToStr(item.Number)),
               Settings.Colors.WireFont);
     for (const TSpanNodes &span : sequence.Topology().Spans) {
         if (span.Number != item.Number)
@@ -155,7 +155,7 @@ void TGraphics::DrawAngleItem(const TWireConfiguration &sequence, const TDiagram
         DrawAngleReference(start.X, start.Y, end.X, end.Y);
     }
     const TPoint anchor = layout.Anchor(item);
-    DrawLabel(anchor.X, anchor.Y, item.Align, AngleOf(sequence, item.Number), "A" + IntToStr(item.Number),
+    DrawLabel(anchor.X, anchor.Y, item.Align, AngleOf(sequence, item.Number), Prefixed("A", IntToStr(item.Number)),
               Settings.Colors.AngleFont);
 }
 

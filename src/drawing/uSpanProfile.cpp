@@ -29,7 +29,7 @@ void TGraphics::DrawSpanProfile(int sequenceNumber, int spanNumber)
     const int yW = yG - WireHeight();
     DrawSpanSignals(yG, yW, span->Signals, span->Length);
     DrawWire(xA, yW, xB, yW);
-    DrawLabel(xA + 35, yW - 25, 1, span->Length, "L" + IntToStr(span->Number), Settings.Colors.WireFont);
+    DrawLabel(xA + 35, yW - 25, 1, span->Length, Prefixed("L", IntToStr(span->Number)), Settings.Colors.WireFont);
     DrawSpanArrow(xA - 20, yW + 2, xA + 100, yW + 2, -10);
     DrawSpanEnd(*sequence, span->FromNode, xA, yG, yW);
     DrawSpanEnd(*sequence, span->ToNode, xB, yG, yW);
@@ -70,10 +70,10 @@ void TGraphics::DrawSignalDimension(int n, int px, double d, int y)
     font.Color = Settings.Colors.LineColor;
     Image->SetBrush(Settings.Colors.ImageBackground);
     Image->SetFont(font);
-    Image->TextOut(xA - 20, y - 5, " " + IntToStr(n));
+    Image->TextOut(xA - 20, y - 5, Prefixed(" ", IntToStr(n)));
     Image->SetPen(Settings.Colors.LineColor, 1, TPenStyle::Dotted);
     Image->Line(xA, y, px, y);
-    Image->TextOut((xA + px) / 2, y - 5, " " + FloatToStr(d) + ".ft ");
+    Image->TextOut((xA + px) / 2, y - 5, Prefixed(" ", FloatToStr(d)) + ".ft ");
 }
 
 void TGraphics::DrawSignalSide(int x, int yG, int yW)
