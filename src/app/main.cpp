@@ -2,6 +2,8 @@
 #include "uGlobalSettings.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -11,14 +13,22 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 using namespace corvadel;
 
 namespace {
 
 int RunHeadless(const TCommand &command, int argc, char **argv)
 {
-    // Subcommands never need a display.
+    // Subcommands never need a display, nor a session's runtime folder.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString runtime = QDir::tempPath() + QStringLiteral("/corvadel-runtime-%1").arg(getuid());
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    }
     QApplication app(argc, argv);
     std::vector<std::string> args(argv + 2, argv + argc);
     return command.Run(args);

@@ -164,12 +164,12 @@ TBaseSegment *TSegmentList::AddSegment(int startPoint, double length, double sta
     return Add(std::move(segment));
 }
 
-void TSegmentList::RebuildFromSignals(const TSignalList &signals)
+void TSegmentList::RebuildFromSignals(const TSignalList &signalList)
 {
     FreeAll();
     AddSegment(SegmentStartPoint, SpanLength, 0);
-    for (int i = 1; i <= signals.Count(); ++i) {
-        const TBaseSignal *signal = signals.FindByNumber(i);
+    for (int i = 1; i <= signalList.Count(); ++i) {
+        const TBaseSignal *signal = signalList.FindByNumber(i);
         if (!signal)
             continue;
         TBaseSegment *last = Last();

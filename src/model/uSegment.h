@@ -93,7 +93,7 @@ public:
 
     // Appends a segment to the end of the span with one default composition.
     TBaseSegment *AddSegment(int startPoint, double length, double startDistance);
-    void RebuildFromSignals(const TSignalList &signals);
+    void RebuildFromSignals(const TSignalList &signalList);
 
     // The operations below keep the chain Start -> signal 1 -> ... -> End.
     // Each returns false, changing nothing, when the chain it expects is not
