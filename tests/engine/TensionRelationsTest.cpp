@@ -1,0 +1,171 @@
+#include "EngineTestSupport.h"
+#include "uGeometry.h"
+#include "uPlanLayout.h"
+#include "uTensionRelations.h"
+
+#include <gtest/gtest.h>
+
+namespace corvadel {
+namespace {
+
+using test::MakeSequence;
+using test::Rad;
+
+double Relation(const TWireConfiguration &sequence, int span)
+{
+    return sequence.Spans.FindByNumber(span)->TensionRelation;
+}
+
+TEST(TensionRelations, WyeShares)
+{
+    struct Case {
+        double A1, A2, R1, R2;
+    };
+    for (const Case &c : {Case{60, 60, 1, 1}, Case{30, 60, std::sqrt(3.0) / 2, 0.5}}) {
+        auto sequence = MakeSequence(stWYE, {100, 100, 100}, {c.A1, c.A2});
+        ASSERT_TRUE(TTensionRelations::ComputeTensionRelations(*sequence));
+        EXPECT_NEAR(Relation(*sequence, 1), c.R1, 1e-12);
+        EXPECT_NEAR(Relation(*sequence, 2), c.R2, 1e-12);
+        EXPECT_EQ(Relation(*sequence, 3), 1);
+        EXPECT_EQ(sequence->Spans.Rotation, 0);
+    }
+}
+
+// Every ring of the plan drawn with the balanced directions is in horizontal
+// equilibrium: the relations times the span directions add up to zero.
+TEST(TensionRelations, EveryRingIsInHorizontalBalance)
+{
+    const std::vector<std::tuple<int, std::vector<double>, std::vector<double>>> plans = {
+        {stWYE, {90, 110, 100}, {50, 65}},
+        {stH, {80, 90, 60, 85, 75}, {40, 55, 50, 35}},
+        {stDelta, {60, 100, 100, 70, 100, 65}, {30, 120, 35, 120, 40, 120}},
+        {stHybrid, {60, 65, 50, 70, 55, 60, 75}, {40, 45, 35, 50, 42, 38}},
+        {stBox, {50, 100, 100, 55, 100, 60, 100, 65}, {45, 90, 40, 90, 50, 90, 90, 35}},
+    };
+    for (const auto &[type, lengths, angles] : plans) {
+        SCOPED_TRACE(Topology(type).TypeName);
+        auto sequence = MakeSequence(type, lengths, angles);
+        ASSERT_TRUE(TTensionRelations::ComputeTensionRelations(*sequence));
+        // Turn pole two to the balancing angle of a Delta or a Box; a Box out
+        // of balance leaves ring 103 pulling against ring 101.
+        for (TBaseWire *span : sequence->Spans)
+            span->SetAngle(span->PlanDirection);
+        ASSERT_TRUE(TTensionRelations::ComputeTensionRelations(*sequence));
+        EXPECT_NEAR(sequence->Spans.Rotation, 0, 1e-9);
+        std::vector<double> directions;
+        for (const TBaseWire *span : sequence->Spans)
+            directions.push_back(Rad(span->PlanDirection));
+        const TPlanLayout layout(*sequence, directions);
+        for (const TBasePole *ring : sequence->Poles) {
+            if (!ring->IsRing)
+                continue;
+            double x = 0, y = 0;
+            const TPlanPoint at = layout.Position(ring->Number);
+            for (const TBaseWire *span : sequence->Spans) {
+                if (span->FromNode != ring->Number && span->ToNode != ring->Number)
+                    continue;
+                const TPlanPoint other = layout.Position(span->FromNode == ring->Number ? span->ToNode : span->FromNode);
+                const double length = std::hypot(other.X - at.X, other.Y - at.Y);
+                x += span->TensionRelation * (other.X - at.X) / length;
+                y += span->TensionRelation * (other.Y - at.Y) / length;
+            }
+            EXPECT_NEAR(x, 0, 1e-9) << "ring " << ring->Number;
+            EXPECT_NEAR(y, 0, 1e-9) << "ring " << ring->Number;
+        }
+        for (const TBaseWire *span : sequence->Spans)
+            EXPECT_GT(span->TensionRelation, 0) << span->Number;
+    }
+}
+
+TEST(TensionRelations, DeltaWithTheBalancingAngleNeedsNoRotation)
+{
+    auto sequence = MakeSequence(stDelta, {60, 100, 100, 70, 100, 65}, {30, 120, 35, 120, 60, 120});
+    ASSERT_TRUE(TTensionRelations::ComputeTensionRelations(*sequence));
+    const double phi = sequence->Spans.FindByNumber(5)->PlanDirection;
+    EXPECT_NEAR(sequence->Spans.Rotation, 60 - phi, 1e-9);
+    EXPECT_NE(sequence->Spans.Rotation, 0);
+
+    sequence->Spans.SetAngleOf(5, phi);
+    ASSERT_TRUE(TTensionRelations::ComputeTensionRelations(*sequence));
+    EXPECT_NEAR(sequence->Spans.Rotation, 0, 1e-9);
+    EXPECT_NEAR(sequence->Spans.InitialRotation, 0, 1e-9);
+}
+
+class BoxBalance : public ::testing::Test
+{
+protected:
+    // A square ring box whose pole two is turned `rotation` degrees off balance.
+    std::unique_ptr<TWireConfiguration> OffBalance(double rotation, bool warp)
+    {
+        auto sequence = MakeSequence(stBox, {50, 100, 100, 55, 100, 60, 100, 65}, {45, 90, 40, 90, 50, 90, 90, 35});
+        EXPECT_TRUE(TTensionRelations::ComputeTensionRelations(*sequence));
+        const double phi = sequence->Spans.FindByNumber(8)->PlanDirection;
+        sequence->Spans.SetAngleOf(8, phi - rotation);
+        sequence->SetBoxWarp(warp);
+        EXPECT_TRUE(TGeometry::ComputePlanLayout(*sequence));
+        return sequence;
+    }
+};
+
+TEST_F(BoxBalance, WithoutWarpOnePassReportsTheRotation)
+{
+    auto sequence = OffBalance(5, false);
+    ASSERT_TRUE(TTensionRelations::ComputeTensionRelations(*sequence));
+    EXPECT_NEAR(sequence->Spans.Rotation, 5, 1e-9);
+    EXPECT_EQ(sequence->Spans.Rotation, sequence->Spans.InitialRotation);
+    EXPECT_FALSE(sequence->AnglesChanged);
+    EXPECT_EQ(sequence->Spans.FindByNumber(1)->PlanDirection, 45);
+}
+
+TEST_F(BoxBalance, WarpAdjustsTheAnglesBelowOneDegree)
+{
+    for (double rotation : {5.0, -4.0}) {
+        SCOPED_TRACE(rotation);
+        auto sequence = OffBalance(rotation, true);
+        ASSERT_TRUE(TTensionRelations::ComputeTensionRelations(*sequence));
+        EXPECT_NEAR(sequence->Spans.InitialRotation, rotation, 1e-9);
+        EXPECT_LT(std::fabs(sequence->Spans.Rotation), 1);
+        EXPECT_TRUE(sequence->AnglesChanged);
+        // The entered angles stay; the adjusted ones live in the directions.
+        EXPECT_EQ(sequence->Spans.FindByNumber(1)->Angle, 45);
+        EXPECT_NE(sequence->Spans.FindByNumber(1)->PlanDirection, 45);
+        for (int pole = 1; pole <= 4; ++pole) {
+            const TBasePole *p = sequence->Poles.FindByNumber(pole);
+            EXPECT_GT(p->CalculatedPlanAngle, 0);
+            EXPECT_NEAR(p->CalculatedPlanAngle, p->PlanAngle, 10) << pole;
+        }
+    }
+}
+
+TEST_F(BoxBalance, AdjustmentStepWithoutPoleDistancesFails)
+{
+    auto sequence = OffBalance(5, true);
+    for (TPoleDistance *entry : sequence->PoleDistances)
+        entry->Distance = 0;
+    EXPECT_FALSE(TTensionRelations::ComputeTensionRelations(*sequence));
+}
+
+TEST(TensionRelations, AdjustBoxStepKeepsTheRingAnglesClosed)
+{
+    // A balanced step (rotation 0) reproduces the angles it started from.
+    auto sequence = MakeSequence(stBox, {50, 100, 100, 55, 100, 60, 100, 65}, {45, 90, 40, 90, 50, 90, 90, 35});
+    ASSERT_TRUE(TGeometry::ComputePlanLayout(*sequence));
+    TSpanValues lengths{}, angles{};
+    for (const TBaseWire *span : sequence->Spans) {
+        lengths[static_cast<size_t>(span->Number)] = span->Length;
+        angles[static_cast<size_t>(span->Number)] = Rad(span->Angle);
+    }
+    TPoleValues distances{}, poleAngles{};
+    for (int i = 0; i < 4; ++i)
+        distances[static_cast<size_t>(i + 1)] = sequence->PoleDistances.Objects(i)->Distance;
+    const TSpanValues before = angles;
+    ASSERT_TRUE(TTensionRelations::AdjustBoxStep(lengths, distances, 0, angles, poleAngles));
+    for (int k = 1; k <= 8; ++k)
+        EXPECT_NEAR(angles[static_cast<size_t>(k)], before[static_cast<size_t>(k)], 1e-9) << k;
+    for (int pole = 1; pole <= 4; ++pole)
+        EXPECT_NEAR(test::Deg(poleAngles[static_cast<size_t>(pole)]), sequence->Poles.FindByNumber(pole)->PlanAngle, 1e-9)
+            << pole;
+}
+
+} // namespace
+} // namespace corvadel
