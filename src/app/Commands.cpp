@@ -8,6 +8,7 @@ const std::vector<TCommand> &Commands()
 {
     static const std::vector<TCommand> commands = {
         {"convert", "IN -o OUT.xml", "read a project (.xml or .sws) and write it as a project file", RunConvert},
+        {"calc", "FILE [--json] [--settings FILE.def]", "calculate every sequence and print the results", RunCalc},
         {"draw", "FILE --sequence N [--mode 0|1|2|99] [--span K] [--rotation RAD] [--standard] [--no-labels] [--size WxH] -o OUT.png", "draw a sequence or one span into a PNG", RunDraw},
     };
     return commands;

@@ -27,5 +27,6 @@ std::string ProgramPath();
 // Entry points of the commands, one source file each.
 int RunDraw(const std::vector<std::string> &args); // CmdDraw.cpp
 int RunConvert(const std::vector<std::string> &args); // CmdConvert.cpp
+int RunCalc(const std::vector<std::string> &args); // CmdCalc.cpp
 
 } // namespace corvadel

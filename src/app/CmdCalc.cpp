@@ -1,0 +1,393 @@
+// corvadel calc FILE [--json] [--settings FILE.def]: calculates every
+// sequence of a project and prints the results, or the error listing.
+#include "Commands.h"
+#include "uCalculationRun.h"
+#include "uCombinationAnalysis.h"
+#include "uGeometry.h"
+#include "uGlobalSettings.h"
+#include "uIniFile.h"
+#include "uJsonWriter.h"
+#include "uSequenceCalculation.h"
+#include "uSpanStatics.h"
+#include "uWires.h"
+
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <optional>
+
+namespace corvadel {
+
+namespace {
+
+struct TCalcArguments {
+    std::string Input;
+    std::string Settings;
+    bool Json = false;
+};
+
+std::optional<TCalcArguments> ParseArguments(const std::vector<std::string> &args)
+{
+    TCalcArguments parsed;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--json" && !parsed.Json)
+            parsed.Json = true;
+        else if (args[i] == "--settings" && i + 1 < args.size() && parsed.Settings.empty())
+            parsed.Settings = args[++i];
+        else if (!args[i].empty() && args[i][0] != '-' && parsed.Input.empty())
+            parsed.Input = args[i];
+        else
+            return std::nullopt;
+    }
+    if (parsed.Input.empty())
+        return std::nullopt;
+    return parsed;
+}
+
+// One line on stderr, whatever line breaks the message quotes from a file.
+int Fail(std::string message)
+{
+    for (char &c : message)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    std::fprintf(stderr, "corvadel calc: %s\n", message.c_str());
+    return 2;
+}
+
+bool IsOldFormat(const std::string &path)
+{
+    return SameText(path.substr(ChangeFileExt(path, "").size()), ".sws");
+}
+
+// False when the file holds no project; file and conversion errors raise.
+bool ReadProject(const std::string &path, TWireConfigurationList &project)
+{
+    if (!FileExists(path))
+        ReadFileText(path); // raises the error naming the file
+    return IsOldFormat(path) ? project.Import(path) : project.Open(path);
+}
+
+std::string Balance(double rotation, bool anglesChanged)
+{
+    if (std::fabs(rotation) <= 1)
+        return std::string("System is in balance") + (anglesChanged ? " (Input Angles Changed)" : "");
+    return "For system balance rotate pole two " + Trim(FloatToStrF(std::fabs(rotation), 6, 2)) +
+           (rotation > 0 ? " degree(s) clockwise" : " degree(s) counterclockwise");
+}
+
+bool ShowsBalance(const TWireConfiguration &sequence)
+{
+    return sequence.SequenceType == stDelta || sequence.SequenceType == stBox;
+}
+
+// --- JSON ---
+
+void JsonResult(TJsonWriter &json, const TWireConfiguration &sequence, const TWireConfigurationResult &result)
+{
+    json.BeginObject();
+    json.Key("atMaxSAG").Boolean(result.AtMaxSAG);
+    json.Key("targetSAG").Number(result.AtMaxSAG ? sequence.MaxSAG : sequence.MinSAG);
+    json.Key("systemSAG").Number(result.SystemSAG);
+    json.Key("maxWireLoad").Number(result.MaxWireLoad);
+    json.Key("tension").Number(result.Tension);
+    json.Key("iterations").Integer(result.Iterations);
+    json.Key("rotation").Number(result.Rotation);
+    json.Key("initialRotation").Number(result.InitialRotation);
+    json.Key("anglesChanged").Boolean(result.AnglesChanged);
+    json.Key("spans").BeginArray();
+    for (const TBaseWireResult *span : result.SpanResults) {
+        json.BeginObject();
+        json.Key("number").Integer(span->SpanNumber);
+        json.Key("tensionRelation").Number(span->TensionRelation);
+        json.Key("elevationDifference").Number(span->ElevationDifference);
+        json.Key("endReaction").Number(span->EndReaction);
+        json.Key("lowPointDistance").Number(span->LowPointDistance);
+        json.Key("sag").Number(span->SAG);
+        json.Key("planDirection").Number(span->PlanDirection);
+        json.Key("signals").BeginArray();
+        for (const TBaseSignalResult *signal : span->SignalResults) {
+            json.BeginObject();
+            json.Key("number").Integer(signal->SignalNumber);
+            json.Key("isSignal").Boolean(signal->IsSignal);
+            json.Key("heightAboveLowest").Number(signal->HeightAboveLowest);
+            json.EndObject();
+        }
+        json.EndArray().EndObject();
+    }
+    json.EndArray();
+    json.Key("poles").BeginArray();
+    for (const TBasePoleResult *pole : result.PoleResults) {
+        json.BeginObject();
+        json.Key("number").Integer(pole->PoleNumber);
+        json.Key("stringingTension").Number(pole->StringingTension);
+        json.Key("baseMoment").Number(pole->BaseMoment);
+        json.Key("attachmentElevation").Number(pole->AttachmentElevation);
+        json.Key("attachmentHeight").Number(pole->AttachmentHeight);
+        json.Key("planAngle").Number(pole->PlanAngle);
+        json.Key("calculatedPlanAngle").Number(pole->CalculatedPlanAngle);
+        json.EndObject();
+    }
+    json.EndArray().EndObject();
+}
+
+void JsonSequence(TJsonWriter &json, TWireConfiguration &sequence, const TTARVOParameters &parameters)
+{
+    json.BeginObject();
+    json.Key("number").Integer(sequence.Number);
+    json.Key("identification").String(sequence.Identification);
+    json.Key("type").String(sequence.Topology().TypeName);
+    json.Key("typeCode").Integer(sequence.SequenceType);
+    json.Key("complete").Boolean(TGeometry::IsComplete(sequence));
+    json.Key("valid").Boolean(TGeometry::IsValid(sequence));
+    json.Key("poleDistances");
+    if (TGeometry::ComputePlanLayout(sequence)) {
+        json.BeginArray();
+        for (const TPoleDistance *entry : sequence.PoleDistances)
+            json.Number(entry->Distance);
+        json.EndArray();
+    } else {
+        json.Null();
+    }
+    json.Key("windFactor").Number(TSequenceCalculation::WindFactor(sequence, parameters));
+    json.Key("governingFactor").Number(TSequenceCalculation::GoverningFactor(sequence, parameters));
+    json.Key("errors").BeginArray();
+    for (const TTARVOError *error : sequence.Errors)
+        if (error->IsError)
+            json.String(error->Message);
+    json.EndArray();
+    json.Key("results").BeginArray();
+    for (const TWireConfigurationResult *result : sequence.Results)
+        JsonResult(json, sequence, *result);
+    json.EndArray().EndObject();
+}
+
+std::string JsonReport(TWireConfigurationList &project, bool ok)
+{
+    TJsonWriter json;
+    json.BeginObject();
+    json.Key("ok").Boolean(ok);
+    json.Key("errorListing").BeginArray();
+    if (!ok)
+        for (const std::string &line : TCalculationRun::ErrorListing(project))
+            json.String(line);
+    json.EndArray();
+    json.Key("combinationWarning").Boolean(project.CombinationWarning);
+    json.Key("sequences").BeginArray();
+    for (TWireConfiguration *sequence : project)
+        JsonSequence(json, *sequence, project.Parameters());
+    json.EndArray();
+    json.Key("combinations").BeginArray();
+    for (const TCombination *combination : project.Combinations) {
+        json.BeginObject();
+        json.Key("poleA").Integer(combination->PoleA);
+        json.Key("sequenceA").Integer(combination->SequenceA);
+        json.Key("poleB").Integer(combination->PoleB);
+        json.Key("sequenceB").Integer(combination->SequenceB);
+        json.Key("abAngle").Number(combination->ABAngle);
+        json.Key("results").BeginArray();
+        for (const TCombinationResult *result : combination->Results) {
+            json.BeginObject();
+            json.Key("atMaxSAG").Boolean(result->AtMaxSAG);
+            json.Key("combinedMoment").Number(result->CombinedMoment);
+            json.Key("resultantAngle").Number(result->ResultantAngle);
+            json.EndObject();
+        }
+        json.EndArray().EndObject();
+    }
+    json.EndArray().EndObject();
+    return json.Text() + "\n";
+}
+
+// --- text ---
+
+std::string Pad(const std::string &text, size_t width)
+{
+    return text.size() >= width ? text + " " : text + std::string(width - text.size(), ' ');
+}
+
+std::string Cell(const std::string &text)
+{
+    constexpr size_t Width = 13;
+    return text.size() >= Width ? " " + text : std::string(Width - text.size(), ' ') + text;
+}
+
+std::string Fixed(double value, int width, int digits)
+{
+    return Trim(FloatToStrF(value, width, digits));
+}
+
+std::string Numeric(double value)
+{
+    return Fixed(value, 15, 2);
+}
+
+// A grid of labelled rows with one value column per item.
+template<class Item>
+std::string Grid(const std::string &caption, const std::vector<const Item *> &items,
+                 const std::function<std::string(const Item &)> &heading,
+                 const std::vector<std::pair<std::string, std::function<std::string(const Item &)>>> &rows)
+{
+    constexpr size_t LabelWidth = 42;
+    std::string text = "    " + Pad(caption, LabelWidth);
+    for (const Item *item : items)
+        text += Cell(heading(*item));
+    text += "\n";
+    for (const auto &[label, value] : rows) {
+        text += "    " + Pad(label, LabelWidth);
+        for (const Item *item : items)
+            text += Cell(value(*item));
+        text += "\n";
+    }
+    return text;
+}
+
+template<class List>
+auto Items(const List &list)
+{
+    std::vector<const std::remove_pointer_t<decltype(*list.begin())> *> items;
+    for (const auto *item : list)
+        items.push_back(item);
+    return items;
+}
+
+std::string SignalHeights(const TWireConfigurationResult &result)
+{
+    int rows = 0;
+    for (const TBaseWireResult *span : result.SpanResults)
+        rows = std::max(rows, span->SignalResults.Count());
+    if (rows == 0)
+        return {};
+    std::vector<std::pair<std::string, std::function<std::string(const TBaseWireResult &)>>> lines;
+    for (int k = 1; k <= rows; ++k)
+        lines.push_back({"Weight " + IntToStr(k), [k](const TBaseWireResult &span) {
+                             const TBaseSignalResult *signal = span.SignalResults.FindBySignalNumber(k);
+                             return signal ? Fixed(signal->HeightAboveLowest, 8, 2) : std::string();
+                         }});
+    return "    Height of Each Signal or Sign Attachment Point above the Lowest (ft)\n" +
+           Grid<TBaseWireResult>("", Items(result.SpanResults),
+                                 [](const TBaseWireResult &span) { return "Span " + IntToStr(span.SpanNumber); }, lines);
+}
+
+std::string TextResult(const TWireConfiguration &sequence, const TWireConfigurationResult &result,
+                       const TTARVOParameters &parameters)
+{
+    std::string text = std::string("  ") + (result.AtMaxSAG ? "Max. SAG" : "Min. SAG") + " (" +
+                       FloatToStr(result.AtMaxSAG ? sequence.MaxSAG : sequence.MinSAG) + " ft)\n";
+    const double windFactor = TSequenceCalculation::WindFactor(sequence, parameters);
+    text += "    Calculated Design Factor: " + Numeric(windFactor);
+    if (windFactor < parameters.DesignFactor)
+        text += "   Warning: using default " + FloatToStr(parameters.DesignFactor);
+    text += "\n";
+    if (ShowsBalance(sequence))
+        text += "    " + Balance(result.Rotation, result.AnglesChanged) + "\n";
+    text += "    Tension (lbs): " + Numeric(result.Tension) + " after " + IntToStr(result.Iterations) + " iteration(s)\n";
+    text += "    Maximum Wire Load (lbs): " + Numeric(result.MaxWireLoad) + "\n";
+    text += "    Distance between Highest and Lowest Points (ft) : " + Numeric(result.SystemSAG) + "\n";
+    text += Grid<TBaseWireResult>(
+        "Span Values", Items(result.SpanResults),
+        [](const TBaseWireResult &span) { return "Span " + IntToStr(span.SpanNumber); },
+        {{"Tension Relations", [](const TBaseWireResult &s) { return Fixed(s.TensionRelation, 8, 5); }},
+         {"Elevation Difference (ft)", [](const TBaseWireResult &s) { return Fixed(s.ElevationDifference, 8, 2); }},
+         {"Reaction at End of Span (lbs)", [](const TBaseWireResult &s) { return Fixed(s.EndReaction, 8, 2); }},
+         {"Distance from End to Low Point (ft)", [](const TBaseWireResult &s) { return Fixed(s.LowPointDistance, 8, 2); }},
+         {"SAG below End of Span (ft)", [](const TBaseWireResult &s) { return Fixed(s.SAG, 8, 2); }},
+         {"Plan Direction (degrees)", [](const TBaseWireResult &s) { return Fixed(s.PlanDirection, 8, 2); }}});
+    text += Grid<TBasePoleResult>(
+        "Pole Values", Items(result.PoleResults),
+        [](const TBasePoleResult &pole) { return "Pole " + IntToStr(pole.PoleNumber); },
+        {{"Stringing Tension (lbs)", [](const TBasePoleResult &p) { return Fixed(p.StringingTension, 8, 3); }},
+         {"Attachment Height above Pole Base (ft)", [](const TBasePoleResult &p) { return Fixed(p.AttachmentHeight, 8, 2); }},
+         {"Attachment Elevation (ft)", [](const TBasePoleResult &p) { return Fixed(p.AttachmentElevation, 8, 2); }},
+         {"Base Moment (ft/lbs)", [](const TBasePoleResult &p) { return Fixed(p.BaseMoment, 10, 2); }}});
+    return text + SignalHeights(result);
+}
+
+std::string TextCombinations(const TWireConfigurationList &project)
+{
+    if (project.Combinations.Empty())
+        return {};
+    std::string text = "Combinations\n";
+    for (bool atMaxSAG : {true, false}) {
+        text += std::string("  ") + (atMaxSAG ? "Combination Result [MAX SAG]" : "Combination Result [MIN SAG]") + "\n";
+        text += "    First Pole (Pole No., Seq.)  Second Pole (Pole No., Seq.)        Angle  Resultant Base Moment  "
+                "Angle of Resultant from Span on 2nd Pole\n";
+        for (const TCombination *combination : project.Combinations) {
+            const TCombinationResult *result = combination->Results.FindByAtMaxSAG(atMaxSAG);
+            text += "    " + Pad(IntToStr(combination->PoleA) + ", " + IntToStr(combination->SequenceA), 29) +
+                    Pad(IntToStr(combination->PoleB) + ", " + IntToStr(combination->SequenceB), 30) +
+                    Cell(Fixed(combination->ABAngle, 10, 3));
+            if (result)
+                text += "  " + Cell(Fixed(result->CombinedMoment, 10, 3)) + "          " +
+                        Cell(Fixed(result->ResultantAngle, 10, 3));
+            else
+                text += "  (no result)";
+            text += "\n";
+        }
+    }
+    if (project.CombinationWarning)
+        text += std::string("Warning:\n") + TCombinationAnalysis::WarningMessage + "\n";
+    return text;
+}
+
+std::string TextReport(const TWireConfigurationList &project, bool ok)
+{
+    std::string text;
+    if (!ok) {
+        for (const std::string &line : TCalculationRun::ErrorListing(project)) {
+            std::string clean = line;
+            std::erase(clean, '\r');
+            text += clean + "\n";
+        }
+        return text;
+    }
+    for (const TWireConfiguration *sequence : project) {
+        text += sequence->DisplayName() + " (" + sequence->Topology().TypeName + ")\n";
+        for (const TWireConfigurationResult *result : sequence->Results)
+            text += TextResult(*sequence, *result, project.Parameters());
+        for (const TTARVOError *error : sequence->Errors)
+            if (error->IsError) {
+                std::string clean = error->Message;
+                std::erase(clean, '\r');
+                text += "  " + clean + "\n";
+            }
+        text += "\n";
+    }
+    return text + TextCombinations(project);
+}
+
+} // namespace
+
+int RunCalc(const std::vector<std::string> &args)
+{
+    const auto arguments = ParseArguments(args);
+    if (!arguments)
+        return Fail("usage: corvadel calc FILE [--json] [--settings FILE.def]");
+    std::optional<TGlobalSetting> settings;
+    if (arguments->Settings.empty()) {
+        settings.emplace(ProgramPath());
+    } else {
+        if (!FileExists(arguments->Settings))
+            return Fail(arguments->Settings + ": the settings file does not exist");
+        settings.emplace();
+        settings->Load(arguments->Settings);
+    }
+    for (const std::string &warning : settings->Warnings)
+        std::fprintf(stderr, "corvadel calc: warning: %s\n", warning.c_str());
+
+    TWireConfigurationList project(settings->Parameters);
+    try {
+        if (!ReadProject(arguments->Input, project))
+            return Fail(arguments->Input + ": the file is not a TARVO file or it is corrupted");
+    } catch (const std::exception &error) {
+        return Fail(error.what());
+    }
+    // Like the Calculate command without a current sequence: nothing to run.
+    if (project.Empty())
+        return Fail(arguments->Input + ": the project holds no sequence to calculate");
+    const bool ok = TCalculationRun::RunCalculation(project);
+    const std::string report = arguments->Json ? JsonReport(project, ok) : TextReport(project, ok);
+    std::fwrite(report.data(), 1, report.size(), stdout);
+    return ok ? 0 : 1;
+}
+
+} // namespace corvadel

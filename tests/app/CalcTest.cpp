@@ -1,0 +1,347 @@
+// `corvadel calc`, run as the built executable; its JSON is read back.
+#include "../model/ProjectFileSupport.h"
+
+#include "uGlobalSettings.h"
+#include "uJsonWriter.h"
+#include "uWires.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <variant>
+
+using corvadel::test::ScratchFolder;
+
+namespace {
+
+const std::string Examples = std::string(CORVADEL_SOURCE_DIR) + "/examples/";
+
+// A parsed JSON value: null, bool, number, string, array or object.
+struct Json {
+    using Array = std::vector<Json>;
+    using Object = std::map<std::string, Json>;
+    std::variant<std::nullptr_t, bool, double, std::string, Array, Object> Value;
+
+    bool IsNull() const { return std::holds_alternative<std::nullptr_t>(Value); }
+    bool Bool() const { return std::get<bool>(Value); }
+    double Number() const { return std::get<double>(Value); }
+    const std::string &String() const { return std::get<std::string>(Value); }
+    const Array &Items() const { return std::get<Array>(Value); }
+    const Json &operator[](const std::string &key) const { return std::get<Object>(Value).at(key); }
+    bool Has(const std::string &key) const { return std::get<Object>(Value).count(key) != 0; }
+};
+
+// Strict reader of the JSON grammar; throws on any deviation.
+class JsonReader
+{
+public:
+    static Json Parse(const std::string &text)
+    {
+        JsonReader reader(text);
+        Json value = reader.Value();
+        reader.Space();
+        if (reader.At != text.size())
+            throw std::runtime_error("text after the value");
+        return value;
+    }
+
+private:
+    explicit JsonReader(const std::string &text)
+        : Text(text)
+    {
+    }
+
+    void Space()
+    {
+        while (At < Text.size() && std::isspace(static_cast<unsigned char>(Text[At])))
+            ++At;
+    }
+    char Peek()
+    {
+        Space();
+        if (At >= Text.size())
+            throw std::runtime_error("unexpected end");
+        return Text[At];
+    }
+    void Expect(char c)
+    {
+        if (Peek() != c)
+            throw std::runtime_error(std::string("expected ") + c + " at " + std::to_string(At));
+        ++At;
+    }
+    bool Word(const char *word)
+    {
+        if (Text.compare(At, std::strlen(word), word) != 0)
+            return false;
+        At += std::strlen(word);
+        return true;
+    }
+
+    Json Value()
+    {
+        const char c = Peek();
+        if (c == '{')
+            return ObjectValue();
+        if (c == '[')
+            return ArrayValue();
+        if (c == '"')
+            return {StringValue()};
+        if (Word("true"))
+            return {true};
+        if (Word("false"))
+            return {false};
+        if (Word("null"))
+            return {nullptr};
+        size_t used = 0;
+        const double number = std::stod(Text.substr(At), &used);
+        if (used == 0 || Text.substr(At, used).find_first_of("nNiI") != std::string::npos)
+            throw std::runtime_error("bad number at " + std::to_string(At));
+        At += used;
+        return {number};
+    }
+    Json ObjectValue()
+    {
+        Expect('{');
+        Json::Object object;
+        if (Peek() == '}') {
+            ++At;
+            return {object};
+        }
+        while (true) {
+            Peek();
+            const std::string key = StringValue();
+            Expect(':');
+            object[key] = Value();
+            if (Peek() == ',') {
+                ++At;
+                continue;
+            }
+            Expect('}');
+            return {object};
+        }
+    }
+    Json ArrayValue()
+    {
+        Expect('[');
+        Json::Array array;
+        if (Peek() == ']') {
+            ++At;
+            return {array};
+        }
+        while (true) {
+            array.push_back(Value());
+            if (Peek() == ',') {
+                ++At;
+                continue;
+            }
+            Expect(']');
+            return {array};
+        }
+    }
+    std::string StringValue()
+    {
+        Expect('"');
+        std::string out;
+        while (At < Text.size() && Text[At] != '"') {
+            const auto c = static_cast<unsigned char>(Text[At++]);
+            if (c < 0x20)
+                throw std::runtime_error("raw control character in a string");
+            if (c != '\\') {
+                out += static_cast<char>(c);
+                continue;
+            }
+            const char e = Text.at(At++);
+            const std::string simple = "\"\\/bfnrt", meaning = "\"\\/\b\f\n\r\t";
+            if (simple.find(e) != std::string::npos) {
+                out += meaning[simple.find(e)];
+            } else if (e == 'u') {
+                const unsigned code = static_cast<unsigned>(std::stoul(Text.substr(At, 4), nullptr, 16));
+                At += 4;
+                if (code < 0x80) {
+                    out += static_cast<char>(code);
+                } else {
+                    out += static_cast<char>(0xC0 | (code >> 6));
+                    out += static_cast<char>(0x80 | (code & 0x3F));
+                }
+            } else {
+                throw std::runtime_error("bad escape");
+            }
+        }
+        Expect('"');
+        return out;
+    }
+
+    const std::string &Text;
+    size_t At = 0;
+};
+
+class Calc : public ::testing::Test
+{
+protected:
+    int Run(const std::string &arguments)
+    {
+        const std::string command = std::string("'") + CORVADEL_BINARY_DIR + "/corvadel' calc " + arguments + " >'" +
+                                    Folder.Path("stdout.txt") + "' 2>'" + Folder.Path("stderr.txt") + "'";
+        const int status = std::system(command.c_str());
+        Output = Folder.Read("stdout.txt");
+        Errors = Folder.Read("stderr.txt");
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    static std::string Quoted(const std::string &path) { return "'" + path + "'"; }
+
+    // Lines on stderr that are not settings warnings.
+    std::vector<std::string> Messages() const
+    {
+        std::vector<std::string> lines;
+        size_t start = 0;
+        for (size_t end; (end = Errors.find('\n', start)) != std::string::npos; start = end + 1)
+            if (Errors.substr(start, end - start).find("warning:") == std::string::npos)
+                lines.push_back(Errors.substr(start, end - start));
+        return lines;
+    }
+
+    // A project of one new (so invalid) Simple sequence and one from `wye.xml`.
+    std::string InvalidProject()
+    {
+        const corvadel::TTARVOParameters parameters;
+        corvadel::TWireConfigurationList project(parameters);
+        project.AddSequence(corvadel::stSimple)->SetIdentification("Bad \"one\"");
+        const std::string path = Folder.Path("invalid.xml");
+        project.Save(path);
+        return path;
+    }
+
+    ScratchFolder Folder;
+    std::string Output;
+    std::string Errors;
+};
+
+class CalcExample : public Calc, public ::testing::WithParamInterface<const char *>
+{
+};
+
+TEST_P(CalcExample, CalculatesAndWritesReadableJson)
+{
+    ASSERT_EQ(Run(Quoted(Examples + GetParam()) + " --json"), 0) << Output << Errors;
+    const Json report = JsonReader::Parse(Output);
+    EXPECT_TRUE(report["ok"].Bool());
+    EXPECT_TRUE(report["errorListing"].Items().empty());
+    ASSERT_FALSE(report["sequences"].Items().empty());
+    for (const Json &sequence : report["sequences"].Items()) {
+        SCOPED_TRACE(sequence["identification"].String());
+        EXPECT_TRUE(sequence["errors"].Items().empty());
+        EXPECT_EQ(sequence["type"].String(), corvadel::Topology(static_cast<int>(sequence["typeCode"].Number())).TypeName);
+        ASSERT_FALSE(sequence["results"].Items().empty());
+        const Json &first = sequence["results"].Items().front();
+        EXPECT_TRUE(first["atMaxSAG"].Bool());
+        EXPECT_NEAR(first["systemSAG"].Number(), first["targetSAG"].Number(), 0.0100001);
+        EXPECT_GE(first["iterations"].Number(), 1);
+        EXPECT_GT(first["tension"].Number(), 0);
+        for (const Json &span : first["spans"].Items())
+            for (const char *key : {"number", "tensionRelation", "elevationDifference", "endReaction",
+                                    "lowPointDistance", "sag", "planDirection", "signals"})
+                EXPECT_TRUE(span.Has(key)) << key;
+        for (const Json &pole : first["poles"].Items())
+            for (const char *key : {"number", "stringingTension", "baseMoment", "attachmentElevation",
+                                    "attachmentHeight", "planAngle", "calculatedPlanAngle"})
+                EXPECT_TRUE(pole.Has(key)) << key;
+        if (sequence["valid"].Bool()) {
+            EXPECT_FALSE(sequence["poleDistances"].IsNull());
+        }
+    }
+    for (const Json &combination : report["combinations"].Items())
+        EXPECT_EQ(combination["results"].Items().size(), 2u);
+
+    // The text form of the same run succeeds as well.
+    ASSERT_EQ(Run(Quoted(Examples + GetParam())), 0) << Errors;
+    EXPECT_NE(Output.find("Distance between Highest and Lowest Points (ft) :"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, CalcExample,
+                         ::testing::Values("simple.xml", "wye.xml", "h.xml", "delta.xml", "hybrid.xml", "box.xml",
+                                           "intersection.xml", "legacy.sws"));
+
+TEST_F(Calc, InvalidProjectExitsOneWithTheErrorListing)
+{
+    const std::string path = InvalidProject();
+    ASSERT_EQ(Run(Quoted(path) + " --json"), 1) << Errors;
+    const Json report = JsonReader::Parse(Output);
+    EXPECT_FALSE(report["ok"].Bool());
+    const auto &listing = report["errorListing"].Items();
+    ASSERT_GE(listing.size(), 3u);
+    EXPECT_EQ(listing[0].String(), "Bad \"one\"");
+    EXPECT_EQ(listing[2].String(), "The maximum SAG should be greater than 0");
+    const Json &sequence = report["sequences"].Items().front();
+    EXPECT_FALSE(sequence["complete"].Bool());
+    EXPECT_TRUE(sequence["poleDistances"].IsNull());
+    EXPECT_TRUE(sequence["results"].Items().empty());
+
+    ASSERT_EQ(Run(Quoted(path)), 1);
+    EXPECT_NE(Output.find("The maximum SAG should be greater than 0"), std::string::npos);
+}
+
+TEST_F(Calc, UnreadableInputOrArgumentsExitTwoWithOneLine)
+{
+    const std::string missing = Folder.Path("missing.xml");
+    EXPECT_EQ(Run(Quoted(missing)), 2);
+    ASSERT_EQ(Messages().size(), 1u) << Errors;
+    EXPECT_NE(Messages()[0].find(missing), std::string::npos);
+
+    for (const std::string content : {"not xml at all", "<XML><NOT_A_PROJECT/></XML>"}) {
+        SCOPED_TRACE(content);
+        Folder.Write("garbage.xml", content);
+        EXPECT_EQ(Run(Quoted(Folder.Path("garbage.xml"))), 2);
+        ASSERT_EQ(Messages().size(), 1u) << Errors;
+        EXPECT_NE(Messages()[0].find("garbage.xml"), std::string::npos);
+        EXPECT_TRUE(Output.empty());
+    }
+
+    for (const std::string &arguments : {std::string(""), std::string("--json"),
+                                        Quoted(Examples + "wye.xml") + " --frobnicate",
+                                        Quoted(Examples + "wye.xml") + " --settings"}) {
+        SCOPED_TRACE(arguments);
+        EXPECT_EQ(Run(arguments), 2);
+        ASSERT_EQ(Messages().size(), 1u) << Errors;
+        EXPECT_NE(Messages()[0].find("usage: corvadel calc FILE"), std::string::npos);
+    }
+
+    EXPECT_EQ(Run(Quoted(Examples + "wye.xml") + " --settings " + Quoted(Folder.Path("none.def"))), 2);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_NE(Messages()[0].find("none.def"), std::string::npos);
+}
+
+TEST_F(Calc, SettingsFileGivesTheDesignValues)
+{
+    Folder.Write("strict.def", "[DEFAULT VALUES]\r\nDesign Factor=9\r\nMax Tension=50\r\n");
+    ASSERT_EQ(Run(Quoted(Examples + "simple.xml") + " --json --settings " + Quoted(Folder.Path("strict.def"))), 1);
+    const Json report = JsonReader::Parse(Output);
+    const Json &sequence = report["sequences"].Items().front();
+    EXPECT_EQ(sequence["governingFactor"].Number(), 9);
+    ASSERT_FALSE(sequence["errors"].Items().empty());
+    EXPECT_EQ(sequence["errors"].Items().front().String().rfind("Wire tension values for this problem are excessive.", 0),
+              0u);
+}
+
+TEST(JsonWriter, EscapesControlsQuotesAndForeignBytes)
+{
+    using corvadel::TJsonWriter;
+    EXPECT_EQ(TJsonWriter::Quote("a\"b\\c\r\n\x01"), "\"a\\\"b\\\\c\\r\\n\\u0001\"");
+    EXPECT_EQ(TJsonWriter::Quote("caf\xC3\xA9"), "\"caf\xC3\xA9\"");   // valid UTF-8 stays
+    EXPECT_EQ(TJsonWriter::Quote("caf\xE9"), "\"caf\\u00e9\"");          // Latin-1 byte
+    EXPECT_EQ(TJsonWriter::Quote("\xED\xA0\x80"), "\"\\u00ed\\u00a0\\u0080\""); // surrogate is not UTF-8
+    TJsonWriter json;
+    json.BeginObject().Key("x").Number(0.1).Key("n").Number(NAN).Key("a").BeginArray().Integer(1).Boolean(false).EndArray();
+    json.EndObject();
+    EXPECT_EQ(json.Text(), "{\"x\": 0.10000000000000001, \"n\": null, \"a\": [1, false]}");
+    const Json back = JsonReader::Parse(json.Text());
+    EXPECT_EQ(back["x"].Number(), 0.1);
+}
+
+} // namespace
