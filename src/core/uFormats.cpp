@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <limits>
 
 namespace corvadel {
 
@@ -26,12 +27,10 @@ struct Decimal {
     int Exponent = 0;   // value = 0.d1d2d3... x 10^(Exponent + 1)
 };
 
-Decimal ToDecimal(double value, int precision)
+// Reads the "d.ddde+x" text of a scientific conversion.
+Decimal FromScientific(const char *p)
 {
     Decimal d;
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, value);
-    const char *p = buffer;
     if (*p == '-') {
         d.Negative = true;
         ++p;
@@ -42,6 +41,32 @@ Decimal ToDecimal(double value, int precision)
     if (*p == 'e')
         d.Exponent = std::atoi(p + 1);
     return d;
+}
+
+Decimal ToDecimal(double value, int precision)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, value);
+    return FromScientific(buffer);
+}
+
+// The value rounded to 15 significant digits. For a normal number whose
+// shortest exact text has at most 15 digits that text is the rounding (the
+// 15-digit grid is coarser than the spacing of doubles), and it is much
+// cheaper to get than a printf conversion.
+Decimal ToDecimal15(double value)
+{
+    if (std::fabs(value) >= std::numeric_limits<double>::min()) {
+        char buffer[64];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer - 1, value, std::chars_format::scientific);
+        if (result.ec == std::errc()) {
+            *result.ptr = '\0';
+            Decimal d = FromScientific(buffer);
+            if (d.Digits.size() <= 15)
+                return d;
+        }
+    }
+    return ToDecimal(value, 15);
 }
 
 std::string WithSeparator(std::string text)
@@ -69,7 +94,7 @@ std::string FloatToStr(double value)
         return NonFinite(value);
     if (value == 0)
         return "0";
-    Decimal d = ToDecimal(value, 15);
+    Decimal d = ToDecimal15(value);
     while (d.Digits.size() > 1 && d.Digits.back() == '0')
         d.Digits.pop_back();
     std::string text = d.Negative ? "-" : "";

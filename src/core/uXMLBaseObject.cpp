@@ -12,19 +12,19 @@ namespace {
 
 constexpr std::string_view CrLf = "\r\n";
 
-std::string Escape(std::string_view value)
+// Appends the value with "<" and ">" written as "&lt;" and "&gt;".
+void AppendEscaped(std::string_view value, std::string &out)
 {
-    std::string out;
-    out.reserve(value.size());
-    for (char c : value) {
-        if (c == '<')
-            out += "&lt;";
-        else if (c == '>')
-            out += "&gt;";
-        else
-            out += c;
+    for (;;) {
+        const size_t special = value.find_first_of("<>");
+        if (special == std::string_view::npos) {
+            out += value;
+            return;
+        }
+        out += value.substr(0, special);
+        out += value[special] == '<' ? "&lt;" : "&gt;";
+        value.remove_prefix(special + 1);
     }
-    return out;
 }
 
 // One pass is enough: the "<" or ">" put in can never start a new "&lt;".
@@ -47,10 +47,19 @@ std::string ReplaceAll(std::string_view text, std::string_view from, char to)
 
 std::string Unescape(std::string_view value)
 {
+    if (value.find('&') == std::string_view::npos)
+        return std::string(value);
     return ReplaceAll(ReplaceAll(value, "&lt;", '<'), "&gt;", '>');
 }
 
 void AppendText(const TXMLBaseObject &node, std::string &out);
+
+void AppendTag(std::string_view open, std::string_view name, std::string &out)
+{
+    out += open;
+    out += name;
+    out += '>';
+}
 
 void AppendElement(const TXMLBaseObject &child, std::string &out)
 {
@@ -58,20 +67,20 @@ void AppendElement(const TXMLBaseObject &child, std::string &out)
     if (child.IsLeaf()) {
         if (child.Value.empty())
             return;
-        out += '<' + child.Name + '>';
-        out += Escape(child.Value);
-        out += "</" + child.Name + '>';
+        AppendTag("<", child.Name, out);
+        AppendEscaped(child.Value, out);
+        AppendTag("</", child.Name, out);
         return;
     }
-    out += '<' + child.Name + '>';
+    AppendTag("<", child.Name, out);
     AppendText(child, out);
-    out += "</" + child.Name + '>';
+    AppendTag("</", child.Name, out);
 }
 
 void AppendText(const TXMLBaseObject &node, std::string &out)
 {
     if (node.IsLeaf()) {
-        out += Escape(node.Value);
+        AppendEscaped(node.Value, out);
         return;
     }
     out += CrLf;
@@ -79,6 +88,27 @@ void AppendText(const TXMLBaseObject &node, std::string &out)
         AppendElement(*child, out);
         out += CrLf;
     }
+}
+
+// The first CR or LF at or after `from` (a plain loop beats find_first_of).
+size_t FindLineEnd(std::string_view text, size_t from)
+{
+    for (size_t i = from; i < text.size(); ++i)
+        if (text[i] == '\r' || text[i] == '\n')
+            return i;
+    return std::string_view::npos;
+}
+
+// The first "</name>" at or after `from`, found without building the tag.
+size_t FindEndTag(std::string_view text, std::string_view name, size_t from)
+{
+    for (size_t at = text.find("</", from); at != std::string_view::npos; at = text.find("</", at + 1)) {
+        const size_t nameAt = at + 2;
+        if (text.compare(nameAt, name.size(), name) == 0 && nameAt + name.size() < text.size()
+            && text[nameAt + name.size()] == '>')
+            return at;
+    }
+    return std::string_view::npos;
 }
 
 } // namespace
@@ -148,17 +178,17 @@ std::string NormaliseLineEnds(std::string_view text)
         text = text.substr(0, nul);
     std::string out;
     out.reserve(text.size() + text.size() / 16 + 2);
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r') {
-            if (i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            out += CrLf;
-        } else if (c == '\n') {
-            out += CrLf;
-        } else {
-            out += c;
+    // Whole lines are copied at once; only their ends are rewritten.
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const size_t end = FindLineEnd(text, pos);
+        if (end == std::string_view::npos) {
+            out += text.substr(pos);
+            break;
         }
+        out += text.substr(pos, end - pos);
+        out += CrLf;
+        pos = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
     }
     if (!text.empty() && text.back() != '\n' && text.back() != '\r')
         out += CrLf;
@@ -167,7 +197,13 @@ std::string NormaliseLineEnds(std::string_view text)
 
 std::string TXMLBaseObject::DocumentText() const
 {
-    return NormaliseLineEnds(ElementText("XML", AsText()));
+    std::string text = "<XML>";
+    const size_t start = text.size();
+    AppendText(*this, text);
+    if (text.size() == start)
+        return {};
+    text += "</XML>";
+    return NormaliseLineEnds(text);
 }
 
 bool TXMLBaseObject::SaveToFile(const std::string &fileName) const
@@ -191,11 +227,16 @@ bool TXMLBaseObject::LoadFromFile(const std::string &fileName)
 bool TXMLBaseObject::LoadFromText(std::string_view fileText)
 {
     const std::string text = NormaliseLineEnds(fileText);
-    const std::string content = NormaliseLineEnds(ElementContent("XML", text));
+    // Every line end in `text` is CR LF already; normalising the content
+    // again would only end it with one.
+    const std::string_view content = ElementContent("XML", text);
     if (content.empty())
         return false;
     Name = "XML";
-    Parse(content);
+    if (content.back() == '\n')
+        Parse(content);
+    else
+        Parse(std::string(content) + std::string(CrLf));
     return true;
 }
 
@@ -235,14 +276,13 @@ void TXMLBaseObject::ParseAt(std::string_view text, int depth)
         auto *child = AddChild(std::string(name));
 
         const size_t contentBegin = close + 1;
-        const std::string endTag = "</" + std::string(name) + '>';
-        const size_t end = text.find(endTag, contentBegin);
+        const size_t end = FindEndTag(text, name, contentBegin);
         if (end == std::string_view::npos) {
             child->ParseAt(text.substr(contentBegin), depth + 1);
             return;
         }
         child->ParseAt(text.substr(contentBegin, end - contentBegin), depth + 1);
-        text = text.substr(end + endTag.size());
+        text = text.substr(end + name.size() + 3);
         // A remainder without any further element is dropped.
         if (text.find('<') == std::string_view::npos)
             return;

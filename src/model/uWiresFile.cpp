@@ -90,10 +90,8 @@ void KeepPreviousAsOld(const std::string &path)
 
 void SyncFolderOf(const std::string &path)
 {
-    std::string folder = ExtractFilePath(path);
-    if (folder.empty())
-        folder = ".";
-    const TFileHandle dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY));
+    const std::string folder = ExtractFilePath(path);
+    const TFileHandle dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY));
     if (dir.Get() >= 0)
         ::fsync(dir.Get());
 }
