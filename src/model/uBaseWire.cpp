@@ -3,6 +3,8 @@
 #include "uElementValue.h"
 #include "uFormats.h"
 
+#include <unordered_map>
+
 namespace corvadel {
 
 TBaseWire::TBaseWire(double wireWeight)
@@ -139,14 +141,19 @@ void TBaseWire::FromXML(const TXMLBaseObject &node)
     // The chain is cut from all signals before any stored segment gives its
     // compositions, whatever order a hand-edited file lists them in.
     RebuildSegments();
+    // Found once by start point, not by a scan per element.
+    std::unordered_map<int, TBaseSegment *> byStartPoint;
+    for (TBaseSegment *segment : Segments)
+        byStartPoint.emplace(segment->StartPoint, segment);
     for (const auto &child : node.Children) {
         if (child->Name != "SEGMENT")
             continue;
         const TXMLBaseObject *number = child->FindChild("SEGMENT_NUMBER");
         if (!number)
             continue;
-        if (TBaseSegment *segment = Segments.FindByStartPoint(ElementInt(*number)))
-            segment->FromXML(*child);
+        const auto found = byStartPoint.find(ElementInt(*number));
+        if (found != byStartPoint.end())
+            found->second->FromXML(*child);
     }
 }
 

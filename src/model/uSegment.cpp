@@ -4,6 +4,8 @@
 #include "uFormats.h"
 #include "uSignal.h"
 
+#include <unordered_map>
+
 namespace corvadel {
 
 namespace {
@@ -168,10 +170,16 @@ void TSegmentList::RebuildFromSignals(const TSignalList &signalList)
 {
     FreeAll();
     AddSegment(SegmentStartPoint, SpanLength, 0);
+    // The first signal of each number, found once rather than by a scan per
+    // number, which a file with very many signals would make slow.
+    std::unordered_map<int, const TBaseSignal *> byNumber;
+    for (const TBaseSignal *signal : signalList)
+        byNumber.emplace(signal->Number, signal);
     for (int i = 1; i <= signalList.Count(); ++i) {
-        const TBaseSignal *signal = signalList.FindByNumber(i);
-        if (!signal)
+        const auto found = byNumber.find(i);
+        if (found == byNumber.end())
             continue;
+        const TBaseSignal *signal = found->second;
         TBaseSegment *last = Last();
         last->EndPoint = i;
         last->Length = signal->Distance - last->StartDistance;

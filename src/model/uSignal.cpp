@@ -110,18 +110,13 @@ void TBaseSignal::FromXML(const TXMLBaseObject &node)
 
 void TSignalList::SortAndRenumber()
 {
-    std::vector<std::unique_ptr<TBaseSignal>> sorted;
-    while (!Empty()) {
-        auto item = Extract(0);
-        auto after = std::find_if(
-            sorted.begin(), sorted.end(), [&](const auto &placed) { return placed->Distance > item->Distance; });
-        sorted.insert(after, std::move(item));
-    }
+    // A stable sort keeps items of equal distance in their order; it stays
+    // fast on files with very many signals on one span.
+    std::stable_sort(Rows.begin(), Rows.end(),
+                     [](const Row &a, const Row &b) { return a.Object->Distance < b.Object->Distance; });
     int number = 0;
-    for (auto &item : sorted) {
-        item->SetNumber(++number);
-        Add(std::move(item));
-    }
+    for (const Row &row : Rows)
+        row.Object->SetNumber(++number);
 }
 
 TBaseSignal *TSignalList::FindByNumber(int number) const
@@ -131,14 +126,13 @@ TBaseSignal *TSignalList::FindByNumber(int number) const
 
 void TSignalList::RemoveBeyond(double length)
 {
+    // Numbered 1..n in list order after every edit, so the item numbered as
+    // the count is the last row; taking the last row directly also keeps
+    // broken numbering (from a hand-edited file) from costing a scan per item.
     while (!Empty()) {
-        // Numbered 1..n after every edit; with broken numbering the far end
-        // is still the last row.
-        TBaseSignal *last = FindByNumber(Count());
-        int index = last ? IndexOf(last) : Count() - 1;
-        if (Objects(index)->Distance < length)
+        if (Last()->Distance < length)
             return;
-        Delete(index);
+        Delete(Count() - 1);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -449,6 +450,31 @@ TEST_F(ProjectFileReading, MissingFileRaisesNamingIt)
         EXPECT_NE(std::string(error.what()).find(Folder.Path("nowhere.xml")), std::string::npos);
         EXPECT_NE(std::string(error.what()).find("No such file"), std::string::npos) << error.what();
     }
+}
+
+TEST_F(ProjectFileReading, VeryManySignalsOnOneSpanReadInLinearTime)
+{
+    // Signals with broken numbers, a length that cuts half of them off, and
+    // segments in reverse order: a scan per item would take minutes here.
+    const int count = 40000;
+    std::string body = "<SIMPLE_SEQUENCE>\n<SEQUENCE_VARIABLE_WIRES>Y</SEQUENCE_VARIABLE_WIRES>\n<WIRE>\n"
+                       "<WIRE_NUMBER>1</WIRE_NUMBER>\n<WIRE_LENGTH>50000</WIRE_LENGTH>\n";
+    for (int i = 1; i <= count; ++i)
+        body += "<SIGNAL><SIGNAL_NUMBER>1</SIGNAL_NUMBER><SIGNAL_DISTANCE>" + std::to_string(i) + "</SIGNAL_DISTANCE></SIGNAL>\n";
+    for (int i = count; i >= 0; --i)
+        body += "<SEGMENT><SEGMENT_NUMBER>" + std::to_string(i) + "</SEGMENT_NUMBER><COMPOSITION><WIRE_OCCURRENCE>2"
+                "</WIRE_OCCURRENCE></COMPOSITION></SEGMENT>\n";
+    body += "<WIRE_LENGTH>20000.5</WIRE_LENGTH>\n</WIRE>\n</SIMPLE_SEQUENCE>\n";
+
+    const auto start = std::chrono::steady_clock::now();
+    OpenText(body);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+
+    const TBaseWire &span = *Project.Objects(0)->Spans.FindByNumber(1);
+    ASSERT_EQ(span.Signals.Count(), 20000) << "the signals at or beyond the new length are gone";
+    EXPECT_EQ(span.Signals.Last()->Number, 20000);
+    EXPECT_DOUBLE_EQ(span.Signals.Last()->Distance, 20000);
+    EXPECT_EQ(span.Segments.Objects(123)->Compositions.Objects(0)->Occurrence, 2);
 }
 
 struct BadValueCase {
