@@ -191,11 +191,26 @@ std::string ReadFileText(const std::string &fileName)
     std::ifstream in(fileName, std::ios::binary);
     if (!in)
         throw EFileError("Cannot open file \"" + fileName + "\"" + (errno ? ": " + std::string(std::strerror(errno)) : ""));
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
+    // Read in one piece: a stream buffer copy is several times slower on
+    // large project files.
+    std::string text;
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (size > 0) {
+        text.resize(static_cast<size_t>(size));
+        in.read(text.data(), size);
+        text.resize(static_cast<size_t>(in.gcount()));
+    } else {
+        // Not seekable, or a size the system does not know: read to the end.
+        in.clear();
+        std::ostringstream buffer;
+        buffer << in.rdbuf();
+        text = buffer.str();
+    }
     if (in.bad())
         throw EFileError("Cannot read file \"" + fileName + "\"");
-    return buffer.str();
+    return text;
 }
 
 } // namespace corvadel
