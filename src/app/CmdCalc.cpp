@@ -2,6 +2,7 @@
 // sequence of a project and prints the results, or the error listing.
 #include "Commands.h"
 #include "uCalculationRun.h"
+#include "uCommandSupport.h"
 #include "uCombinationAnalysis.h"
 #include "uGeometry.h"
 #include "uGlobalSettings.h"
@@ -42,29 +43,6 @@ std::optional<TCalcArguments> ParseArguments(const std::vector<std::string> &arg
     if (parsed.Input.empty())
         return std::nullopt;
     return parsed;
-}
-
-// One line on stderr, whatever line breaks the message quotes from a file.
-int Fail(std::string message)
-{
-    for (char &c : message)
-        if (c == '\r' || c == '\n')
-            c = ' ';
-    std::fprintf(stderr, "corvadel calc: %s\n", message.c_str());
-    return 2;
-}
-
-bool IsOldFormat(const std::string &path)
-{
-    return SameText(path.substr(ChangeFileExt(path, "").size()), ".sws");
-}
-
-// False when the file holds no project; file and conversion errors raise.
-bool ReadProject(const std::string &path, TWireConfigurationList &project)
-{
-    if (!FileExists(path))
-        ReadFileText(path); // raises the error naming the file
-    return IsOldFormat(path) ? project.Import(path) : project.Open(path);
 }
 
 std::string Balance(double rotation, bool anglesChanged)
@@ -361,29 +339,27 @@ int RunCalc(const std::vector<std::string> &args)
 {
     const auto arguments = ParseArguments(args);
     if (!arguments)
-        return Fail("usage: corvadel calc FILE [--json] [--settings FILE.def]");
+        return FailLine("calc", "usage: corvadel calc FILE [--json] [--settings FILE.def]");
     std::optional<TGlobalSetting> settings;
     if (arguments->Settings.empty()) {
         settings.emplace(ProgramPath());
     } else {
         if (!FileExists(arguments->Settings))
-            return Fail(arguments->Settings + ": the settings file does not exist");
+            return FailLine("calc", arguments->Settings + ": the settings file does not exist");
         settings.emplace();
         settings->Load(arguments->Settings);
     }
-    for (const std::string &warning : settings->Warnings)
-        std::fprintf(stderr, "corvadel calc: warning: %s\n", warning.c_str());
+    PrintSettingsWarnings("calc", *settings);
 
     TWireConfigurationList project(settings->Parameters);
     try {
-        if (!ReadProject(arguments->Input, project))
-            return Fail(arguments->Input + ": the file is not a TARVO file or it is corrupted");
+        ReadProject(arguments->Input, project);
     } catch (const std::exception &error) {
-        return Fail(error.what());
+        return FailLine("calc", error.what());
     }
     // Like the Calculate command without a current sequence: nothing to run.
     if (project.Empty())
-        return Fail(arguments->Input + ": the project holds no sequence to calculate");
+        return FailLine("calc", arguments->Input + ": the project holds no sequence to calculate");
     const bool ok = TCalculationRun::RunCalculation(project);
     const std::string report = arguments->Json ? JsonReport(project, ok) : TextReport(project, ok);
     std::fwrite(report.data(), 1, report.size(), stdout);

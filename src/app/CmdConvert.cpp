@@ -1,6 +1,7 @@
 // corvadel convert IN -o OUT.xml: reads a project file, or imports an old
 // ".sws" project, and writes it as a project file.
 #include "Commands.h"
+#include "uCommandSupport.h"
 #include "uGlobalSettings.h"
 #include "uIniFile.h"
 #include "uWires.h"
@@ -34,50 +35,22 @@ std::optional<TConvertArguments> ParseArguments(const std::vector<std::string> &
     return parsed;
 }
 
-// One line on stderr, whatever line breaks the message quotes from a file.
-int Fail(std::string message)
-{
-    for (char &c : message)
-        if (c == '\r' || c == '\n')
-            c = ' ';
-    std::fprintf(stderr, "corvadel convert: %s\n", message.c_str());
-    return 2;
-}
-
-bool IsOldFormat(const std::string &path)
-{
-    return SameText(path.substr(ChangeFileExt(path, "").size()), ".sws");
-}
-
-// False when the file holds no project; file and conversion errors raise.
-bool ReadProject(const std::string &path, TWireConfigurationList &project)
-{
-    if (!IsOldFormat(path))
-        return project.Open(path);
-    // The importer takes a missing file for a foreign one; say what it is.
-    if (!FileExists(path))
-        ReadFileText(path);
-    return project.Import(path);
-}
-
 } // namespace
 
 int RunConvert(const std::vector<std::string> &args)
 {
     const auto arguments = ParseArguments(args);
     if (!arguments)
-        return Fail("usage: corvadel convert IN -o OUT.xml");
+        return FailLine("convert", "usage: corvadel convert IN -o OUT.xml");
     const TGlobalSetting settings(ProgramPath());
-    for (const std::string &warning : settings.Warnings)
-        std::fprintf(stderr, "corvadel convert: warning: %s\n", warning.c_str());
+    PrintSettingsWarnings("convert", settings);
 
     TWireConfigurationList project(settings.Parameters);
     try {
-        if (!ReadProject(arguments->Input, project))
-            return Fail(arguments->Input + ": the file is not a TARVO file or it is corrupted");
+        ReadProject(arguments->Input, project);
         project.Save(arguments->Output);
     } catch (const std::exception &error) {
-        return Fail(error.what());
+        return FailLine("convert", error.what());
     }
     return 0;
 }

@@ -2,6 +2,7 @@
 #include "uWires.h"
 
 #include "Commands.h"
+#include "uCommandSupport.h"
 #include "uFormats.h"
 #include "uGlobalSettings.h"
 #include "uGraphics.h"
@@ -122,30 +123,6 @@ TDrawOptions ReadOptions(const std::vector<std::string> &args)
     return options;
 }
 
-bool HasExtension(const std::string &path, const std::string &extension)
-{
-    return path.size() >= extension.size() && SameText(path.substr(path.size() - extension.size()), extension);
-}
-
-void ReadProject(const std::string &path, TWireConfigurationList &project)
-{
-    bool read = false;
-    try {
-        if (HasExtension(path, ".xml"))
-            read = project.Open(path);
-        else if (HasExtension(path, ".sws"))
-            read = project.Import(path);
-        else
-            throw EDrawUsage(path + ": not a project file (.xml) or an old project file (.sws)");
-    } catch (const EDrawUsage &) {
-        throw;
-    } catch (const std::exception &error) {
-        throw EDrawUsage(error.what());
-    }
-    if (!read)
-        throw EDrawUsage(path + ": cannot be read");
-}
-
 void CheckTarget(const TDrawOptions &options, const TWireConfigurationList &project)
 {
     const TWireConfiguration *sequence = project.FindByNumber(options.Sequence);
@@ -163,10 +140,13 @@ int RunDraw(const std::vector<std::string> &args)
     try {
         const TDrawOptions options = ReadOptions(args);
         TGlobalSetting settings(ProgramPath());
-        for (const std::string &warning : settings.Warnings)
-            std::fprintf(stderr, "corvadel draw: warning: %s\n", warning.c_str());
+        PrintSettingsWarnings("draw", settings);
         TWireConfigurationList project(settings.Parameters);
-        ReadProject(options.ProjectFile, project);
+        try {
+            ReadProject(options.ProjectFile, project);
+        } catch (const std::exception &error) {
+            return FailLine("draw", error.what());
+        }
         CheckTarget(options, project);
 
         TQtCanvas canvas(options.Width, options.Height);
@@ -182,8 +162,7 @@ int RunDraw(const std::vector<std::string> &args)
             throw EDrawUsage(options.OutputFile + ": cannot be written");
         return 0;
     } catch (const EDrawUsage &error) {
-        std::fprintf(stderr, "corvadel draw: %s\n", error.what());
-        return 2;
+        return FailLine("draw", error.what());
     }
 }
 

@@ -1,5 +1,6 @@
 // `corvadel calc`, run as the built executable; its JSON is read back.
 #include "../model/ProjectFileSupport.h"
+#include "CorvadelProcess.h"
 
 #include "uGlobalSettings.h"
 #include "uJsonWriter.h"
@@ -186,12 +187,10 @@ class Calc : public ::testing::Test
 protected:
     int Run(const std::string &arguments)
     {
-        const std::string command = std::string("'") + CORVADEL_BINARY_DIR + "/corvadel' calc " + arguments + " >'" +
-                                    Folder.Path("stdout.txt") + "' 2>'" + Folder.Path("stderr.txt") + "'";
-        const int status = std::system(command.c_str());
-        Output = Folder.Read("stdout.txt");
-        Errors = Folder.Read("stderr.txt");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        const auto run = corvadel::test::RunCorvadel("calc " + arguments);
+        Output = run.Output;
+        Errors = run.Errors;
+        return run.Status;
     }
 
     static std::string Quoted(const std::string &path) { return "'" + path + "'"; }

@@ -1,5 +1,6 @@
 // `corvadel convert`, run as the built executable.
 #include "../model/ProjectFileSupport.h"
+#include "CorvadelProcess.h"
 
 #include "uGlobalSettings.h"
 #include "uWires.h"
@@ -21,11 +22,9 @@ protected:
     // Runs `corvadel convert` with the arguments; returns its exit status.
     int Run(const std::string &arguments)
     {
-        const std::string command = std::string("'") + CORVADEL_BINARY_DIR + "/corvadel' convert " + arguments + " 2>'"
-                                    + Folder.Path("stderr.txt") + "'";
-        const int status = std::system(command.c_str());
-        Errors = Folder.Read("stderr.txt");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        const auto run = corvadel::test::RunCorvadel("convert " + arguments);
+        Errors = run.Errors;
+        return run.Status;
     }
 
     // The command's own lines on stderr, settings warnings aside (the

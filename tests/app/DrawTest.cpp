@@ -5,9 +5,10 @@
 #include <QImage>
 #include <QString>
 
+#include "CorvadelProcess.h"
+
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -26,18 +27,8 @@ struct TDrawRun {
 
 TDrawRun RunDraw(const std::string &arguments)
 {
-    const std::string command = std::string(CORVADEL_BINARY_DIR) + "/corvadel draw " + arguments + " 2>&1 >/dev/null";
-    TDrawRun run;
-    FILE *pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    std::array<char, 4096> buffer;
-    size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        run.Errors.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    const auto run = test::RunCorvadel("draw " + arguments);
+    return {run.Status, run.Errors};
 }
 
 std::string Quoted(const fs::path &path)

@@ -1,0 +1,51 @@
+// Runs the built executable as a user would, capturing what it prints.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace corvadel::test {
+
+struct TCorvadelRun {
+    int Status = -1; // exit status, -1 when it did not exit normally
+    std::string Output;
+    std::string Errors;
+};
+
+// `arguments` go to the shell as they are: quote paths.
+inline TCorvadelRun RunCorvadel(const std::string &arguments)
+{
+    auto scratch = [](char *pattern) {
+        const int fd = mkstemp(pattern);
+        if (fd >= 0)
+            close(fd);
+        return std::string(pattern);
+    };
+    char outPattern[] = "/tmp/corvadel-stdout-XXXXXX";
+    char errPattern[] = "/tmp/corvadel-stderr-XXXXXX";
+    const std::string out = scratch(outPattern);
+    const std::string err = scratch(errPattern);
+    const std::string command
+        = std::string("'") + CORVADEL_BINARY_DIR + "/corvadel' " + arguments + " >'" + out + "' 2>'" + err + "'";
+    const int status = std::system(command.c_str());
+
+    auto slurp = [](const std::string &path) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        std::remove(path.c_str());
+        return text.str();
+    };
+    TCorvadelRun run;
+    run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.Output = slurp(out);
+    run.Errors = slurp(err);
+    return run;
+}
+
+} // namespace corvadel::test
