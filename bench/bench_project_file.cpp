@@ -2,6 +2,7 @@
 // type, against the same bytes parsed by pugixml and written with one fwrite.
 // Open and save should scale linearly, open stay within 3x of pugixml's
 // parse and save within 3x of the plain write.
+#include "../tests/support/SampleSignals.h"
 #include "uGlobalSettings.h"
 #include "uIniFile.h"
 #include "uWires.h"
@@ -26,22 +27,7 @@ const TGlobalSetting &Settings()
     return settings;
 }
 
-std::unique_ptr<TBaseSignal> SignalHead(double distance)
-{
-    auto signal = std::make_unique<TBaseSignal>();
-    signal->SetIsSignal(true);
-    signal->SetSignalType("S3A");
-    signal->SetCode("S3A-12AL");
-    signal->SetMaterial("Aluminum");
-    signal->SetLensSize(12);
-    signal->SetSections(3);
-    signal->SetSimpleDeadLoad(45);
-    signal->SetHeight(3.5);
-    signal->SetSimpleAreaFactor(4.1);
-    signal->SetDistance(distance);
-    signal->SetWeight(45);
-    return signal;
-}
+using test::SignalHead;
 
 // Types in turn, three heads per span, every third sequence with variable
 // wire weights, one combination per pair of sequences.

@@ -1,3 +1,4 @@
+#include "../support/SampleSignals.h"
 #include "ProjectFileSupport.h"
 #include "uGlobalSettings.h"
 #include "uWires.h"
@@ -24,22 +25,7 @@ TDateTime Date(int year, int month, int day)
     return date;
 }
 
-std::unique_ptr<TBaseSignal> SignalHead(double distance)
-{
-    auto signal = std::make_unique<TBaseSignal>();
-    signal->SetIsSignal(true);
-    signal->SetSignalType("S3A");
-    signal->SetCode("S3A-12AL");
-    signal->SetMaterial("Aluminum");
-    signal->SetLensSize(12);
-    signal->SetSections(3);
-    signal->SetSimpleDeadLoad(45);
-    signal->SetHeight(3.5);
-    signal->SetSimpleAreaFactor(4.1);
-    signal->SetDistance(distance);
-    signal->SetWeight(45);
-    return signal;
-}
+using test::SignalHead;
 
 std::unique_ptr<TBaseSignal> NoLeftTurnSign(double distance)
 {
