@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QMessageBox>
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -18,6 +19,12 @@
 using namespace corvadel;
 
 namespace {
+
+// Qt adopts the user's locale; file numbers always use the C conventions.
+void KeepCNumbers()
+{
+    std::setlocale(LC_NUMERIC, "C");
+}
 
 int RunHeadless(const TCommand &command, int argc, char **argv)
 {
@@ -30,6 +37,7 @@ int RunHeadless(const TCommand &command, int argc, char **argv)
         qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
     }
     QApplication app(argc, argv);
+    KeepCNumbers();
     std::vector<std::string> args(argv + 2, argv + argc);
     return command.Run(args);
 }
@@ -37,6 +45,7 @@ int RunHeadless(const TCommand &command, int argc, char **argv)
 int RunDesktop(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    KeepCNumbers();
     TGlobalSetting settings(ProgramPath());
     QMainWindow window;
     window.setWindowTitle(QString::fromStdString(TGlobalSetting::Caption(argc > 1 ? argv[1] : "")));

@@ -192,7 +192,16 @@ double StrToFloat(std::string_view text)
     double value = 0;
     const bool plausible
         = !digits.empty() && (std::isdigit(static_cast<unsigned char>(digits[0])) || digits[0] == '-' || digits[0] == '.');
-    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    // The largest reals are written rounded to 15 digits, just past the
+    // range; they read back as the largest value, not as an error.
+    if (ec == std::errc::result_out_of_range && end == digits.data() + digits.size()) {
+        const long double wide = std::strtold(std::string(digits).c_str(), nullptr);
+        if (std::fabs(wide) <= 1.79769313486232E308L) {
+            value = std::copysign(std::numeric_limits<double>::max(), static_cast<double>(wide));
+            ec = std::errc();
+        }
+    }
     if (!plausible || ec != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value))
         throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
     return value;

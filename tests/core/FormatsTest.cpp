@@ -44,6 +44,15 @@ TEST(FloatToStr, RoundTripsThroughStrToFloatWithin15Digits)
     }
 }
 
+TEST(FloatToStr, LargestRealsReadBack)
+{
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(FloatToStr(largest), "1.79769313486232E308");
+    EXPECT_EQ(StrToFloat(FloatToStr(largest)), largest);
+    EXPECT_EQ(StrToFloat(FloatToStr(-largest)), -largest);
+    EXPECT_THROW(StrToFloat("1.8E308"), EConvertError);
+}
+
 TEST(FloatToStr, NonFiniteValuesAreNamedNotPrintedAsGarbage)
 {
     EXPECT_EQ(FloatToStr(std::numeric_limits<double>::quiet_NaN()), "NAN");
