@@ -1,5 +1,9 @@
 #include "Commands.h"
+#include "uCommandSupport.h"
 #include "uGlobalSettings.h"
+#include "uGraphics.h"
+#include "uQtCanvas.h"
+#include "uWires.h"
 
 #include <QApplication>
 #include <QDir>
@@ -7,6 +11,8 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPixmap>
+#include <QTabWidget>
 
 #include <clocale>
 #include <cstdio>
@@ -42,22 +48,50 @@ int RunHeadless(const TCommand &command, int argc, char **argv)
     return command.Run(args);
 }
 
+// One page per sequence with its diagram; the editing main window replaces
+// this viewer.
+QWidget *SequencePages(const TGlobalSetting &settings, TWireConfigurationList &project)
+{
+    auto *pages = new QTabWidget;
+    for (const TWireConfiguration *sequence : project) {
+        TQtCanvas canvas(900, 560);
+        TGraphics graphics(settings, canvas);
+        graphics.Project = &project;
+        graphics.DrawSequence(99, sequence->Number, 0);
+        auto *picture = new QLabel;
+        picture->setPixmap(QPixmap::fromImage(canvas.Picture()));
+        pages->addTab(picture, QString::fromStdString(sequence->DisplayName()));
+    }
+    return pages;
+}
+
 int RunDesktop(int argc, char **argv)
 {
     QApplication app(argc, argv);
     KeepCNumbers();
     TGlobalSetting settings(ProgramPath());
+    TWireConfigurationList project(settings.Parameters);
+    const std::string file = argc > 1 ? argv[1] : "";
     QMainWindow window;
-    window.setWindowTitle(QString::fromStdString(TGlobalSetting::Caption(argc > 1 ? argv[1] : "")));
-    window.setCentralWidget(new QLabel(QStringLiteral("%1 %2").arg(TGlobalSetting::ProductTitle, TGlobalSetting::Version)));
-    window.resize(800, 600);
+    window.setWindowTitle(QString::fromStdString(TGlobalSetting::Caption(file)));
+    window.resize(920, 620);
     window.show();
-    if (!settings.Warnings.empty()) {
-        std::string text;
-        for (const auto &warning : settings.Warnings)
-            text += warning + "\n";
-        QMessageBox::warning(&window, TGlobalSetting::ProductTitle, QString::fromStdString(text));
+
+    std::string problems;
+    for (const auto &warning : settings.Warnings)
+        problems += warning + "\n";
+    if (!file.empty()) {
+        try {
+            ReadProject(file, project);
+        } catch (const std::exception &error) {
+            problems += error.what();
+        }
     }
+    window.setCentralWidget(project.Empty() ? new QLabel(QStringLiteral("%1 %2").arg(TGlobalSetting::ProductTitle,
+                                                                                   TGlobalSetting::Version))
+                                            : SequencePages(settings, project));
+    if (!problems.empty())
+        QMessageBox::warning(&window, TGlobalSetting::ProductTitle, QString::fromStdString(problems));
     return app.exec();
 }
 
