@@ -1,5 +1,5 @@
 // `corvadel calc`, run as the built executable; its JSON is read back.
-#include "../model/ProjectFileSupport.h"
+#include "../support/ScratchFolder.h"
 #include "CorvadelProcess.h"
 
 #include "uGlobalSettings.h"
@@ -14,7 +14,6 @@
 #include <map>
 #include <memory>
 #include <stdexcept>
-#include <sys/wait.h>
 #include <variant>
 
 using corvadel::test::ScratchFolder;

@@ -1,5 +1,5 @@
 // `corvadel convert`, run as the built executable.
-#include "../model/ProjectFileSupport.h"
+#include "../support/ScratchFolder.h"
 #include "CorvadelProcess.h"
 
 #include "uGlobalSettings.h"
@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <sys/wait.h>
 
 using corvadel::test::ScratchFolder;
 

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 
+#include "../support/ScratchFolder.h"
 #include "CorvadelProcess.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +13,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace corvadel {
 namespace {
@@ -40,12 +39,12 @@ std::string Quoted(const fs::path &path)
 class DrawCommand : public ::testing::Test
 {
 protected:
-    fs::path Folder = fs::temp_directory_path() / ("corvadel-draw-" + std::to_string(getpid()));
+    test::ScratchFolder Scratch;
+    const fs::path &Folder = Scratch.Dir;
     fs::path ProjectFile = Folder / "project.xml";
 
     void SetUp() override
     {
-        fs::create_directories(Folder);
         TGlobalSetting settings;
         TWireConfigurationList project(settings.Parameters);
         TWireConfiguration &wye = *project.AddSequence(stWYE);
@@ -60,8 +59,6 @@ protected:
         wye.Spans.FindByNumber(1)->AddSignal(std::move(signal));
         ASSERT_TRUE(project.Save(ProjectFile.string()));
     }
-
-    void TearDown() override { fs::remove_all(Folder); }
 };
 
 TEST_F(DrawCommand, WritesAPictureOfTheRequestedSize)

@@ -1,3 +1,4 @@
+#include "../support/ScratchFolder.h"
 #include "uFormats.h"
 #include "uGlobalSettings.h"
 #include "uIniFile.h"
@@ -16,23 +17,12 @@ namespace {
 class ProgramFolder : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        Dir = fs::temp_directory_path() / ("corvadel_settings_" + std::to_string(::getpid()) + "_"
-                                           + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(Dir);
-        fs::create_directories(Dir);
-    }
-    void TearDown() override { fs::remove_all(Dir); }
+    std::string Program() const { return Folder.Path("corvadel"); }
+    std::string Def() const { return Folder.Path("corvadel.def"); }
+    void Write(const std::string &name, const std::string &bytes) const { Folder.Write(name, bytes); }
 
-    std::string Program() const { return (Dir / "corvadel").string(); }
-    std::string Def() const { return (Dir / "corvadel.def").string(); }
-    void Write(const std::string &name, const std::string &bytes) const
-    {
-        std::ofstream((Dir / name).string(), std::ios::binary) << bytes;
-    }
-
-    fs::path Dir;
+    test::ScratchFolder Folder;
+    const fs::path &Dir = Folder.Dir;
 };
 
 } // namespace

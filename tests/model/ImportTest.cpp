@@ -1,4 +1,4 @@
-#include "ProjectFileSupport.h"
+#include "../support/ScratchFolder.h"
 #include "uGlobalSettings.h"
 #include "uWires.h"
 

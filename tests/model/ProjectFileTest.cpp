@@ -1,5 +1,5 @@
 #include "../support/SampleSignals.h"
-#include "ProjectFileSupport.h"
+#include "../support/ScratchFolder.h"
 #include "uGlobalSettings.h"
 #include "uWires.h"
 

@@ -1,4 +1,4 @@
-// A scratch folder and file helpers for the project file and import tests.
+// A scratch folder per test, with small file helpers.
 #pragma once
 
 #include <gtest/gtest.h>
