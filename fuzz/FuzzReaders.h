@@ -26,9 +26,9 @@ inline const TGlobalSetting &Settings()
 inline bool WritableNames(const TXMLBaseObject &node, std::vector<std::string_view> &enclosing)
 {
     for (const auto &child : node.Children) {
-        const std::string &name = child->Name;
+        const std::string_view name = child->Name;
         if (name.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789_")
-            != std::string::npos)
+            != std::string_view::npos)
             return false;
         if (std::find(enclosing.begin(), enclosing.end(), name) != enclosing.end())
             return false;
@@ -61,9 +61,9 @@ inline std::string RewrittenProject(std::string_view text)
         return {};
     TWireConfigurationList project(Settings().Parameters);
     project.ReadProjectElement(*root.Children.front());
-    TXMLBaseObject written("XML");
-    written.AddChild(project.BuildProjectElement());
-    return written.DocumentText();
+    TXMLTextWriter written(true);
+    project.WriteDocument(written);
+    return written.Text();
 }
 
 // Once written, a text must read back to itself. The first writing of
@@ -100,8 +100,10 @@ inline void ImportAndWrite(const std::string &path)
 {
     TWireConfigurationList project(Settings().Parameters);
     try {
-        if (project.Import(path))
-            project.BuildProjectElement()->AsText();
+        if (project.Import(path)) {
+            TXMLTextWriter written(true);
+            project.WriteDocument(written);
+        }
     } catch (const std::runtime_error &) {
         // a value that does not convert
     }

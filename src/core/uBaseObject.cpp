@@ -2,9 +2,9 @@
 
 namespace corvadel {
 
-std::unique_ptr<TXMLBaseObject> TBaseObject::ToXML() const
+void TBaseObject::WriteXML(TXMLElementWriter &out) const
 {
-    return std::make_unique<TXMLBaseObject>(XmlNode);
+    out.Node(XmlNode);
 }
 
 void TBaseObject::FromXML(const TXMLBaseObject &node)

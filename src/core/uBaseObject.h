@@ -21,7 +21,9 @@ public:
     virtual ~TBaseObject() = default;
 
     // A new tree describing the object; the caller owns it.
-    virtual std::unique_ptr<TXMLBaseObject> ToXML() const;
+    std::unique_ptr<TXMLBaseObject> ToXML() const { return BuildXML(*this); }
+    // The object's element; files are written from it without a tree.
+    virtual void WriteXML(TXMLElementWriter &out) const;
     virtual void FromXML(const TXMLBaseObject &node);
 
     virtual bool IsModified() const { return Modified; }

@@ -24,14 +24,14 @@ public:
     {
     }
 
-    void Text(const char *name, std::string &field) { Fields[name] = [&field](const std::string &v) { field = v; }; }
+    void Text(const char *name, std::string &field) { Fields[name] = [&field](std::string_view v) { field = v; }; }
     void Real(const char *name, double &field)
     {
-        Fields[name] = [&field](const std::string &v) { field = StrToFloat(v); };
+        Fields[name] = [&field](std::string_view v) { field = StrToFloat(v); };
     }
     void Integer(const char *name, int &field)
     {
-        Fields[name] = [&field](const std::string &v) { field = StrToInt(v); };
+        Fields[name] = [&field](std::string_view v) { field = StrToInt(v); };
     }
 
     void Read()
@@ -52,7 +52,7 @@ private:
     const TXMLBaseObject &Element;
     const std::string &Source;
     std::vector<std::string> &Warnings;
-    std::map<std::string, std::function<void(const std::string &)>> Fields;
+    std::map<std::string, std::function<void(std::string_view)>, std::less<>> Fields;
 };
 
 std::unique_ptr<TTypicalItem> ReadSignal(const TXMLBaseObject &e, const std::string &src, std::vector<std::string> &w)
@@ -144,7 +144,7 @@ void TCodeList::LoadFromText(const std::string &text, const std::string &sourceN
                 if (element->Name != kind.EntryName)
                     continue;
                 auto item = kind.Read(*element, sourceName, Warnings);
-                item->Element = element.get();
+                item->Element = element;
                 Add(std::move(item), kind.Key);
             }
         }

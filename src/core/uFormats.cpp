@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <limits>
 
@@ -38,8 +39,10 @@ Decimal FromScientific(const char *p)
     for (; *p && *p != 'e'; ++p)
         if (std::isdigit(static_cast<unsigned char>(*p)))
             d.Digits += *p;
-    if (*p == 'e')
-        d.Exponent = std::atoi(p + 1);
+    if (*p == 'e') {
+        const char *exponent = p + 1 + (p[1] == '+');
+        std::from_chars(exponent, exponent + std::strlen(exponent), d.Exponent);
+    }
     return d;
 }
 
@@ -94,6 +97,9 @@ std::string FloatToStr(double value)
         return NonFinite(value);
     if (value == 0)
         return "0";
+    // Whole numbers of up to 15 digits are most of what files hold.
+    if (std::fabs(value) < 1e15 && value == std::trunc(value))
+        return std::to_string(static_cast<long long>(value));
     Decimal d = ToDecimal15(value);
     while (d.Digits.size() > 1 && d.Digits.back() == '0')
         d.Digits.pop_back();

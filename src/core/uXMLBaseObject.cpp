@@ -3,28 +3,65 @@
 #include "uFormats.h"
 #include "uIniFile.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
+#include <cstring>
+#include <forward_list>
+#include <memory_resource>
+#include <new>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace corvadel {
+
+// Everything a tree allocates: nodes and texts in the arena, the roots of
+// trees it took in, and the documents its parsed nodes refer to.
+struct TXMLStore {
+    // The first nodes of a tree come with the store, in one allocation: most
+    // trees are the few elements of one object.
+    alignas(std::max_align_t) char FirstBlock[2048];
+    std::pmr::monotonic_buffer_resource Arena{ FirstBlock, sizeof FirstBlock };
+    std::vector<std::unique_ptr<TXMLBaseObject>> Adopted;
+    std::forward_list<std::string> Documents;
+};
 
 namespace {
 
 constexpr std::string_view CrLf = "\r\n";
 
-// Appends the value with "<" and ">" written as "&lt;" and "&gt;".
-void AppendEscaped(std::string_view value, std::string &out)
+size_t Find(std::string_view text, std::string_view what, size_t from = 0)
 {
-    for (;;) {
-        const size_t special = value.find_first_of("<>");
-        if (special == std::string_view::npos) {
-            out += value;
-            return;
+    if (from > text.size())
+        return std::string_view::npos;
+    const void *hit = ::memmem(text.data() + from, text.size() - from, what.data(), what.size());
+    return hit ? static_cast<size_t>(static_cast<const char *>(hit) - text.data()) : std::string_view::npos;
+}
+
+const char *FindChar(const char *from, const char *end, char c)
+{
+    return static_cast<const char *>(std::memchr(from, c, static_cast<size_t>(end - from)));
+}
+
+// Every line end (CR LF, CR, LF) made CR LF.
+std::string WithCrLfBreaks(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    // Whole lines are copied at once; only their ends are rewritten.
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) {
+            out.append(text, pos);
+            break;
         }
-        out += value.substr(0, special);
-        out += value[special] == '<' ? "&lt;" : "&gt;";
-        value.remove_prefix(special + 1);
+        out.append(text, pos, end - pos);
+        out += CrLf;
+        pos = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
     }
+    return out;
 }
 
 // One pass is enough: the "<" or ">" put in can never start a new "&lt;".
@@ -45,114 +82,521 @@ std::string ReplaceAll(std::string_view text, std::string_view from, char to)
     return out;
 }
 
-std::string Unescape(std::string_view value)
-{
-    if (value.find('&') == std::string_view::npos)
-        return std::string(value);
-    return ReplaceAll(ReplaceAll(value, "&lt;", '<'), "&gt;", '>');
-}
-
-void AppendText(const TXMLBaseObject &node, std::string &out);
-
-void AppendTag(std::string_view open, std::string_view name, std::string &out)
-{
-    out += open;
-    out += name;
-    out += '>';
-}
-
-void AppendElement(const TXMLBaseObject &child, std::string &out)
-{
-    // An empty element is left out entirely; the caller's line end remains.
-    if (child.IsLeaf()) {
-        if (child.Value.empty())
-            return;
-        AppendTag("<", child.Name, out);
-        AppendEscaped(child.Value, out);
-        AppendTag("</", child.Name, out);
-        return;
-    }
-    AppendTag("<", child.Name, out);
-    AppendText(child, out);
-    AppendTag("</", child.Name, out);
-}
-
-void AppendText(const TXMLBaseObject &node, std::string &out)
-{
-    if (node.IsLeaf()) {
-        AppendEscaped(node.Value, out);
-        return;
-    }
-    out += CrLf;
-    for (const auto &child : node.Children) {
-        AppendElement(*child, out);
-        out += CrLf;
-    }
-}
-
-// The first CR or LF at or after `from` (a plain loop beats find_first_of).
-size_t FindLineEnd(std::string_view text, size_t from)
-{
-    for (size_t i = from; i < text.size(); ++i)
-        if (text[i] == '\r' || text[i] == '\n')
-            return i;
-    return std::string_view::npos;
-}
-
-// The first "</name>" at or after `from`, found without building the tag.
-size_t FindEndTag(std::string_view text, std::string_view name, size_t from)
-{
-    for (size_t at = text.find("</", from); at != std::string_view::npos; at = text.find("</", at + 1)) {
-        const size_t nameAt = at + 2;
-        if (text.compare(nameAt, name.size(), name) == 0 && nameAt + name.size() < text.size()
-            && text[nameAt + name.size()] == '>')
-            return at;
-    }
-    return std::string_view::npos;
-}
-
 } // namespace
 
-TXMLBaseObject::TXMLBaseObject(std::string name, std::string value)
-    : Name(std::move(name))
-    , Value(std::move(value))
+// Reads element text into a tree whose store keeps that text. Files as the
+// program writes them take one linear pass; anything else (stray tags,
+// elements inside elements of the same name, unclosed elements) is read
+// again by the general rules, which follow the first end tag of each name.
+class TXMLReader
+{
+public:
+    // The text of a file may have any line ends: values get CR LF ones.
+    TXMLReader(TXMLBaseObject &root, std::string_view text, bool fromFile)
+        : Root(root)
+        , Text(text)
+        , FromFile(fromFile)
+    {
+    }
+
+    void Read()
+    {
+        const TXMLChildren before = Root.Children;
+        if (ReadWellFormed())
+            return;
+        Root.Children = before;
+        if (TXMLBaseObject *last = before.back())
+            last->Next = nullptr;
+        std::string_view text = Text;
+        if (FromFile)
+            text = Root.Store().Documents.emplace_front(NormaliseLineEnds(Text));
+        ReadGeneral(Root, text, 0);
+    }
+
+private:
+    // The name of a start tag at `lt` and where its content begins, or null
+    // when the tag is not a plain one.
+    static const char *StartTag(const char *lt, const char *end, std::string_view &name)
+    {
+        const char *p = lt + 1;
+        while (p < end && *p != '>') {
+            if (*p == '<' || static_cast<unsigned char>(*p) < ' ')
+                return nullptr;
+            ++p;
+        }
+        if (p == end || p == lt + 1)
+            return nullptr;
+        name = std::string_view(lt + 1, static_cast<size_t>(p - lt - 1));
+        return p + 1;
+    }
+
+    // Just after "</name>" at `lt`, or null when `lt` holds another tag.
+    static const char *EndTag(const char *lt, const char *end, std::string_view name)
+    {
+        if (static_cast<size_t>(end - lt) < name.size() + 3 || lt[1] != '/' || lt[2 + name.size()] != '>'
+            || std::memcmp(lt + 2, name.data(), name.size()) != 0)
+            return nullptr;
+        return lt + 3 + name.size();
+    }
+
+    // An end tag closes the first open element of its name, so one that an
+    // enclosing element shares would close that element instead.
+    bool IsOpen(std::string_view name, int depth) const
+    {
+        for (int i = 1; i <= depth; ++i)
+            if (Open[i]->Name == name)
+                return true;
+        return false;
+    }
+
+    bool ReadWellFormed()
+    {
+        const char *p = Text.data();
+        const char *const end = p + Text.size();
+        int depth = 0;
+        Open[0] = &Root;
+        bool any = false;
+        for (;;) {
+            const char *lt = FindChar(p, end, '<');
+            if (!lt)
+                return depth == 0 && any;
+            if (lt + 1 == end)
+                return false;
+            if (lt[1] == '/') {
+                if (depth == 0)
+                    return false;
+                const char *after = EndTag(lt, end, Open[depth]->Name);
+                --depth;
+                if (!after || IsOpen(Open[depth + 1]->Name, depth))
+                    return false;
+                p = after;
+                continue;
+            }
+            std::string_view name;
+            const char *content = StartTag(lt, end, name);
+            if (!content || depth + 1 >= TXMLBaseObject::MaxDepth)
+                return false;
+            const char *next = FindChar(content, end, '<');
+            if (!next || next + 1 == end)
+                return false;
+            TXMLBaseObject *node = Open[depth]->NewChild(name, {});
+            any = true;
+            if (next[1] != '/') {
+                Open[++depth] = node;
+                p = next;
+                continue;
+            }
+            const char *after = EndTag(next, end, name);
+            if (!after || IsOpen(name, depth))
+                return false;
+            node->Value = TXMLText(ValueOf(std::string_view(content, static_cast<size_t>(next - content)), *node));
+            p = after;
+        }
+    }
+
+    static std::string Unescaped(std::string_view value)
+    {
+        return ReplaceAll(ReplaceAll(value, "&lt;", '<'), "&gt;", '>');
+    }
+
+    // A value as it stands in the text, or, with entities or line breaks to
+    // rewrite, its own text in the store.
+    std::string_view ValueOf(std::string_view value, TXMLBaseObject &node) const
+    {
+        bool entities = false;
+        bool breaks = false;
+        for (const char c : value) {
+            entities |= c == '&';
+            breaks |= c == '\r' || c == '\n';
+        }
+        breaks &= FromFile;
+        if (!entities && !breaks)
+            return value;
+        const std::string text = breaks ? WithCrLfBreaks(value) : std::string(value);
+        return node.Keep(entities ? Unescaped(text) : text);
+    }
+
+    // The first "</name>" at or after `from`, found without building the tag.
+    static size_t FindEndTag(std::string_view text, std::string_view name, size_t from)
+    {
+        for (size_t at = text.find("</", from); at != std::string_view::npos; at = text.find("</", at + 1)) {
+            const size_t nameAt = at + 2;
+            if (text.compare(nameAt, name.size(), name) == 0 && nameAt + name.size() < text.size()
+                && text[nameAt + name.size()] == '>')
+                return at;
+        }
+        return std::string_view::npos;
+    }
+
+    void ReadGeneral(TXMLBaseObject &node, std::string_view text, int depth)
+    {
+        if (depth >= TXMLBaseObject::MaxDepth)
+            throw std::runtime_error("XML elements nest deeper than " + std::to_string(TXMLBaseObject::MaxDepth)
+                                     + " levels");
+        while (!text.empty()) {
+            // The first tag name: from the first "<" (not "</") up to the next ">".
+            const size_t open = text.find('<');
+            size_t close = std::string_view::npos;
+            if (open != std::string_view::npos && open + 1 < text.size() && text[open + 1] != '/')
+                close = text.find('>', open + 1);
+            if (close == std::string_view::npos || close == open + 1) {
+                node.Value = TXMLText(text.find('&') == std::string_view::npos ? text : node.Keep(Unescaped(text)));
+                return;
+            }
+            const std::string_view name = text.substr(open + 1, close - open - 1);
+            TXMLBaseObject *child = node.NewChild(name, {});
+
+            const size_t contentBegin = close + 1;
+            const size_t end = FindEndTag(text, name, contentBegin);
+            if (end == std::string_view::npos) {
+                ReadGeneral(*child, text.substr(contentBegin), depth + 1);
+                return;
+            }
+            ReadGeneral(*child, text.substr(contentBegin, end - contentBegin), depth + 1);
+            text = text.substr(end + name.size() + 3);
+            // A remainder without any further element is dropped.
+            if (text.find('<') == std::string_view::npos)
+                return;
+        }
+    }
+
+    TXMLBaseObject &Root;
+    std::string_view Text;
+    bool FromFile;
+    TXMLBaseObject *Open[TXMLBaseObject::MaxDepth + 1] = {};
+};
+
+std::string operator+(const std::string &left, const TXMLText &right)
+{
+    std::string out = left;
+    out += right;
+    return out;
+}
+
+std::string operator+(const char *left, const TXMLText &right)
+{
+    return std::string(left) + right;
+}
+
+TXMLChildren::iterator &TXMLChildren::iterator::operator++()
+{
+    Node = Node->Next;
+    return *this;
+}
+
+TXMLBaseObject *TXMLChildren::operator[](size_t index) const
+{
+    TXMLBaseObject *node = First;
+    for (; index > 0 && node; --index)
+        node = node->Next;
+    return node;
+}
+
+void TXMLChildren::Append(TXMLBaseObject *child)
+{
+    child->Next = nullptr;
+    if (Last)
+        Last->Next = child;
+    else
+        First = child;
+    Last = child;
+    ++Count;
+}
+
+TXMLBaseObject::TXMLBaseObject() = default;
+
+TXMLBaseObject::TXMLBaseObject(std::string_view name, std::string_view value)
+{
+    Name = TXMLText(Keep(name));
+    Value = TXMLText(Keep(value));
+}
+
+TXMLBaseObject::TXMLBaseObject(TXMLStore *store, std::string_view name, std::string_view value)
+    : Name(name)
+    , Value(value)
+    , Arena(store)
 {
 }
 
 TXMLBaseObject::TXMLBaseObject(const TXMLBaseObject &other)
-    : Name(other.Name)
-    , Value(other.Value)
+    : TXMLBaseObject(other.Name, other.Value)
 {
-    Children.reserve(other.Children.size());
-    for (const auto &child : other.Children)
-        Children.push_back(std::make_unique<TXMLBaseObject>(*child));
+    CopyChildrenOf(other);
 }
 
 TXMLBaseObject &TXMLBaseObject::operator=(const TXMLBaseObject &other)
 {
-    if (this != &other) {
-        TXMLBaseObject copy(other);
-        *this = std::move(copy);
-    }
+    if (this != &other)
+        *this = TXMLBaseObject(other);
     return *this;
 }
 
-TXMLBaseObject *TXMLBaseObject::AddChild(std::string name, std::string value)
+TXMLBaseObject::TXMLBaseObject(TXMLBaseObject &&other) noexcept
 {
-    return AddChild(std::make_unique<TXMLBaseObject>(std::move(name), std::move(value)));
+    *this = std::move(other);
+}
+
+TXMLBaseObject &TXMLBaseObject::operator=(TXMLBaseObject &&other) noexcept
+{
+    if (this == &other)
+        return *this;
+    // A node inside another tree does not own its texts: it is copied.
+    if (other.Arena && !other.OwnStore)
+        return *this = TXMLBaseObject(other);
+    OwnStore = std::move(other.OwnStore);
+    Arena = std::exchange(other.Arena, nullptr);
+    Name = std::exchange(other.Name, {});
+    Value = std::exchange(other.Value, {});
+    Children = std::exchange(other.Children, {});
+    return *this;
+}
+
+TXMLBaseObject::~TXMLBaseObject() = default;
+
+TXMLStore &TXMLBaseObject::Store()
+{
+    if (!Arena) {
+        OwnStore = std::make_unique<TXMLStore>();
+        Arena = OwnStore.get();
+    }
+    return *Arena;
+}
+
+std::string_view TXMLBaseObject::Keep(std::string_view text)
+{
+    if (text.empty())
+        return {};
+    char *copy = static_cast<char *>(Store().Arena.allocate(text.size(), 1));
+    std::memcpy(copy, text.data(), text.size());
+    return { copy, text.size() };
+}
+
+TXMLBaseObject *TXMLBaseObject::NewChild(std::string_view name, std::string_view value)
+{
+    TXMLStore &store = Store();
+    void *memory = store.Arena.allocate(sizeof(TXMLBaseObject), alignof(TXMLBaseObject));
+    // Nodes in the arena are never destroyed one by one: they own nothing.
+    auto *child = new (memory) TXMLBaseObject(&store, name, value);
+    Children.Append(child);
+    return child;
+}
+
+TXMLBaseObject *TXMLBaseObject::AddChild(std::string_view name, std::string_view value)
+{
+    return NewChild(Keep(name), Keep(value));
 }
 
 TXMLBaseObject *TXMLBaseObject::AddChild(std::unique_ptr<TXMLBaseObject> child)
 {
-    Children.push_back(std::move(child));
-    return Children.back().get();
+    TXMLBaseObject *added = child.get();
+    Store().Adopted.push_back(std::move(child));
+    Children.Append(added);
+    return added;
+}
+
+void TXMLBaseObject::SetValue(std::string_view value)
+{
+    Value = TXMLText(Keep(value));
+}
+
+void TXMLBaseObject::CopyChildrenOf(const TXMLBaseObject &other)
+{
+    for (const TXMLBaseObject *child : other.Children)
+        AddChild(child->Name, child->Value)->CopyChildrenOf(*child);
+}
+
+void TXMLElementWriter::Node(const TXMLBaseObject &node)
+{
+    if (node.IsLeaf()) {
+        Leaf(node.Name, node.Value);
+        return;
+    }
+    Begin(node.Name);
+    for (const TXMLBaseObject *child : node.Children)
+        Node(*child);
+    End();
+}
+
+void TXMLTreeWriter::Begin(std::string_view name)
+{
+    if (!Root) {
+        Root = std::make_unique<TXMLBaseObject>(name);
+        Open.push_back(Root.get());
+        return;
+    }
+    if (Open.empty())
+        throw std::logic_error("A second outermost XML element was written");
+    Open.push_back(Open.back()->AddChild(name));
+}
+
+void TXMLTreeWriter::End()
+{
+    Open.pop_back();
+}
+
+void TXMLTreeWriter::Leaf(std::string_view name, std::string_view value)
+{
+    if (!Root) {
+        Root = std::make_unique<TXMLBaseObject>(name, value);
+        return;
+    }
+    if (Open.empty())
+        throw std::logic_error("A second outermost XML element was written");
+    Open.back()->AddChild(name, value);
+}
+
+std::unique_ptr<TXMLBaseObject> TXMLTreeWriter::Take()
+{
+    Open.clear();
+    return Root ? std::move(Root) : std::make_unique<TXMLBaseObject>();
+}
+
+namespace {
+
+constexpr size_t PieceSize = 128 * 1024;
+
+// The whole document: the node's children (or its value) in an "XML" element.
+void WriteDocument(const TXMLBaseObject &root, TXMLElementWriter &out)
+{
+    if (root.IsLeaf()) {
+        out.Leaf("XML", root.Value);
+        return;
+    }
+    out.Begin("XML");
+    for (const TXMLBaseObject *child : root.Children)
+        out.Node(*child);
+    out.End();
+}
+
+} // namespace
+
+TXMLTextWriter::TXMLTextWriter(bool forFile, TXMLSink sink)
+    : ForFile(forFile)
+    , Sink(std::move(sink))
+{
+    if (Sink)
+        Out.reserve(2 * PieceSize);
+}
+
+void TXMLTextWriter::Begin(std::string_view name)
+{
+    Start();
+    if (Depth == Stack.size())
+        Stack.emplace_back();
+    OpenElement &element = Stack[Depth++];
+    element.Name.assign(name);
+    element.Started = false;
+}
+
+// The start tag waits for the first child: an element without children is
+// not written at all.
+void TXMLTextWriter::Start()
+{
+    if (Depth == 0 || Stack[Depth - 1].Started)
+        return;
+    Stack[Depth - 1].Started = true;
+    Tag("<", Stack[Depth - 1].Name);
+    Out += CrLf;
+}
+
+void TXMLTextWriter::End()
+{
+    const OpenElement &element = Stack[--Depth];
+    if (element.Started)
+        Tag("</", element.Name);
+    LineEnd(element.Started);
+}
+
+void TXMLTextWriter::Leaf(std::string_view name, std::string_view value)
+{
+    Start();
+    if (!value.empty()) {
+        Tag("<", name);
+        Append(value, true);
+        Tag("</", name);
+    }
+    LineEnd(!value.empty());
+}
+
+// Every child ends its line, written or not; the outermost element only
+// when it was written.
+void TXMLTextWriter::LineEnd(bool wrote)
+{
+    if (Depth == 0 && !wrote)
+        return;
+    Out += CrLf;
+    if (Sink && Out.size() >= PieceSize)
+        Flush();
+}
+
+void TXMLTextWriter::Tag(std::string_view open, std::string_view name)
+{
+    Out += open;
+    Append(name, false);
+    Out += '>';
+}
+
+namespace {
+
+// Characters that need care: escaped in values, or rewritten in a file.
+constexpr unsigned char Markup = 1;
+constexpr unsigned char FileBreak = 2;
+
+constexpr std::array<unsigned char, 256> CharClasses = [] {
+    std::array<unsigned char, 256> classes {};
+    classes['<'] = classes['>'] = Markup;
+    classes['\r'] = classes['\n'] = classes['\0'] = FileBreak;
+    return classes;
+}();
+
+} // namespace
+
+void TXMLTextWriter::Append(std::string_view text, bool escape)
+{
+    const unsigned char mask = (escape ? Markup : 0) | (ForFile ? FileBreak : 0);
+    unsigned char found = 0;
+    for (const char c : text)
+        found |= CharClasses[static_cast<unsigned char>(c)];
+    if (!(found & mask)) {
+        Out += text;
+        return;
+    }
+    size_t plain = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (!(CharClasses[static_cast<unsigned char>(c)] & mask))
+            continue;
+        Out.append(text.data() + plain, i - plain);
+        plain = i + 1;
+        if (c == '<' || c == '>') {
+            Out += c == '<' ? "&lt;" : "&gt;";
+        } else if (c == '\r' || c == '\n') {
+            Out += CrLf;
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                plain = ++i + 1;
+        }
+    }
+    Out.append(text.data() + plain, text.size() - plain);
+}
+
+void TXMLTextWriter::Flush()
+{
+    if (!Sink || Out.empty())
+        return;
+    Sink(Out);
+    Out.clear();
 }
 
 std::string TXMLBaseObject::AsText() const
 {
-    std::string out;
-    AppendText(*this, out);
-    return out;
+    // The node's own element, without its tags and final line end.
+    TXMLTextWriter writer(false);
+    writer.Node(*this);
+    const std::string &text = writer.Text();
+    if (text.empty())
+        return {};
+    const size_t start = Name.size() + 2;
+    return text.substr(start, text.size() - start - (Name.size() + 3) - CrLf.size());
 }
 
 std::string ElementText(std::string_view name, std::string_view content)
@@ -173,23 +617,8 @@ std::string ElementText(std::string_view name, std::string_view content)
 
 std::string NormaliseLineEnds(std::string_view text)
 {
-    const size_t nul = text.find('\0');
-    if (nul != std::string_view::npos)
-        text = text.substr(0, nul);
-    std::string out;
-    out.reserve(text.size() + text.size() / 16 + 2);
-    // Whole lines are copied at once; only their ends are rewritten.
-    size_t pos = 0;
-    while (pos < text.size()) {
-        const size_t end = FindLineEnd(text, pos);
-        if (end == std::string_view::npos) {
-            out += text.substr(pos);
-            break;
-        }
-        out += text.substr(pos, end - pos);
-        out += CrLf;
-        pos = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
-    }
+    text = text.substr(0, text.find('\0'));
+    std::string out = WithCrLfBreaks(text);
     if (!text.empty() && text.back() != '\n' && text.back() != '\r')
         out += CrLf;
     return out;
@@ -197,22 +626,22 @@ std::string NormaliseLineEnds(std::string_view text)
 
 std::string TXMLBaseObject::DocumentText() const
 {
-    std::string text = "<XML>";
-    const size_t start = text.size();
-    AppendText(*this, text);
-    if (text.size() == start)
-        return {};
-    text += "</XML>";
-    return NormaliseLineEnds(text);
+    TXMLTextWriter writer(true);
+    WriteDocument(*this, writer);
+    return std::move(writer.Text());
 }
 
 bool TXMLBaseObject::SaveToFile(const std::string &fileName) const
 {
-    const std::string text = DocumentText();
     std::FILE *file = std::fopen(fileName.c_str(), "wb");
     if (!file)
         throw EFileError("Cannot create file \"" + fileName + "\"");
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    bool written = true;
+    TXMLTextWriter writer(true, [&](std::string_view piece) {
+        written = written && std::fwrite(piece.data(), 1, piece.size(), file) == piece.size();
+    });
+    WriteDocument(*this, writer);
+    writer.Flush();
     const bool closed = std::fclose(file) == 0;
     if (!written || !closed)
         throw EFileError("Cannot write file \"" + fileName + "\"");
@@ -221,33 +650,39 @@ bool TXMLBaseObject::SaveToFile(const std::string &fileName) const
 
 bool TXMLBaseObject::LoadFromFile(const std::string &fileName)
 {
-    return LoadFromText(ReadFileText(fileName));
+    return LoadText(ReadFileText(fileName));
 }
 
 bool TXMLBaseObject::LoadFromText(std::string_view fileText)
 {
-    const std::string text = NormaliseLineEnds(fileText);
-    // Every line end in `text` is CR LF already; normalising the content
-    // again would only end it with one.
+    return LoadText(std::string(fileText));
+}
+
+// The text is read where it stands, line ends and all: only values keep
+// line breaks, and they are made CR LF as they are read.
+bool TXMLBaseObject::LoadText(std::string text)
+{
+    // The text ends at the first NUL character.
+    text.resize(std::min(text.size(), text.find('\0')));
     const std::string_view content = ElementContent("XML", text);
     if (content.empty())
         return false;
-    Name = "XML";
-    if (content.back() == '\n')
-        Parse(content);
-    else
-        Parse(std::string(content) + std::string(CrLf));
+    Name = TXMLText("XML");
+    const size_t begin = static_cast<size_t>(content.data() - text.data());
+    const size_t size = content.size();
+    const std::string &kept = Store().Documents.emplace_front(std::move(text));
+    TXMLReader(*this, std::string_view(kept).substr(begin, size), true).Read();
     return true;
 }
 
 std::string_view ElementContent(std::string_view name, std::string_view text)
 {
     const std::string start = '<' + std::string(name) + '>';
-    const size_t at = text.find(start);
+    const size_t at = Find(text, start);
     if (at == std::string_view::npos)
         return {};
     const size_t begin = at + start.size();
-    const size_t end = text.find("</" + std::string(name) + '>', begin);
+    const size_t end = Find(text, "</" + std::string(name) + '>', begin);
     if (end == std::string_view::npos)
         return text.substr(begin);
     return text.substr(begin, end - begin);
@@ -255,52 +690,21 @@ std::string_view ElementContent(std::string_view name, std::string_view text)
 
 void TXMLBaseObject::Parse(std::string_view text)
 {
-    ParseAt(text, 0);
-}
-
-void TXMLBaseObject::ParseAt(std::string_view text, int depth)
-{
-    if (depth >= MaxDepth)
-        throw std::runtime_error("XML elements nest deeper than " + std::to_string(MaxDepth) + " levels");
-    while (!text.empty()) {
-        // The first tag name: from the first "<" (not "</") up to the next ">".
-        const size_t open = text.find('<');
-        size_t close = std::string_view::npos;
-        if (open != std::string_view::npos && open + 1 < text.size() && text[open + 1] != '/')
-            close = text.find('>', open + 1);
-        if (close == std::string_view::npos || close == open + 1) {
-            Value = Unescape(text);
-            return;
-        }
-        const std::string_view name = text.substr(open + 1, close - open - 1);
-        auto *child = AddChild(std::string(name));
-
-        const size_t contentBegin = close + 1;
-        const size_t end = FindEndTag(text, name, contentBegin);
-        if (end == std::string_view::npos) {
-            child->ParseAt(text.substr(contentBegin), depth + 1);
-            return;
-        }
-        child->ParseAt(text.substr(contentBegin, end - contentBegin), depth + 1);
-        text = text.substr(end + name.size() + 3);
-        // A remainder without any further element is dropped.
-        if (text.find('<') == std::string_view::npos)
-            return;
-    }
+    TXMLReader(*this, Keep(text), false).Read();
 }
 
 const TXMLBaseObject *TXMLBaseObject::FindChild(std::string_view name) const
 {
-    for (const auto &child : Children)
+    for (const TXMLBaseObject *child : Children)
         if (child->Name == name)
-            return child.get();
+            return child;
     return nullptr;
 }
 
 std::string TXMLBaseObject::ChildValue(const TXMLBaseObject &node, std::string_view name)
 {
     const TXMLBaseObject *child = node.FindChild(name);
-    return child ? child->Value : std::string();
+    return child ? std::string(child->Value) : std::string();
 }
 
 } // namespace corvadel

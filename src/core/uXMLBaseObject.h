@@ -1,7 +1,14 @@
 // The element codec of the project file and the catalogue: elements and text
 // only, one element per line, CR LF line ends, "<" and ">" escaped in values.
+//
+// A tree keeps its nodes and their texts in one arena owned by its root, so
+// that a project of a million elements is built, read and released without a
+// heap allocation per element.
 #pragma once
 
+#include <cstddef>
+#include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -9,28 +16,107 @@
 
 namespace corvadel {
 
+class TXMLBaseObject;
+struct TXMLStore;
+
+// Receives a document's text piece by piece.
+using TXMLSink = std::function<void(std::string_view)>;
+
+// A node's name or value: a view of text kept by the node's tree. Only the
+// tree sets it, so it can never refer to a string that is gone.
+class TXMLText : public std::string_view
+{
+public:
+    constexpr TXMLText() = default;
+
+private:
+    friend class TXMLBaseObject;
+    friend class TXMLReader;
+    constexpr explicit TXMLText(std::string_view text)
+        : std::string_view(text)
+    {
+    }
+};
+
+std::string operator+(const std::string &left, const TXMLText &right);
+std::string operator+(const char *left, const TXMLText &right);
+
+// The child elements of a node, in document order.
+class TXMLChildren
+{
+public:
+    class iterator
+    {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = TXMLBaseObject *;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = TXMLBaseObject *;
+
+        iterator() = default;
+        explicit iterator(TXMLBaseObject *node)
+            : Node(node)
+        {
+        }
+        TXMLBaseObject *operator*() const { return Node; }
+        iterator &operator++();
+        iterator operator++(int)
+        {
+            iterator before = *this;
+            ++*this;
+            return before;
+        }
+        bool operator==(const iterator &other) const = default;
+
+    private:
+        TXMLBaseObject *Node = nullptr;
+    };
+
+    iterator begin() const { return iterator(First); }
+    iterator end() const { return {}; }
+    bool empty() const { return Count == 0; }
+    size_t size() const { return Count; }
+    TXMLBaseObject *front() const { return First; }
+    TXMLBaseObject *back() const { return Last; }
+    // Walks the list: for tests and short lists only.
+    TXMLBaseObject *operator[](size_t index) const;
+
+private:
+    friend class TXMLBaseObject;
+    void Append(TXMLBaseObject *child);
+
+    TXMLBaseObject *First = nullptr;
+    TXMLBaseObject *Last = nullptr;
+    size_t Count = 0;
+};
+
 class TXMLBaseObject
 {
 public:
     // Deeper nesting is refused so that hostile input cannot exhaust the stack.
     static constexpr int MaxDepth = 256;
 
-    TXMLBaseObject() = default;
-    explicit TXMLBaseObject(std::string name, std::string value = {});
+    // A root: the owner of a tree. Copies are deep and are roots of their own.
+    TXMLBaseObject();
+    explicit TXMLBaseObject(std::string_view name, std::string_view value = {});
     TXMLBaseObject(const TXMLBaseObject &other);
     TXMLBaseObject &operator=(const TXMLBaseObject &other);
-    TXMLBaseObject(TXMLBaseObject &&) = default;
-    TXMLBaseObject &operator=(TXMLBaseObject &&) = default;
+    TXMLBaseObject(TXMLBaseObject &&other) noexcept;
+    TXMLBaseObject &operator=(TXMLBaseObject &&other) noexcept;
+    ~TXMLBaseObject();
 
-    std::string Name;
-    std::string Value;
-    std::vector<std::unique_ptr<TXMLBaseObject>> Children;
+    TXMLText Name;
+    TXMLText Value;
+    TXMLChildren Children;
 
     bool IsLeaf() const { return Children.empty(); }
 
-    // Appends a child and returns it.
-    TXMLBaseObject *AddChild(std::string name, std::string value = {});
+    // Appends a child and returns it; the texts are copied into the tree.
+    TXMLBaseObject *AddChild(std::string_view name, std::string_view value = {});
+    // Appends the root of another tree, which this tree then keeps.
     TXMLBaseObject *AddChild(std::unique_ptr<TXMLBaseObject> child);
+    void SetValue(std::string_view value);
 
     std::string AsText() const;
     // The whole document: the "XML" element around AsText, CR LF line ends.
@@ -50,7 +136,94 @@ public:
     const TXMLBaseObject *FindChild(std::string_view name) const;
 
 private:
-    void ParseAt(std::string_view text, int depth);
+    friend class TXMLChildren;
+    friend class TXMLReader;
+
+    TXMLBaseObject(TXMLStore *store, std::string_view name, std::string_view value);
+    TXMLStore &Store();
+    std::string_view Keep(std::string_view text);
+    TXMLBaseObject *NewChild(std::string_view name, std::string_view value);
+    void CopyChildrenOf(const TXMLBaseObject &other);
+    bool LoadText(std::string text);
+
+    // Set on a root only; every node of the tree allocates from it.
+    std::unique_ptr<TXMLStore> OwnStore;
+    TXMLStore *Arena = nullptr;
+    TXMLBaseObject *Next = nullptr;
+};
+
+// Where an object writes its element, child by child: into a tree (ToXML)
+// or straight into the text of a file.
+class TXMLElementWriter
+{
+public:
+    virtual ~TXMLElementWriter() = default;
+    // An element whose children are written until the matching End.
+    virtual void Begin(std::string_view name) = 0;
+    virtual void End() = 0;
+    virtual void Leaf(std::string_view name, std::string_view value) = 0;
+    // The node and everything under it.
+    void Node(const TXMLBaseObject &node);
+};
+
+// Builds the tree of the element written to it.
+class TXMLTreeWriter final : public TXMLElementWriter
+{
+public:
+    void Begin(std::string_view name) override;
+    void End() override;
+    void Leaf(std::string_view name, std::string_view value) override;
+    // The element written, or an empty node when there was none.
+    std::unique_ptr<TXMLBaseObject> Take();
+
+private:
+    std::unique_ptr<TXMLBaseObject> Root;
+    std::vector<TXMLBaseObject *> Open;
+};
+
+// The tree of what `object.WriteXML` writes.
+template<class T>
+std::unique_ptr<TXMLBaseObject> BuildXML(const T &object)
+{
+    TXMLTreeWriter tree;
+    object.WriteXML(tree);
+    return tree.Take();
+}
+
+// Writes the text of the elements written to it. A leaf with an empty value
+// and an element without children write no element, but the line end that
+// would follow them. For a file, every line end becomes CR LF and NUL
+// characters are left out (a NUL would end the file for every reader).
+class TXMLTextWriter final : public TXMLElementWriter
+{
+public:
+    // Without a sink the text collects in Text().
+    explicit TXMLTextWriter(bool forFile, TXMLSink sink = {});
+
+    void Begin(std::string_view name) override;
+    void End() override;
+    void Leaf(std::string_view name, std::string_view value) override;
+
+    std::string &Text() { return Out; }
+    // Hands what is left to the sink.
+    void Flush();
+
+private:
+    struct OpenElement {
+        std::string Name;
+        bool Started = false;
+    };
+
+    void Start();
+    void LineEnd(bool wrote);
+    void Tag(std::string_view open, std::string_view name);
+    void Append(std::string_view text, bool escape);
+
+    bool ForFile;
+    TXMLSink Sink;
+    std::string Out;
+    std::vector<OpenElement> Stack;
+    size_t Depth = 0;
 };
 
 std::string ElementText(std::string_view name, std::string_view content);

@@ -106,18 +106,18 @@ void TBaseWire::ClearModified()
     Segments.ClearModified();
 }
 
-std::unique_ptr<TXMLBaseObject> TBaseWire::ToXML() const
+void TBaseWire::WriteXML(TXMLElementWriter &out) const
 {
-    auto node = std::make_unique<TXMLBaseObject>("WIRE");
-    node->AddChild("WIRE_NUMBER", IntToStr(Number));
-    node->AddChild("WIRE_LENGTH", FloatToStr(Length));
-    node->AddChild("WIRE_ANGLE", FloatToStr(Angle));
+    out.Begin("WIRE");
+    out.Leaf("WIRE_NUMBER", IntToStr(Number));
+    out.Leaf("WIRE_LENGTH", FloatToStr(Length));
+    out.Leaf("WIRE_ANGLE", FloatToStr(Angle));
     for (const TBaseSignal *signal : Signals)
-        node->AddChild(signal->ToXML());
+        signal->WriteXML(out);
     if (!UniformWeight)
         for (const TBaseSegment *segment : Segments)
-            node->AddChild(segment->ToXML());
-    return node;
+            segment->WriteXML(out);
+    out.End();
 }
 
 void TBaseWire::FromXML(const TXMLBaseObject &node)
@@ -125,7 +125,7 @@ void TBaseWire::FromXML(const TXMLBaseObject &node)
     if (node.Name != "WIRE")
         return;
     for (const auto &child : node.Children) {
-        const std::string &name = child->Name;
+        const std::string_view name = child->Name;
         if (name == "WIRE_NUMBER") {
             Number = ElementInt(*child);
         } else if (name == "WIRE_LENGTH") {

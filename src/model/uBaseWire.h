@@ -57,7 +57,7 @@ public:
 
     bool IsModified() const override;
     void ClearModified() override;
-    std::unique_ptr<TXMLBaseObject> ToXML() const override;
+    void WriteXML(TXMLElementWriter &out) const override;
     // Reads a "WIRE" element into this span (its number already matched).
     void FromXML(const TXMLBaseObject &node) override;
 };

@@ -28,18 +28,18 @@ void TCombination::RotateB()
     SetRotationTwo(Turned(RotationTwo));
 }
 
-std::unique_ptr<TXMLBaseObject> TCombination::ToXML() const
+void TCombination::WriteXML(TXMLElementWriter &out) const
 {
-    auto node = std::make_unique<TXMLBaseObject>("COMBINATION");
-    node->AddChild("COMBINATION_NUMBER", IntToStr(Number));
-    node->AddChild("POLE_A", IntToStr(PoleA));
-    node->AddChild("SEQUENCE_A", IntToStr(SequenceA));
-    node->AddChild("POLE_B", IntToStr(PoleB));
-    node->AddChild("SEQUENCE_B", IntToStr(SequenceB));
-    node->AddChild("AB_ANGLE", FloatToStr(ABAngle));
-    node->AddChild("ROTATION_ONE", FloatToStr(RotationOne));
-    node->AddChild("ROTATION_TWO", FloatToStr(RotationTwo));
-    return node;
+    out.Begin("COMBINATION");
+    out.Leaf("COMBINATION_NUMBER", IntToStr(Number));
+    out.Leaf("POLE_A", IntToStr(PoleA));
+    out.Leaf("SEQUENCE_A", IntToStr(SequenceA));
+    out.Leaf("POLE_B", IntToStr(PoleB));
+    out.Leaf("SEQUENCE_B", IntToStr(SequenceB));
+    out.Leaf("AB_ANGLE", FloatToStr(ABAngle));
+    out.Leaf("ROTATION_ONE", FloatToStr(RotationOne));
+    out.Leaf("ROTATION_TWO", FloatToStr(RotationTwo));
+    out.End();
 }
 
 void TCombination::FromXML(const TXMLBaseObject &node)
@@ -47,7 +47,7 @@ void TCombination::FromXML(const TXMLBaseObject &node)
     if (node.Name != "COMBINATION")
         return;
     for (const auto &child : node.Children) {
-        const std::string &name = child->Name;
+        const std::string_view name = child->Name;
         if (name == "COMBINATION_NUMBER")
             Number = ElementInt(*child);
         else if (name == "POLE_A")

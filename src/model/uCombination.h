@@ -37,7 +37,7 @@ public:
     void RotateA();
     void RotateB();
 
-    std::unique_ptr<TXMLBaseObject> ToXML() const override;
+    void WriteXML(TXMLElementWriter &out) const override;
     void FromXML(const TXMLBaseObject &node) override;
 };
 

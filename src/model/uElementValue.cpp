@@ -20,12 +20,12 @@ auto Converted(const TXMLBaseObject &element, Convert convert)
 
 double ElementFloat(const TXMLBaseObject &element)
 {
-    return Converted(element, [](const std::string &text) { return StrToFloat(text); });
+    return Converted(element, [](std::string_view text) { return StrToFloat(text); });
 }
 
 int ElementInt(const TXMLBaseObject &element)
 {
-    return Converted(element, [](const std::string &text) { return StrToInt(text); });
+    return Converted(element, [](std::string_view text) { return StrToInt(text); });
 }
 
 } // namespace corvadel

@@ -40,9 +40,9 @@ std::string TBaseElevation::ElementName() const
     return std::string(IsJunction() ? JunctionPrefix : BasePrefix) + Name;
 }
 
-std::unique_ptr<TXMLBaseObject> TBaseElevation::ToXML() const
+void TBaseElevation::WriteXML(TXMLElementWriter &out) const
 {
-    return std::make_unique<TXMLBaseObject>(ElementName(), FloatToStr(Value));
+    out.Leaf(ElementName(), FloatToStr(Value));
 }
 
 void TBaseElevation::FromXML(const TXMLBaseObject &node)
@@ -97,15 +97,15 @@ void TElevationList::SetValueOf(const std::string &name, double value)
         point->SetValue(value);
 }
 
-std::unique_ptr<TXMLBaseObject> TElevationList::ToXML() const
+void TElevationList::WriteXML(TXMLElementWriter &out) const
 {
-    auto node = std::make_unique<TXMLBaseObject>("ELEVATIONS");
+    out.Begin("ELEVATIONS");
     for (const TBaseElevation *point : *this) {
         if (point->IsJunction() && UpperCase(std::string(1, EnteredFlag(point->Name))) != "Y")
             continue;
-        node->AddChild(point->ToXML());
+        point->WriteXML(out);
     }
-    return node;
+    out.End();
 }
 
 void TElevationList::FromXML(const TXMLBaseObject &node)

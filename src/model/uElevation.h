@@ -24,7 +24,7 @@ public:
     // "BE_" + name for base elevations, "ED_" + name for junction points.
     std::string ElementName() const;
 
-    std::unique_ptr<TXMLBaseObject> ToXML() const override;
+    void WriteXML(TXMLElementWriter &out) const override;
     void FromXML(const TXMLBaseObject &node) override;
 };
 
@@ -46,7 +46,8 @@ public:
     void SetValueOf(const std::string &name, double value);
 
     // "ELEVATIONS": every base elevation and the entered junction points.
-    std::unique_ptr<TXMLBaseObject> ToXML() const;
+    std::unique_ptr<TXMLBaseObject> ToXML() const { return BuildXML(*this); }
+    void WriteXML(TXMLElementWriter &out) const;
     void FromXML(const TXMLBaseObject &node);
 
     // Position (0..6) of a junction point in the flags, -1 for other names.

@@ -53,15 +53,15 @@ void TSegmentComposition::SetDefault(double wireWeight)
     SetOccurrence(1);
 }
 
-std::unique_ptr<TXMLBaseObject> TSegmentComposition::ToXML() const
+void TSegmentComposition::WriteXML(TXMLElementWriter &out) const
 {
-    auto node = std::make_unique<TXMLBaseObject>("COMPOSITION");
-    node->AddChild("WIRE_CODE", WireCode);
-    node->AddChild("WIRE_TYPE", WireType);
-    node->AddChild("WIRE_DESCRIPTION", Description);
-    node->AddChild("WIRE_WEIGHT", FloatToStr(WireWeight));
-    node->AddChild("WIRE_OCCURRENCE", IntToStr(Occurrence));
-    return node;
+    out.Begin("COMPOSITION");
+    out.Leaf("WIRE_CODE", WireCode);
+    out.Leaf("WIRE_TYPE", WireType);
+    out.Leaf("WIRE_DESCRIPTION", Description);
+    out.Leaf("WIRE_WEIGHT", FloatToStr(WireWeight));
+    out.Leaf("WIRE_OCCURRENCE", IntToStr(Occurrence));
+    out.End();
 }
 
 void TSegmentComposition::FromXML(const TXMLBaseObject &node)
@@ -131,13 +131,13 @@ void TBaseSegment::ClearModified()
     Compositions.ClearModified();
 }
 
-std::unique_ptr<TXMLBaseObject> TBaseSegment::ToXML() const
+void TBaseSegment::WriteXML(TXMLElementWriter &out) const
 {
-    auto node = std::make_unique<TXMLBaseObject>("SEGMENT");
-    node->AddChild("SEGMENT_NUMBER", IntToStr(StartPoint));
+    out.Begin("SEGMENT");
+    out.Leaf("SEGMENT_NUMBER", IntToStr(StartPoint));
     for (const TSegmentComposition *composition : Compositions)
-        node->AddChild(composition->ToXML());
-    return node;
+        composition->WriteXML(out);
+    out.End();
 }
 
 void TBaseSegment::FromXML(const TXMLBaseObject &node)

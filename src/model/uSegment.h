@@ -43,7 +43,7 @@ public:
     void SetDefault(double wireWeight);
     double UnitWeight() const { return Occurrence * WireWeight; }
 
-    std::unique_ptr<TXMLBaseObject> ToXML() const override;
+    void WriteXML(TXMLElementWriter &out) const override;
     void FromXML(const TXMLBaseObject &node) override;
 };
 
@@ -80,7 +80,7 @@ public:
 
     bool IsModified() const override;
     void ClearModified() override;
-    std::unique_ptr<TXMLBaseObject> ToXML() const override;
+    void WriteXML(TXMLElementWriter &out) const override;
     // Replaces the compositions with those of a "SEGMENT" element.
     void FromXML(const TXMLBaseObject &node) override;
 };

@@ -41,27 +41,27 @@ double TBaseSignal::SignAreaFactor(double signArea, const TTARVOParameters &para
     return signArea * parameters.AreaFactor;
 }
 
-std::unique_ptr<TXMLBaseObject> TBaseSignal::ToXML() const
+void TBaseSignal::WriteXML(TXMLElementWriter &out) const
 {
-    auto node = std::make_unique<TXMLBaseObject>("SIGNAL");
-    node->AddChild("SIGNAL_NUMBER", IntToStr(Number));
-    node->AddChild("IS_SIGNAL", BoolToStr(IsSignal));
-    node->AddChild("SIGNAL_TYPE", SignalType);
-    node->AddChild("SIGNAL_CODE", Code);
-    node->AddChild("SIGNAL_MATERIAL", Material);
-    node->AddChild("SIGNAL_DESCRIPTION", Description);
-    node->AddChild("SIGNAL_LENS_SIZE", FloatToStr(LensSize));
-    node->AddChild("SIGNAL_SECTIONS", IntToStr(Sections));
-    node->AddChild("SIGNAL_SIMPLE_DEAD_LOAD", FloatToStr(SimpleDeadLoad));
-    node->AddChild("SIGNAL_HANGER", FloatToStr(Hanger));
-    node->AddChild("SIGNAL_HEIGHT", FloatToStr(Height));
-    node->AddChild("SIGNAL_SIMPLE_AREA_FACTOR", FloatToStr(SimpleAreaFactor));
-    node->AddChild("SIGNAL_SIGN_AREA", FloatToStr(SignArea));
-    node->AddChild("SIGNAL_DISTANCE", FloatToStr(Distance));
-    node->AddChild("SIGNAL_WEIGHT", FloatToStr(Weight));
-    node->AddChild("SIGNAL_AREA_MULTIPLIER", FloatToStr(AreaMultiplier));
-    node->AddChild("SIGNAL_LOAD_MULTIPLIER", FloatToStr(LoadMultiplier));
-    return node;
+    out.Begin("SIGNAL");
+    out.Leaf("SIGNAL_NUMBER", IntToStr(Number));
+    out.Leaf("IS_SIGNAL", BoolToStr(IsSignal));
+    out.Leaf("SIGNAL_TYPE", SignalType);
+    out.Leaf("SIGNAL_CODE", Code);
+    out.Leaf("SIGNAL_MATERIAL", Material);
+    out.Leaf("SIGNAL_DESCRIPTION", Description);
+    out.Leaf("SIGNAL_LENS_SIZE", FloatToStr(LensSize));
+    out.Leaf("SIGNAL_SECTIONS", IntToStr(Sections));
+    out.Leaf("SIGNAL_SIMPLE_DEAD_LOAD", FloatToStr(SimpleDeadLoad));
+    out.Leaf("SIGNAL_HANGER", FloatToStr(Hanger));
+    out.Leaf("SIGNAL_HEIGHT", FloatToStr(Height));
+    out.Leaf("SIGNAL_SIMPLE_AREA_FACTOR", FloatToStr(SimpleAreaFactor));
+    out.Leaf("SIGNAL_SIGN_AREA", FloatToStr(SignArea));
+    out.Leaf("SIGNAL_DISTANCE", FloatToStr(Distance));
+    out.Leaf("SIGNAL_WEIGHT", FloatToStr(Weight));
+    out.Leaf("SIGNAL_AREA_MULTIPLIER", FloatToStr(AreaMultiplier));
+    out.Leaf("SIGNAL_LOAD_MULTIPLIER", FloatToStr(LoadMultiplier));
+    out.End();
 }
 
 void TBaseSignal::FromXML(const TXMLBaseObject &node)
@@ -69,8 +69,8 @@ void TBaseSignal::FromXML(const TXMLBaseObject &node)
     if (node.Name != "SIGNAL")
         return;
     for (const auto &child : node.Children) {
-        const std::string &name = child->Name;
-        const std::string &value = child->Value;
+        const std::string_view name = child->Name;
+        const std::string_view value = child->Value;
         if (name == "SIGNAL_NUMBER")
             Number = ElementInt(*child);
         else if (name == "IS_SIGNAL")

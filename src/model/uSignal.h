@@ -63,7 +63,7 @@ public:
     static double SignTotalWeight(double signArea, double unitWeight, double hanger);
     static double SignAreaFactor(double signArea, const TTARVOParameters &parameters);
 
-    std::unique_ptr<TXMLBaseObject> ToXML() const override;
+    void WriteXML(TXMLElementWriter &out) const override;
     void FromXML(const TXMLBaseObject &node) override;
 };
 

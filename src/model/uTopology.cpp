@@ -145,7 +145,7 @@ const TSequenceTopology &Topology(int type)
     return Topologies()[IsSequenceType(type) ? static_cast<size_t>(type) : 0];
 }
 
-int SequenceTypeOfElement(const std::string &elementName)
+int SequenceTypeOfElement(std::string_view elementName)
 {
     for (int type = stSimple; type <= stBox; ++type)
         if (Topology(type).ElementName == elementName)

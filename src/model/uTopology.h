@@ -83,6 +83,6 @@ bool IsSequenceType(int type);
 // code outside 1 to 6.
 const TSequenceTopology &Topology(int type);
 // Type whose project file element is `elementName`, 0 when none.
-int SequenceTypeOfElement(const std::string &elementName);
+int SequenceTypeOfElement(std::string_view elementName);
 
 } // namespace corvadel

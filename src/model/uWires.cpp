@@ -146,29 +146,29 @@ void TWireConfiguration::ClearModified()
     Elevations.ClearModified();
 }
 
-std::unique_ptr<TXMLBaseObject> TWireConfiguration::ToXML() const
+void TWireConfiguration::WriteXML(TXMLElementWriter &out) const
 {
-    auto node = std::make_unique<TXMLBaseObject>(Topology().ElementName);
-    node->AddChild("SEQUENCE_NUMBER", IntToStr(Number));
-    node->AddChild("SEQUENCE_TYPE", IntToStr(SequenceType));
-    node->AddChild("SEQUENCE_ID", Identification);
-    node->AddChild("SEQUENCE_WIRE_WEIGHT", FloatToStr(WireWeight));
-    node->AddChild("SEQUENCE_MIN_SAG", FloatToStr(MinSAG));
-    node->AddChild("SEQUENCE_MAX_SAG", FloatToStr(MaxSAG));
-    node->AddChild("SEQUENCE_MIN_CLEARANCE", FloatToStr(MinClearance));
-    node->AddChild("SEQUENCE_VARIABLE_WIRES", BoolToStr(VariableWires));
+    out.Begin(Topology().ElementName);
+    out.Leaf("SEQUENCE_NUMBER", IntToStr(Number));
+    out.Leaf("SEQUENCE_TYPE", IntToStr(SequenceType));
+    out.Leaf("SEQUENCE_ID", Identification);
+    out.Leaf("SEQUENCE_WIRE_WEIGHT", FloatToStr(WireWeight));
+    out.Leaf("SEQUENCE_MIN_SAG", FloatToStr(MinSAG));
+    out.Leaf("SEQUENCE_MAX_SAG", FloatToStr(MaxSAG));
+    out.Leaf("SEQUENCE_MIN_CLEARANCE", FloatToStr(MinClearance));
+    out.Leaf("SEQUENCE_VARIABLE_WIRES", BoolToStr(VariableWires));
     if (SequenceType == stBox)
-        node->AddChild("SEQUENCE_BOX_WARP", BoolToStr(BoxWarp));
+        out.Leaf("SEQUENCE_BOX_WARP", BoolToStr(BoxWarp));
     for (const TBaseWire *span : Spans)
-        node->AddChild(span->ToXML());
-    node->AddChild(Elevations.ToXML());
-    return node;
+        span->WriteXML(out);
+    Elevations.WriteXML(out);
+    out.End();
 }
 
 void TWireConfiguration::FromXML(const TXMLBaseObject &node)
 {
     for (const auto &child : node.Children) {
-        const std::string &name = child->Name;
+        const std::string_view name = child->Name;
         if (name == "SEQUENCE_NUMBER") {
             Number = ElementInt(*child);
         } else if (name == "SEQUENCE_TYPE") {

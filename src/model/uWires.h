@@ -85,7 +85,7 @@ public:
 
     bool IsModified() const override;
     void ClearModified() override;
-    std::unique_ptr<TXMLBaseObject> ToXML() const override;
+    void WriteXML(TXMLElementWriter &out) const override;
     void FromXML(const TXMLBaseObject &node) override;
 };
 
@@ -135,7 +135,8 @@ public:
     // Project file and old format (uWiresFile.cpp, uWiresImport.cpp).
     bool Open(const std::string &path);
     bool Save(const std::string &path);
-    std::unique_ptr<TXMLBaseObject> BuildProjectElement() const;
+    // The whole file: the "XML" element around the project element.
+    void WriteDocument(TXMLElementWriter &out) const;
     void ReadProjectElement(const TXMLBaseObject &node);
     bool Import(const std::string &path);
 

@@ -96,10 +96,10 @@ void SyncFolderOf(const std::string &path)
         ::fsync(dir.Get());
 }
 
-// The text goes to a temporary file beside `path`, reaches the disk, and only
-// then takes the place of the previous file, so a failure at any point leaves
-// that file as it was.
-void ReplaceFile(const std::string &path, std::string_view text)
+// The document goes to a temporary file beside `path`, reaches the disk, and
+// only then takes the place of the previous file, so a failure at any point
+// leaves that file as it was.
+void ReplaceFile(const std::string &path, const TWireConfigurationList &project)
 {
     std::string temporary = path + ".tmp.XXXXXX";
     TFileHandle file(::mkstemp(temporary.data()));
@@ -108,7 +108,9 @@ void ReplaceFile(const std::string &path, std::string_view text)
     try {
         if (::fchmod(file.Get(), ModeFor(path)) != 0)
             SaveFailed(path, SystemReason());
-        WriteAll(file.Get(), text, path);
+        TXMLTextWriter out(true, [&](std::string_view piece) { WriteAll(file.Get(), piece, path); });
+        project.WriteDocument(out);
+        out.Flush();
         if (::fsync(file.Get()) != 0 || !file.Close())
             SaveFailed(path, SystemReason());
         KeepPreviousAsOld(path);
@@ -134,7 +136,7 @@ TDateTime ElementDate(const TXMLBaseObject &element)
 void ReadDetails(const TXMLBaseObject &node, TWireConfigurationList &project)
 {
     for (const auto &child : node.Children) {
-        const std::string &name = child->Name;
+        const std::string_view name = child->Name;
         if (name == "PROJECT_NAME")
             project.ProjectName = child->Value;
         else if (name == "AUTHOR")
@@ -150,20 +152,23 @@ void ReadDetails(const TXMLBaseObject &node, TWireConfigurationList &project)
 
 } // namespace
 
-std::unique_ptr<TXMLBaseObject> TWireConfigurationList::BuildProjectElement() const
+void TWireConfigurationList::WriteDocument(TXMLElementWriter &out) const
 {
-    auto project = std::make_unique<TXMLBaseObject>("TARVO_CONFIGURATIONS");
-    TXMLBaseObject *detail = project->AddChild("PROJECT_DETAIL");
-    detail->AddChild("PROJECT_NAME", ProjectName);
-    detail->AddChild("PROJECT_DATE", DateToStr(ProjectDate));
-    detail->AddChild("AUTHOR", Author);
-    detail->AddChild("COMMENTS", Comments);
-    detail->AddChild("LAST_REVISION", DateToStr(LastRevision));
+    out.Begin("XML");
+    out.Begin("TARVO_CONFIGURATIONS");
+    out.Begin("PROJECT_DETAIL");
+    out.Leaf("PROJECT_NAME", ProjectName);
+    out.Leaf("PROJECT_DATE", DateToStr(ProjectDate));
+    out.Leaf("AUTHOR", Author);
+    out.Leaf("COMMENTS", Comments);
+    out.Leaf("LAST_REVISION", DateToStr(LastRevision));
+    out.End();
     for (const TWireConfiguration *sequence : *this)
-        project->AddChild(sequence->ToXML());
+        sequence->WriteXML(out);
     for (const TCombination *combination : Combinations)
-        project->AddChild(combination->ToXML());
-    return project;
+        combination->WriteXML(out);
+    out.End();
+    out.End();
 }
 
 void TWireConfigurationList::ReadProjectElement(const TXMLBaseObject &node)
@@ -171,7 +176,7 @@ void TWireConfigurationList::ReadProjectElement(const TXMLBaseObject &node)
     if (node.Name != "TARVO_CONFIGURATIONS")
         return;
     for (const auto &child : node.Children) {
-        const std::string &name = child->Name;
+        const std::string_view name = child->Name;
         if (name == "PROJECT_DETAIL") {
             ReadDetails(*child, *this);
         } else if (name == "COMBINATION") {
@@ -215,9 +220,7 @@ bool TWireConfigurationList::Open(const std::string &path)
 
 bool TWireConfigurationList::Save(const std::string &path)
 {
-    TXMLBaseObject root("XML");
-    root.AddChild(BuildProjectElement());
-    ReplaceFile(path, root.DocumentText());
+    ReplaceFile(path, *this);
     FileName = path;
     LastRevision = TDateTime::Now();
     ClearModified();

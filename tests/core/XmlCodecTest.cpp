@@ -120,7 +120,7 @@ TEST(XmlCodec, ParseRulesForOddInput)
         TXMLBaseObject n;
         n.Parse("<A><A>x</A></A>");
         ASSERT_EQ(n.Children.size(), 1u);
-        EXPECT_EQ(n.Children[0]->Children.at(0)->Value, "x");
+        EXPECT_EQ(n.Children[0]->Children[0]->Value, "x");
     }
     {
         TXMLBaseObject n;

@@ -9,7 +9,7 @@ std::vector<std::string> ChildNames(const TXMLBaseObject &node)
 {
     std::vector<std::string> names;
     for (const auto &child : node.Children)
-        names.push_back(child->Name);
+        names.emplace_back(child->Name);
     return names;
 }
 

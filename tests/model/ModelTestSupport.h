@@ -60,7 +60,7 @@ inline std::unique_ptr<TXMLBaseObject> ThroughText(std::unique_ptr<TXMLBaseObjec
     read.LoadFromText(root.DocumentText());
     if (read.Children.empty())
         return std::make_unique<TXMLBaseObject>();
-    return std::move(read.Children.front());
+    return std::make_unique<TXMLBaseObject>(*read.Children.front());
 }
 
 } // namespace corvadel::test

@@ -16,7 +16,7 @@ std::vector<std::string> ChildNames(const TXMLBaseObject &node)
 {
     std::vector<std::string> names;
     for (const auto &child : node.Children)
-        names.push_back(child->Name);
+        names.emplace_back(child->Name);
     return names;
 }
 
@@ -209,11 +209,14 @@ TEST_F(SequenceElement, AbsentFieldsKeepTheirCreationValues)
     auto source = Filled(stBox, false);
     source->SetIdentification("");
     source->SetBoxWarp(false);
-    auto element = ThroughText(source->ToXML());
-    std::erase_if(element->Children, [](const auto &child) { return child->Name == "SEQUENCE_BOX_WARP"; });
+    const auto written = ThroughText(source->ToXML());
+    TXMLBaseObject element(written->Name);
+    for (const TXMLBaseObject *child : written->Children)
+        if (child->Name != "SEQUENCE_BOX_WARP")
+            element.AddChild(std::make_unique<TXMLBaseObject>(*child));
 
     TWireConfiguration read(stBox, Parameters);
-    read.FromXML(*element);
+    read.FromXML(element);
     EXPECT_EQ(read.Identification, "Box");
     EXPECT_TRUE(read.BoxWarp);
 }
@@ -263,14 +266,24 @@ TEST_F(SequenceElement, SegmentWithoutCompositionsStaysUsable)
 TEST_F(SequenceElement, SegmentsListedBeforeTheirSignalsStillFitTheChain)
 {
     const auto source = Filled(stSimple, true);
-    auto element = ThroughText(source->ToXML());
-    TXMLBaseObject &wire = *element->Children[8];
-    ASSERT_EQ(wire.Name, "WIRE");
-    std::stable_partition(
-        wire.Children.begin(), wire.Children.end(), [](const auto &child) { return child->Name != "SIGNAL"; });
+    const auto written = ThroughText(source->ToXML());
+    // The same element with the signals of its span moved after the segments.
+    TXMLBaseObject element(written->Name);
+    for (const TXMLBaseObject *child : written->Children) {
+        if (child->Name != "WIRE") {
+            element.AddChild(std::make_unique<TXMLBaseObject>(*child));
+            continue;
+        }
+        TXMLBaseObject *wire = element.AddChild(child->Name);
+        for (const bool signals : { false, true })
+            for (const TXMLBaseObject *item : child->Children)
+                if ((item->Name == "SIGNAL") == signals)
+                    wire->AddChild(std::make_unique<TXMLBaseObject>(*item));
+    }
+    ASSERT_EQ(element.Children[8]->Children.back()->Name, "SIGNAL");
 
     TWireConfiguration read(stSimple, Parameters);
-    read.FromXML(*element);
+    read.FromXML(element);
     EXPECT_EQ(read.ToXML()->AsText(), source->ToXML()->AsText());
 }
 
