@@ -2,6 +2,7 @@
 // The regression tests feed the kept inputs to the same functions.
 #pragma once
 
+#include "../tests/support/ReferenceXml.h"
 #include "uCodes.h"
 #include "uGlobalSettings.h"
 #include "uIniFile.h"
@@ -88,6 +89,22 @@ bool StableOnceWritten(std::string_view input, Rewrite rewrite)
 inline bool CodecStable(std::string_view input)
 {
     return StableOnceWritten(input, RewrittenElements);
+}
+
+// The one-pass reader gives the tree the plain reading rules give.
+inline bool CodecFollowsTheRules(std::string_view input)
+{
+    TXMLBaseObject loaded;
+    bool result = false;
+    try {
+        result = loaded.LoadFromText(input);
+    } catch (const std::runtime_error &) {
+        return true; // nesting too deep
+    }
+    test::TReferenceNode reference;
+    if (test::ReferenceLoad(input, reference) != result)
+        return false;
+    return !result || test::SameTree(loaded, reference);
 }
 
 inline bool ProjectStable(std::string_view input)

@@ -1,5 +1,6 @@
-// The element codec: any bytes parse without crashing, and a tree the
-// program could write stays the same text once written.
+// The element codec: any bytes parse without crashing, as the plain reading
+// rules say, and a tree the program could write stays the same text once
+// written.
 #include "FuzzReaders.h"
 
 #include <cstdint>
@@ -7,7 +8,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    if (!corvadel::fuzz::CodecStable(std::string_view(reinterpret_cast<const char *>(data), size)))
+    const std::string_view input(reinterpret_cast<const char *>(data), size);
+    if (!corvadel::fuzz::CodecFollowsTheRules(input) || !corvadel::fuzz::CodecStable(input))
         std::abort();
     return 0;
 }

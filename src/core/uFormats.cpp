@@ -1,5 +1,6 @@
 #include "uFormats.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <chrono>
@@ -72,6 +73,28 @@ Decimal ToDecimal15(double value)
     return ToDecimal(value, 15);
 }
 
+// The positional form of a value between 1E-5 and 1E15 whose shortest exact
+// text has at most 15 significant digits: that text is its rounding to 15
+// digits (see ToDecimal15), written as it is.
+bool ShortPositional(double value, std::string &text)
+{
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1e-5 && magnitude < 1e15))
+        return false;
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    if (result.ec != std::errc())
+        return false;
+    int significant = 0;
+    for (const char *p = buffer; p != result.ptr; ++p)
+        if (std::isdigit(static_cast<unsigned char>(*p)) && (significant > 0 || *p != '0'))
+            ++significant;
+    if (significant > 15)
+        return false;
+    text.assign(buffer, result.ptr);
+    return true;
+}
+
 std::string WithSeparator(std::string text)
 {
     const char sep = FormatSettings().DecimalSeparator;
@@ -100,6 +123,8 @@ std::string FloatToStr(double value)
     // Whole numbers of up to 15 digits are most of what files hold.
     if (std::fabs(value) < 1e15 && value == std::trunc(value))
         return std::to_string(static_cast<long long>(value));
+    if (std::string text; ShortPositional(value, text))
+        return WithSeparator(std::move(text));
     Decimal d = ToDecimal15(value);
     while (d.Digits.size() > 1 && d.Digits.back() == '0')
         d.Digits.pop_back();
@@ -160,7 +185,9 @@ std::string BoolToStr(bool value)
     return value ? "Y" : "N";
 }
 
-std::string Trim(std::string_view text)
+namespace {
+
+std::string_view Trimmed(std::string_view text)
 {
     size_t begin = 0;
     size_t end = text.size();
@@ -168,7 +195,14 @@ std::string Trim(std::string_view text)
         ++begin;
     while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ')
         --end;
-    return std::string(text.substr(begin, end - begin));
+    return text.substr(begin, end - begin);
+}
+
+} // namespace
+
+std::string Trim(std::string_view text)
+{
+    return std::string(Trimmed(text));
 }
 
 std::string UpperCase(std::string_view text)
@@ -187,12 +221,16 @@ bool SameText(std::string_view a, std::string_view b)
 
 double StrToFloat(std::string_view text)
 {
-    std::string s = Trim(text);
+    std::string_view digits = Trimmed(text);
+    // Reals are read with a full stop; a copy only when the user's separator
+    // is another one.
+    std::string separated;
     const char sep = FormatSettings().DecimalSeparator;
-    for (char &c : s)
-        if (c == sep)
-            c = '.';
-    std::string_view digits = s;
+    if (sep != '.' && digits.find(sep) != std::string_view::npos) {
+        separated.assign(digits);
+        std::replace(separated.begin(), separated.end(), sep, '.');
+        digits = separated;
+    }
     if (!digits.empty() && digits[0] == '+')
         digits.remove_prefix(1);
     double value = 0;
@@ -215,8 +253,7 @@ double StrToFloat(std::string_view text)
 
 int StrToInt(std::string_view text)
 {
-    std::string s = Trim(text);
-    std::string_view digits = s;
+    std::string_view digits = Trimmed(text);
     if (!digits.empty() && digits[0] == '+')
         digits.remove_prefix(1);
     int value = 0;

@@ -91,7 +91,8 @@ std::string ReplaceAll(std::string_view text, std::string_view from, char to)
 class TXMLReader
 {
 public:
-    // The text of a file may have any line ends: values get CR LF ones.
+    // The text of a file follows its "<XML>" start tag and may have any line
+    // ends: values get CR LF ones.
     TXMLReader(TXMLBaseObject &root, std::string_view text, bool fromFile)
         : Root(root)
         , Text(text)
@@ -108,8 +109,14 @@ public:
         if (TXMLBaseObject *last = before.back())
             last->Next = nullptr;
         std::string_view text = Text;
-        if (FromFile)
-            text = Root.Store().Documents.emplace_front(NormaliseLineEnds(Text));
+        if (FromFile) {
+            const size_t end = Find(Text, "</XML>");
+            std::string content = NormaliseLineEnds(Text.substr(0, end));
+            // Without an end tag the content runs to the file's last line end.
+            if (content.empty())
+                content = CrLf;
+            text = Root.Store().Documents.emplace_front(std::move(content));
+        }
         ReadGeneral(Root, text, 0);
     }
 
@@ -139,11 +146,22 @@ private:
         return lt + 3 + name.size();
     }
 
+    // The next "<": most are a few characters on, past a line end or a short
+    // value, where a call to memchr would cost more than the scan.
+    static const char *FindTagStart(const char *p, const char *end)
+    {
+        for (const char *near = std::min(end, p + 16); p < near; ++p)
+            if (*p == '<')
+                return p;
+        return FindChar(p, end, '<');
+    }
+
     // An end tag closes the first open element of its name, so one that an
-    // enclosing element shares would close that element instead.
+    // enclosing element shares would close that element instead. The root
+    // counts for a file, whose "XML" element it is.
     bool IsOpen(std::string_view name, int depth) const
     {
-        for (int i = 1; i <= depth; ++i)
+        for (int i = FromFile ? 0 : 1; i <= depth; ++i)
             if (Open[i]->Name == name)
                 return true;
         return false;
@@ -157,14 +175,15 @@ private:
         Open[0] = &Root;
         bool any = false;
         for (;;) {
-            const char *lt = FindChar(p, end, '<');
+            const char *lt = FindTagStart(p, end);
             if (!lt)
                 return depth == 0 && any;
             if (lt + 1 == end)
                 return false;
             if (lt[1] == '/') {
+                // In a file the first "</XML>" ends the document.
                 if (depth == 0)
-                    return false;
+                    return FromFile && any && EndTag(lt, end, Root.Name);
                 const char *after = EndTag(lt, end, Open[depth]->Name);
                 --depth;
                 if (!after || IsOpen(Open[depth + 1]->Name, depth))
@@ -176,7 +195,7 @@ private:
             const char *content = StartTag(lt, end, name);
             if (!content || depth + 1 >= TXMLBaseObject::MaxDepth)
                 return false;
-            const char *next = FindChar(content, end, '<');
+            const char *next = FindTagStart(content, end);
             if (!next || next + 1 == end)
                 return false;
             TXMLBaseObject *node = Open[depth]->NewChild(name, {});
@@ -474,8 +493,13 @@ TXMLTextWriter::TXMLTextWriter(bool forFile, TXMLSink sink)
     : ForFile(forFile)
     , Sink(std::move(sink))
 {
-    if (Sink)
-        Out.reserve(2 * PieceSize);
+    Out.resize(Sink ? 2 * PieceSize : 256);
+}
+
+std::string &TXMLTextWriter::Text()
+{
+    Out.resize(Used);
+    return Out;
 }
 
 void TXMLTextWriter::Begin(std::string_view name)
@@ -494,16 +518,28 @@ void TXMLTextWriter::Start()
 {
     if (Depth == 0 || Stack[Depth - 1].Started)
         return;
-    Stack[Depth - 1].Started = true;
-    Tag("<", Stack[Depth - 1].Name);
-    Out += CrLf;
+    OpenElement &element = Stack[Depth - 1];
+    element.Started = true;
+    char *p = Room(2 * element.Name.size() + 4);
+    *p++ = '<';
+    p = Copy(p, element.Name, false);
+    *p++ = '>';
+    *p++ = '\r';
+    *p++ = '\n';
+    Used = static_cast<size_t>(p - Out.data());
 }
 
 void TXMLTextWriter::End()
 {
     const OpenElement &element = Stack[--Depth];
-    if (element.Started)
-        Tag("</", element.Name);
+    if (element.Started) {
+        char *p = Room(2 * element.Name.size() + 3);
+        *p++ = '<';
+        *p++ = '/';
+        p = Copy(p, element.Name, false);
+        *p++ = '>';
+        Used = static_cast<size_t>(p - Out.data());
+    }
     LineEnd(element.Started);
 }
 
@@ -511,9 +547,18 @@ void TXMLTextWriter::Leaf(std::string_view name, std::string_view value)
 {
     Start();
     if (!value.empty()) {
-        Tag("<", name);
-        Append(value, true);
-        Tag("</", name);
+        // A name may double in length (CR made CR LF), a value grow fourfold
+        // ("<" made "&lt;").
+        char *p = Room(4 * name.size() + 4 * value.size() + 5);
+        *p++ = '<';
+        p = Copy(p, name, false);
+        *p++ = '>';
+        p = Copy(p, value, true);
+        *p++ = '<';
+        *p++ = '/';
+        p = Copy(p, name, false);
+        *p++ = '>';
+        Used = static_cast<size_t>(p - Out.data());
     }
     LineEnd(!value.empty());
 }
@@ -524,16 +569,19 @@ void TXMLTextWriter::LineEnd(bool wrote)
 {
     if (Depth == 0 && !wrote)
         return;
-    Out += CrLf;
-    if (Sink && Out.size() >= PieceSize)
+    char *p = Room(2);
+    p[0] = '\r';
+    p[1] = '\n';
+    Used += 2;
+    if (Sink && Used >= PieceSize)
         Flush();
 }
 
-void TXMLTextWriter::Tag(std::string_view open, std::string_view name)
+char *TXMLTextWriter::Room(size_t size)
 {
-    Out += open;
-    Append(name, false);
-    Out += '>';
+    if (Used + size > Out.size())
+        Out.resize(std::max(2 * Out.size(), Used + size));
+    return Out.data() + Used;
 }
 
 namespace {
@@ -551,40 +599,39 @@ constexpr std::array<unsigned char, 256> CharClasses = [] {
 
 } // namespace
 
-void TXMLTextWriter::Append(std::string_view text, bool escape)
+char *TXMLTextWriter::Copy(char *p, std::string_view text, bool escape) const
 {
     const unsigned char mask = (escape ? Markup : 0) | (ForFile ? FileBreak : 0);
     unsigned char found = 0;
     for (const char c : text)
         found |= CharClasses[static_cast<unsigned char>(c)];
     if (!(found & mask)) {
-        Out += text;
-        return;
+        std::memcpy(p, text.data(), text.size());
+        return p + text.size();
     }
-    size_t plain = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (!(CharClasses[static_cast<unsigned char>(c)] & mask))
-            continue;
-        Out.append(text.data() + plain, i - plain);
-        plain = i + 1;
-        if (c == '<' || c == '>') {
-            Out += c == '<' ? "&lt;" : "&gt;";
+        if (!(CharClasses[static_cast<unsigned char>(c)] & mask)) {
+            *p++ = c;
+        } else if (c == '<' || c == '>') {
+            std::memcpy(p, c == '<' ? "&lt;" : "&gt;", 4);
+            p += 4;
         } else if (c == '\r' || c == '\n') {
-            Out += CrLf;
+            *p++ = '\r';
+            *p++ = '\n';
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                plain = ++i + 1;
+                ++i;
         }
     }
-    Out.append(text.data() + plain, text.size() - plain);
+    return p;
 }
 
 void TXMLTextWriter::Flush()
 {
-    if (!Sink || Out.empty())
+    if (!Sink || Used == 0)
         return;
-    Sink(Out);
-    Out.clear();
+    Sink(std::string_view(Out.data(), Used));
+    Used = 0;
 }
 
 std::string TXMLBaseObject::AsText() const
@@ -659,33 +706,22 @@ bool TXMLBaseObject::LoadFromText(std::string_view fileText)
 }
 
 // The text is read where it stands, line ends and all: only values keep
-// line breaks, and they are made CR LF as they are read.
+// line breaks, and they are made CR LF as they are read. The reader finds the
+// end of the "XML" element on its way.
 bool TXMLBaseObject::LoadText(std::string text)
 {
     // The text ends at the first NUL character.
     text.resize(std::min(text.size(), text.find('\0')));
-    const std::string_view content = ElementContent("XML", text);
-    if (content.empty())
+    const size_t start = Find(text, "<XML>");
+    if (start == std::string::npos)
+        return false;
+    const size_t begin = start + 5;
+    if (text.compare(begin, 6, "</XML>") == 0)
         return false;
     Name = TXMLText("XML");
-    const size_t begin = static_cast<size_t>(content.data() - text.data());
-    const size_t size = content.size();
     const std::string &kept = Store().Documents.emplace_front(std::move(text));
-    TXMLReader(*this, std::string_view(kept).substr(begin, size), true).Read();
+    TXMLReader(*this, std::string_view(kept).substr(begin), true).Read();
     return true;
-}
-
-std::string_view ElementContent(std::string_view name, std::string_view text)
-{
-    const std::string start = '<' + std::string(name) + '>';
-    const size_t at = Find(text, start);
-    if (at == std::string_view::npos)
-        return {};
-    const size_t begin = at + start.size();
-    const size_t end = Find(text, "</" + std::string(name) + '>', begin);
-    if (end == std::string_view::npos)
-        return text.substr(begin);
-    return text.substr(begin, end - begin);
 }
 
 void TXMLBaseObject::Parse(std::string_view text)

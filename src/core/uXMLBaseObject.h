@@ -204,7 +204,7 @@ public:
     void End() override;
     void Leaf(std::string_view name, std::string_view value) override;
 
-    std::string &Text() { return Out; }
+    std::string &Text();
     // Hands what is left to the sink.
     void Flush();
 
@@ -216,20 +216,20 @@ private:
 
     void Start();
     void LineEnd(bool wrote);
-    void Tag(std::string_view open, std::string_view name);
-    void Append(std::string_view text, bool escape);
+    // Room for `size` more characters, at the end of what is written.
+    char *Room(size_t size);
+    char *Copy(char *p, std::string_view text, bool escape) const;
 
     bool ForFile;
     TXMLSink Sink;
+    // Written text is Out[0, Used); the rest is room.
     std::string Out;
+    size_t Used = 0;
     std::vector<OpenElement> Stack;
     size_t Depth = 0;
 };
 
 std::string ElementText(std::string_view name, std::string_view content);
-// Content of the first `name` element in `text` (everything after its start
-// tag when it has no end tag); empty when there is no start tag.
-std::string_view ElementContent(std::string_view name, std::string_view text);
 // Every line end (CR LF, CR, LF) becomes CR LF, the last line included; the
 // text ends at the first NUL character.
 std::string NormaliseLineEnds(std::string_view text);

@@ -3,7 +3,7 @@
 #include "uElementValue.h"
 #include "uFormats.h"
 
-#include <unordered_map>
+#include <vector>
 
 namespace corvadel {
 
@@ -141,19 +141,21 @@ void TBaseWire::FromXML(const TXMLBaseObject &node)
     // The chain is cut from all signals before any stored segment gives its
     // compositions, whatever order a hand-edited file lists them in.
     RebuildSegments();
-    // Found once by start point, not by a scan per element.
-    std::unordered_map<int, TBaseSegment *> byStartPoint;
+    // Found once by start point, not by a scan per element: the chain starts
+    // at the span's start and at each signal number.
+    std::vector<TBaseSegment *> byStartPoint(static_cast<size_t>(Signals.Count()) + 1);
     for (TBaseSegment *segment : Segments)
-        byStartPoint.emplace(segment->StartPoint, segment);
+        if (segment->StartPoint >= 0 && segment->StartPoint <= Signals.Count() && !byStartPoint[segment->StartPoint])
+            byStartPoint[segment->StartPoint] = segment;
     for (const auto &child : node.Children) {
         if (child->Name != "SEGMENT")
             continue;
         const TXMLBaseObject *number = child->FindChild("SEGMENT_NUMBER");
         if (!number)
             continue;
-        const auto found = byStartPoint.find(ElementInt(*number));
-        if (found != byStartPoint.end())
-            found->second->FromXML(*child);
+        const int startPoint = ElementInt(*number);
+        if (startPoint >= 0 && startPoint <= Signals.Count() && byStartPoint[startPoint])
+            byStartPoint[startPoint]->FromXML(*child);
     }
 }
 

@@ -4,7 +4,7 @@
 #include "uFormats.h"
 #include "uSignal.h"
 
-#include <unordered_map>
+#include <vector>
 
 namespace corvadel {
 
@@ -171,15 +171,16 @@ void TSegmentList::RebuildFromSignals(const TSignalList &signalList)
     FreeAll();
     AddSegment(SegmentStartPoint, SpanLength, 0);
     // The first signal of each number, found once rather than by a scan per
-    // number, which a file with very many signals would make slow.
-    std::unordered_map<int, const TBaseSignal *> byNumber;
+    // number, which a file with very many signals would make slow. Only the
+    // numbers 1..count are looked for.
+    std::vector<const TBaseSignal *> byNumber(static_cast<size_t>(signalList.Count()) + 1);
     for (const TBaseSignal *signal : signalList)
-        byNumber.emplace(signal->Number, signal);
+        if (signal->Number >= 1 && signal->Number <= signalList.Count() && !byNumber[signal->Number])
+            byNumber[signal->Number] = signal;
     for (int i = 1; i <= signalList.Count(); ++i) {
-        const auto found = byNumber.find(i);
-        if (found == byNumber.end())
+        const TBaseSignal *signal = byNumber[i];
+        if (!signal)
             continue;
-        const TBaseSignal *signal = found->second;
         TBaseSegment *last = Last();
         last->EndPoint = i;
         last->Length = signal->Distance - last->StartDistance;

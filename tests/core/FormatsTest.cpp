@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
 #include <limits>
 
 using namespace corvadel;
@@ -42,6 +45,55 @@ TEST(FloatToStr, RoundTripsThroughStrToFloatWithin15Digits)
         const double back = StrToFloat(FloatToStr(v));
         EXPECT_NEAR(back, v, std::abs(v) * 1e-14) << v;
     }
+}
+
+// The general form built the slow way, from printf's rounding to 15 digits.
+std::string ReferenceGeneralForm(double value)
+{
+    if (value == 0)
+        return "0";
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    std::string text = buffer;
+    const bool negative = text[0] == '-';
+    if (negative)
+        text.erase(0, 1);
+    const size_t e = text.find('e');
+    const int exponent = std::stoi(text.substr(e + 1));
+    std::string digits = text.substr(0, 1) + text.substr(2, e - 2);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    std::string out = negative ? "-" : "";
+    if (exponent >= 15 || exponent < -5)
+        return out + digits.substr(0, 1) + (digits.size() > 1 ? "." + digits.substr(1) : "") + "E"
+            + std::to_string(exponent);
+    if (exponent < 0)
+        return out + "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+    const size_t whole = static_cast<size_t>(exponent) + 1;
+    if (digits.size() <= whole)
+        return out + digits + std::string(whole - digits.size(), '0');
+    return out + digits.substr(0, whole) + "." + digits.substr(whole);
+}
+
+TEST(FloatToStr, AgreesWithPrintfRoundingAcrossMagnitudes)
+{
+    std::mt19937_64 random(20261210);
+    std::uniform_int_distribution<int> exponent(-9, 17);
+    std::uniform_int_distribution<int> decimals(0, 17);
+    std::uniform_real_distribution<double> mantissa(1, 10);
+    for (int i = 0; i < 20000; ++i) {
+        // Short decimals as engineers type them, and arbitrary doubles.
+        const double scale = std::pow(10.0, decimals(random));
+        double value = std::round(mantissa(random) * scale) / scale * std::pow(10.0, exponent(random));
+        if (i % 2)
+            value = mantissa(random) * std::pow(10.0, exponent(random));
+        if (i % 3 == 0)
+            value = -value;
+        ASSERT_EQ(FloatToStr(value), ReferenceGeneralForm(value)) << std::hexfloat << value;
+    }
+    for (double value : {1e-5, std::nextafter(1e-5, 0.0), 1e15, std::nextafter(1e15, 0.0), 999999999999999.5,
+                         0.1 + 0.2, 99999.99999999999})
+        EXPECT_EQ(FloatToStr(value), ReferenceGeneralForm(value)) << std::hexfloat << value;
 }
 
 TEST(FloatToStr, LargestRealsReadBack)

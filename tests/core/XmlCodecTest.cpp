@@ -1,11 +1,13 @@
 #include "uFormats.h"
 #include "uIniFile.h"
 #include "uXMLBaseObject.h"
+#include "../support/ReferenceXml.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
+#include <random>
 
 using namespace corvadel;
 
@@ -171,4 +173,97 @@ TEST(XmlCodec, ElementTextLeavesEmptyContentOut)
 {
     EXPECT_EQ(ElementText("A", ""), "");
     EXPECT_EQ(ElementText("A", "v"), "<A>v</A>");
+}
+
+namespace {
+
+// Loads `text` with the codec and with the plain rules; the two must agree.
+void ExpectLoadsAsTheRulesSay(const std::string &text)
+{
+    TXMLBaseObject loaded;
+    test::TReferenceNode reference;
+    const bool expected = test::ReferenceLoad(text, reference);
+    ASSERT_EQ(loaded.LoadFromText(text), expected) << testing::PrintToString(text);
+    if (expected) {
+        EXPECT_TRUE(test::SameTree(loaded, reference)) << testing::PrintToString(text);
+    }
+}
+
+void ExpectParsesAsTheRulesSay(const std::string &text)
+{
+    TXMLBaseObject parsed;
+    parsed.Parse(text);
+    test::TReferenceNode reference;
+    test::ReferenceParse(reference, text);
+    EXPECT_TRUE(test::SameTree(parsed, reference)) << testing::PrintToString(text);
+}
+
+} // namespace
+
+TEST(XmlCodec, OddDocumentsReadAsTheRulesSay)
+{
+    const std::string documents[] = {
+        "<XML>\r\n<A>\r\n<B>1</B>\r\n\r\n<C>x&lt;y&gt;</C>\r\n</A>\r\n</XML>\r\n",
+        "<XML><A><A>x</A></A><B>2</B></XML>",
+        "<XML><A><B>1</B></C>text</A><D>4</D></XML>",
+        "<XML><A><B>1</B>",
+        "<XML><A>x<y</A><B>2</B></XML>",
+        "<XML><XML>1</XML><B>2</B></XML>",
+        "<XML><A><XML>1</XML><B>2</B></A></XML>",
+        "<XML><A><B>1</B></A></XML><C>3</C></XML>",
+        "<XML>hello &lt;world&gt;</XML>",
+        "<XML>\r<A>a\rb\nc\r\n</A>\r</XML>",
+        "<XML>\n<A>one\n\ntwo</A>\n</XML>",
+        "<XML><A>&lt;b&gt; &amp;lt; &&lt;lt;</A></XML>",
+        "<XML><>x</><A>1</A></XML>",
+        "<XML>junk<A>1</A>tail<B>2</B>end</XML>",
+        "<XML><A B>1</A B><C/D>2</C/D></XML>",
+        "<XML><A\x01>1</A\x01></XML>",
+        "<XML></A><B>1</B></XML>",
+        "<XML><A>1</A><B</XML>",
+        "<XML><A>1</A>",
+        "<XML><A></A><B>2</B></XML>",
+        "<XML><A>1</A></B></XML>",
+        "<XML><A><B>1</B>\r\n<B>2</B></A>trailing</XML>",
+        std::string("<XML><A>1</A>\0<B>2</B></XML>", 29),
+        "<XML></XML>",
+        "<XML>",
+        "no document",
+        "<?xml version=\"1.0\"?>\r\n<XML>\r\n<A>1</A>\r\n</XML>\r\n<XML><B>2</B></XML>",
+    };
+    for (const std::string &text : documents) {
+        ExpectLoadsAsTheRulesSay(text);
+        ExpectParsesAsTheRulesSay(text);
+    }
+}
+
+TEST(XmlCodec, DamagedDocumentsReadAsTheRulesSay)
+{
+    const std::string original = SmallTree().DocumentText() + "<XML><X><A>1</A><B>\r\n<C>2</C></B></X></XML>";
+    const std::string alphabet = "<>/&;ltgABCXML \r\n";
+    std::mt19937 random(4);
+    for (int i = 0; i < 4000; ++i) {
+        std::string text = original;
+        const int edits = 1 + static_cast<int>(random() % 4);
+        for (int e = 0; e < edits; ++e) {
+            const size_t at = random() % (text.size() + 1);
+            const char c = alphabet[random() % alphabet.size()];
+            switch (random() % 3) {
+            case 0:
+                text.insert(at, 1, c);
+                break;
+            case 1:
+                if (at < text.size())
+                    text.erase(at, 1);
+                break;
+            default:
+                if (at < text.size())
+                    text[at] = c;
+            }
+        }
+        ExpectLoadsAsTheRulesSay(text);
+        ExpectParsesAsTheRulesSay(text);
+        if (HasFailure())
+            return;
+    }
 }

@@ -17,7 +17,11 @@ const std::filesystem::path Regressions = std::filesystem::path(CORVADEL_SOURCE_
 
 // Each target's check of one kept input: false when its property is broken.
 const std::map<std::string, std::function<bool(const std::string &path)>> Checks = {
-    {"fuzz_codec", [](const std::string &path) { return fuzz::CodecStable(ReadFileText(path)); }},
+    {"fuzz_codec",
+        [](const std::string &path) {
+            const std::string text = ReadFileText(path);
+            return fuzz::CodecFollowsTheRules(text) && fuzz::CodecStable(text);
+        }},
     {"fuzz_project", [](const std::string &path) { return fuzz::ProjectStable(ReadFileText(path)); }},
     {"fuzz_import", [](const std::string &path) { fuzz::ImportAndWrite(path); return true; }},
     {"fuzz_settings", [](const std::string &path) { fuzz::ReadSettings(ReadFileText(path)); return true; }},

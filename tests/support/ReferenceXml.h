@@ -1,0 +1,104 @@
+// The element reading rules written out plainly and slowly, step by step as
+// the file format states them, to check the codec's one-pass reader against.
+#pragma once
+
+#include "uXMLBaseObject.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvadel::test {
+
+struct TReferenceNode {
+    std::string Name;
+    std::string Value;
+    std::vector<TReferenceNode> Children;
+};
+
+// Split into lines at CR LF, CR or LF (ending at the first NUL), each joined
+// again with CR LF.
+inline std::string ReferenceLines(std::string_view text)
+{
+    text = text.substr(0, text.find('\0'));
+    std::string out;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const size_t end = text.find_first_of("\r\n", pos);
+        out += text.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
+        out += "\r\n";
+        if (end == std::string_view::npos)
+            break;
+        pos = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+    }
+    return out;
+}
+
+inline std::string ReferenceReplace(std::string text, std::string_view from, std::string_view to)
+{
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+inline std::string_view ReferenceContent(std::string_view name, std::string_view text)
+{
+    const std::string start = "<" + std::string(name) + ">";
+    const size_t at = text.find(start);
+    if (at == std::string_view::npos)
+        return {};
+    const size_t begin = at + start.size();
+    const size_t end = text.find("</" + std::string(name) + ">", begin);
+    return end == std::string_view::npos ? text.substr(begin) : text.substr(begin, end - begin);
+}
+
+inline void ReferenceParse(TReferenceNode &node, std::string_view text)
+{
+    while (!text.empty()) {
+        const size_t open = text.find('<');
+        size_t close = std::string_view::npos;
+        if (open != std::string_view::npos && open + 1 < text.size() && text[open + 1] != '/')
+            close = text.find('>', open + 1);
+        if (close == std::string_view::npos || close == open + 1) {
+            node.Value = ReferenceReplace(ReferenceReplace(std::string(text), "&lt;", "<"), "&gt;", ">");
+            return;
+        }
+        TReferenceNode child;
+        child.Name = std::string(text.substr(open + 1, close - open - 1));
+        const std::string_view rest = text.substr(open);
+        const std::string_view content = ReferenceContent(child.Name, rest);
+        ReferenceParse(child, content);
+        node.Children.push_back(std::move(child));
+        const size_t end = rest.find("</" + node.Children.back().Name + ">", 2 + node.Children.back().Name.size());
+        if (end == std::string_view::npos)
+            return;
+        text = rest.substr(end + node.Children.back().Name.size() + 3);
+        if (text.find('<') == std::string_view::npos)
+            return;
+    }
+}
+
+// False when the text holds no non-empty "XML" element.
+inline bool ReferenceLoad(std::string_view fileText, TReferenceNode &root)
+{
+    const std::string content = ReferenceLines(ReferenceContent("XML", ReferenceLines(fileText)));
+    if (content.empty())
+        return false;
+    root.Name = "XML";
+    ReferenceParse(root, content);
+    return true;
+}
+
+inline bool SameTree(const TXMLBaseObject &node, const TReferenceNode &reference)
+{
+    if (node.Name != reference.Name || node.Value != reference.Value
+        || node.Children.size() != reference.Children.size())
+        return false;
+    size_t i = 0;
+    for (const TXMLBaseObject *child : node.Children)
+        if (!SameTree(*child, reference.Children[i++]))
+            return false;
+    return true;
+}
+
+} // namespace corvadel::test
