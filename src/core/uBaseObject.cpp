@@ -4,12 +4,13 @@ namespace corvadel {
 
 void TBaseObject::WriteXML(TXMLElementWriter &out) const
 {
-    out.Node(XmlNode);
+    if (XmlNode)
+        out.Node(*XmlNode);
 }
 
 void TBaseObject::FromXML(const TXMLBaseObject &node)
 {
-    XmlNode = node;
+    XmlNode = std::make_unique<TXMLBaseObject>(node);
 }
 
 } // namespace corvadel

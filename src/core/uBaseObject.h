@@ -44,7 +44,10 @@ protected:
     bool Modified = false;
 
 private:
-    TXMLBaseObject XmlNode;
+    // Made by the first base FromXML: every class stored in a file reads and
+    // writes its own fields, and a node in each of thousands of objects would
+    // only cost memory.
+    std::unique_ptr<TXMLBaseObject> XmlNode;
 };
 
 // An ordered list of (key, object) rows that owns its objects.

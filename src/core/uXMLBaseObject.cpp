@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <forward_list>
-#include <memory_resource>
+#include <cstdint>
 #include <new>
 #include <stdexcept>
 #include <utility>
@@ -19,10 +19,35 @@ namespace corvadel {
 // Everything a tree allocates: nodes and texts in the arena, the roots of
 // trees it took in, and the documents its parsed nodes refer to.
 struct TXMLStore {
+    // Memory handed out in order and only given back with the store.
+    void *Allocate(size_t size, size_t alignment)
+    {
+        auto at = (reinterpret_cast<uintptr_t>(Free) + alignment - 1) & ~(alignment - 1);
+        if (at + size > reinterpret_cast<uintptr_t>(End)) {
+            NewBlock(size + alignment);
+            at = (reinterpret_cast<uintptr_t>(Free) + alignment - 1) & ~(alignment - 1);
+        }
+        Free = reinterpret_cast<char *>(at + size);
+        return reinterpret_cast<void *>(at);
+    }
+
+    // Blocks grow with the tree, so a large document takes few of them.
+    void NewBlock(size_t least)
+    {
+        const size_t size = std::max(least, 2 * BlockSize);
+        Blocks.push_back(std::make_unique_for_overwrite<char[]>(size));
+        BlockSize = size;
+        Free = Blocks.back().get();
+        End = Free + size;
+    }
+
     // The first nodes of a tree come with the store, in one allocation: most
     // trees are the few elements of one object.
     alignas(std::max_align_t) char FirstBlock[2048];
-    std::pmr::monotonic_buffer_resource Arena{ FirstBlock, sizeof FirstBlock };
+    char *Free = FirstBlock;
+    char *End = FirstBlock + sizeof FirstBlock;
+    size_t BlockSize = sizeof FirstBlock;
+    std::vector<std::unique_ptr<char[]>> Blocks;
     std::vector<std::unique_ptr<TXMLBaseObject>> Adopted;
     std::forward_list<std::string> Documents;
 };
@@ -385,7 +410,7 @@ std::string_view TXMLBaseObject::Keep(std::string_view text)
 {
     if (text.empty())
         return {};
-    char *copy = static_cast<char *>(Store().Arena.allocate(text.size(), 1));
+    char *copy = static_cast<char *>(Store().Allocate(text.size(), 1));
     std::memcpy(copy, text.data(), text.size());
     return { copy, text.size() };
 }
@@ -393,7 +418,7 @@ std::string_view TXMLBaseObject::Keep(std::string_view text)
 TXMLBaseObject *TXMLBaseObject::NewChild(std::string_view name, std::string_view value)
 {
     TXMLStore &store = Store();
-    void *memory = store.Arena.allocate(sizeof(TXMLBaseObject), alignof(TXMLBaseObject));
+    void *memory = store.Allocate(sizeof(TXMLBaseObject), alignof(TXMLBaseObject));
     // Nodes in the arena are never destroyed one by one: they own nothing.
     auto *child = new (memory) TXMLBaseObject(&store, name, value);
     Children.Append(child);
@@ -551,12 +576,16 @@ void TXMLTextWriter::Leaf(std::string_view name, std::string_view value)
         // ("<" made "&lt;").
         char *p = Room(4 * name.size() + 4 * value.size() + 5);
         *p++ = '<';
+        const char *written = p;
         p = Copy(p, name, false);
+        const size_t nameSize = static_cast<size_t>(p - written);
         *p++ = '>';
         p = Copy(p, value, true);
         *p++ = '<';
         *p++ = '/';
-        p = Copy(p, name, false);
+        // The end tag repeats the name as the start tag has it.
+        std::memcpy(p, written, nameSize);
+        p += nameSize;
         *p++ = '>';
         Used = static_cast<size_t>(p - Out.data());
     }
@@ -602,14 +631,25 @@ constexpr std::array<unsigned char, 256> CharClasses = [] {
 char *TXMLTextWriter::Copy(char *p, std::string_view text, bool escape) const
 {
     const unsigned char mask = (escape ? Markup : 0) | (ForFile ? FileBreak : 0);
-    unsigned char found = 0;
-    for (const char c : text)
-        found |= CharClasses[static_cast<unsigned char>(c)];
-    if (!(found & mask)) {
-        std::memcpy(p, text.data(), text.size());
-        return p + text.size();
-    }
-    for (size_t i = 0; i < text.size(); ++i) {
+    // Most text needs no care: find the first character that does, eight at
+    // a time while none of them sorts at or below ">" (names, mostly).
+    constexpr uint64_t Ones = 0x0101010101010101;
+    const auto allAboveMarkup = [&](size_t at) {
+        uint64_t eight;
+        std::memcpy(&eight, text.data() + at, 8);
+        return !((eight - Ones * ('>' + 1)) & ~eight & (Ones * 0x80));
+    };
+    size_t plain = 0;
+    while (plain + 8 <= text.size() && allAboveMarkup(plain))
+        plain += 8;
+    // The last, partial eight: checked again from the end.
+    if (plain < text.size() && text.size() >= 8 && plain + 8 > text.size() && allAboveMarkup(text.size() - 8))
+        plain = text.size();
+    while (plain < text.size() && !(CharClasses[static_cast<unsigned char>(text[plain])] & mask))
+        ++plain;
+    std::memcpy(p, text.data(), plain);
+    p += plain;
+    for (size_t i = plain; i < text.size(); ++i) {
         const char c = text[i];
         if (!(CharClasses[static_cast<unsigned char>(c)] & mask)) {
             *p++ = c;
