@@ -5,10 +5,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <forward_list>
-#include <cstdint>
 #include <new>
 #include <stdexcept>
 #include <utility>

@@ -85,6 +85,12 @@ struct FailureCase {
     bool NamesOutput = false;
 };
 
+// Test listings show the case's name, not its bytes.
+void PrintTo(const FailureCase &failure, std::ostream *out)
+{
+    *out << failure.Name;
+}
+
 class ConvertFailure : public Convert, public ::testing::WithParamInterface<FailureCase>
 {
 };

@@ -267,3 +267,38 @@ TEST(XmlCodec, DamagedDocumentsReadAsTheRulesSay)
             return;
     }
 }
+
+TEST(XmlCodec, NulInAValueDoesNotCutTheFileShort)
+{
+    TXMLBaseObject root;
+    root.AddChild("A", std::string("x\0y", 3));
+    root.AddChild("B", "2");
+    EXPECT_EQ(root.DocumentText(), "<XML>\r\n<A>xy</A>\r\n<B>2</B>\r\n</XML>\r\n");
+}
+
+TEST(XmlCodec, LargeDocumentsLeaveInPiecesWithTheSameBytes)
+{
+    TXMLBaseObject root;
+    for (int i = 0; i < 20000; ++i) {
+        TXMLBaseObject *item = root.AddChild("ITEM_WITH_A_LONG_NAME");
+        item->AddChild("VALUE", std::to_string(i) + (i % 7 ? "" : " <a>\nb\rc\r\n"));
+        item->AddChild("EMPTY");
+    }
+    std::vector<std::string> pieces;
+    TXMLTextWriter writer(true, [&](std::string_view piece) { pieces.emplace_back(piece); });
+    writer.Begin("XML");
+    for (const TXMLBaseObject *child : root.Children)
+        writer.Node(*child);
+    writer.End();
+    writer.Flush();
+
+    EXPECT_GT(pieces.size(), 2u);
+    std::string joined;
+    for (const std::string &piece : pieces)
+        joined += piece;
+    EXPECT_EQ(joined, root.DocumentText());
+    const std::string path = TempPath("large.xml");
+    root.SaveToFile(path);
+    EXPECT_EQ(ReadFileText(path), joined);
+    std::filesystem::remove(path);
+}
