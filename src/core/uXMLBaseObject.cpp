@@ -512,6 +512,34 @@ void WriteDocument(const TXMLBaseObject &root, TXMLElementWriter &out)
     out.End();
 }
 
+// Characters that need care: escaped in values, or rewritten in a file.
+constexpr unsigned char Markup = 1;
+constexpr unsigned char FileBreak = 2;
+
+constexpr std::array<unsigned char, 256> CharClasses = [] {
+    std::array<unsigned char, 256> classes {};
+    classes['<'] = classes['>'] = Markup;
+    classes['\r'] = classes['\n'] = classes['\0'] = FileBreak;
+    return classes;
+}();
+
+// Names and values are short: two overlapping moves of eight characters beat
+// a call to memcpy.
+char *CopyPlain(char *p, const char *text, size_t size)
+{
+    if (size < 8 || size > 16) {
+        std::memcpy(p, text, size);
+        return p + size;
+    }
+    uint64_t head;
+    uint64_t tail;
+    std::memcpy(&head, text, 8);
+    std::memcpy(&tail, text + size - 8, 8);
+    std::memcpy(p, &head, 8);
+    std::memcpy(p + size - 8, &tail, 8);
+    return p + size;
+}
+
 } // namespace
 
 TXMLTextWriter::TXMLTextWriter(bool forFile, TXMLSink sink)
@@ -584,8 +612,7 @@ void TXMLTextWriter::Leaf(std::string_view name, std::string_view value)
         *p++ = '<';
         *p++ = '/';
         // The end tag repeats the name as the start tag has it.
-        std::memcpy(p, written, nameSize);
-        p += nameSize;
+        p = CopyPlain(p, written, nameSize);
         *p++ = '>';
         Used = static_cast<size_t>(p - Out.data());
     }
@@ -613,21 +640,6 @@ char *TXMLTextWriter::Room(size_t size)
     return Out.data() + Used;
 }
 
-namespace {
-
-// Characters that need care: escaped in values, or rewritten in a file.
-constexpr unsigned char Markup = 1;
-constexpr unsigned char FileBreak = 2;
-
-constexpr std::array<unsigned char, 256> CharClasses = [] {
-    std::array<unsigned char, 256> classes {};
-    classes['<'] = classes['>'] = Markup;
-    classes['\r'] = classes['\n'] = classes['\0'] = FileBreak;
-    return classes;
-}();
-
-} // namespace
-
 char *TXMLTextWriter::Copy(char *p, std::string_view text, bool escape) const
 {
     const unsigned char mask = (escape ? Markup : 0) | (ForFile ? FileBreak : 0);
@@ -647,8 +659,7 @@ char *TXMLTextWriter::Copy(char *p, std::string_view text, bool escape) const
         plain = text.size();
     while (plain < text.size() && !(CharClasses[static_cast<unsigned char>(text[plain])] & mask))
         ++plain;
-    std::memcpy(p, text.data(), plain);
-    p += plain;
+    p = CopyPlain(p, text.data(), plain);
     for (size_t i = plain; i < text.size(); ++i) {
         const char c = text[i];
         if (!(CharClasses[static_cast<unsigned char>(c)] & mask)) {
