@@ -475,6 +475,8 @@ void TXMLTreeWriter::Begin(std::string_view name)
 
 void TXMLTreeWriter::End()
 {
+    if (Open.empty())
+        throw std::logic_error("An XML element was ended that was never begun");
     Open.pop_back();
 }
 
@@ -584,6 +586,8 @@ void TXMLTextWriter::Start()
 
 void TXMLTextWriter::End()
 {
+    if (Depth == 0)
+        throw std::logic_error("An XML element was ended that was never begun");
     const OpenElement &element = Stack[--Depth];
     if (element.Started) {
         char *p = Room(2 * element.Name.size() + 3);

@@ -302,3 +302,42 @@ TEST(XmlCodec, LargeDocumentsLeaveInPiecesWithTheSameBytes)
     EXPECT_EQ(ReadFileText(path), joined);
     std::filesystem::remove(path);
 }
+
+TEST(XmlCodec, TextWriterWritesWhatTheTreeWouldHold)
+{
+    // Empty leaves and elements without children leave only their line end.
+    const auto write = [](TXMLElementWriter &out) {
+        out.Begin("XML");
+        out.Begin("A");
+        out.Leaf("B", "1");
+        out.Begin("NO_CHILDREN");
+        out.End();
+        out.Leaf("EMPTY", "");
+        out.Begin("D");
+        out.Leaf("E", "x<y\nz");
+        out.End();
+        out.End();
+        out.Begin("ONLY_EMPTY");
+        out.Leaf("EMPTY", "");
+        out.End();
+        out.Leaf("F", "2");
+        out.End();
+    };
+    TXMLTextWriter text(true);
+    write(text);
+    TXMLTreeWriter tree;
+    write(tree);
+    const std::string expected = "<XML>\r\n<A>\r\n<B>1</B>\r\n\r\n\r\n<D>\r\n<E>x&lt;y\r\nz</E>\r\n</D>\r\n</A>\r\n"
+                                 "<ONLY_EMPTY>\r\n\r\n</ONLY_EMPTY>\r\n<F>2</F>\r\n</XML>\r\n";
+    EXPECT_EQ(text.Text(), expected);
+    EXPECT_EQ(tree.Take()->DocumentText(), expected);
+}
+
+TEST(XmlCodec, UnbalancedWritingIsRefused)
+{
+    TXMLTextWriter text(true);
+    EXPECT_THROW(text.End(), std::logic_error);
+    TXMLTreeWriter tree;
+    tree.Leaf("A", "1");
+    EXPECT_THROW(tree.Leaf("B", "2"), std::logic_error);
+}
