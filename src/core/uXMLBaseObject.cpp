@@ -89,6 +89,17 @@ std::string WithCrLfBreaks(std::string_view text)
     return out;
 }
 
+// Every line end (CR LF, CR, LF) becomes CR LF, the last line included; the
+// text ends at the first NUL character.
+std::string NormaliseLineEnds(std::string_view text)
+{
+    text = text.substr(0, text.find('\0'));
+    std::string out = WithCrLfBreaks(text);
+    if (!text.empty() && text.back() != '\n' && text.back() != '\r')
+        out += CrLf;
+    return out;
+}
+
 // One pass is enough: the "<" or ">" put in can never start a new "&lt;".
 std::string ReplaceAll(std::string_view text, std::string_view from, char to)
 {
@@ -714,15 +725,6 @@ std::string ElementText(std::string_view name, std::string_view content)
     out += "</";
     out += name;
     out += '>';
-    return out;
-}
-
-std::string NormaliseLineEnds(std::string_view text)
-{
-    text = text.substr(0, text.find('\0'));
-    std::string out = WithCrLfBreaks(text);
-    if (!text.empty() && text.back() != '\n' && text.back() != '\r')
-        out += CrLf;
     return out;
 }
 

@@ -230,8 +230,5 @@ private:
 };
 
 std::string ElementText(std::string_view name, std::string_view content);
-// Every line end (CR LF, CR, LF) becomes CR LF, the last line included; the
-// text ends at the first NUL character.
-std::string NormaliseLineEnds(std::string_view text);
 
 } // namespace corvadel
