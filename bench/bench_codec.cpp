@@ -1,5 +1,6 @@
 // Parse time of the element codec on generated documents of 10 and 20 MB:
 // the second should take about twice the first (linear parsing).
+#include "SteadyHeap.h"
 #include "uXMLBaseObject.h"
 
 #include <benchmark/benchmark.h>
@@ -58,4 +59,13 @@ void BM_ParseDocument(benchmark::State &state)
 
 BENCHMARK(BM_ParseDocument)->Arg(10)->Arg(20)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    KeepFreedMemory();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

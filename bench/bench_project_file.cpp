@@ -3,6 +3,7 @@
 // Open and save should scale linearly, open stay within 3x of pugixml's
 // parse and save within 3x of the plain write.
 #include "../tests/support/SampleSignals.h"
+#include "SteadyHeap.h"
 #include "uGlobalSettings.h"
 #include "uIniFile.h"
 #include "uWires.h"
@@ -14,7 +15,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <malloc.h>
 #include <map>
 #include <unistd.h>
 
@@ -154,11 +154,7 @@ BENCHMARK(BM_PlainWrite)->Args({1000, 0})->Args({2000, 0})->Args({1000, 1})->Arg
 
 int main(int argc, char **argv)
 {
-    // Keep freed memory in the process: otherwise whether an iteration pays
-    // for fresh pages depends on what ran before it, and pugixml and the
-    // project reader would be compared under different conditions.
-    mallopt(M_TRIM_THRESHOLD, 1 << 30);
-    mallopt(M_MMAP_THRESHOLD, 1 << 30);
+    KeepFreedMemory();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
