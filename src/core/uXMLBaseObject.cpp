@@ -449,11 +449,6 @@ TXMLBaseObject *TXMLBaseObject::AddChild(std::unique_ptr<TXMLBaseObject> child)
     return added;
 }
 
-void TXMLBaseObject::SetValue(std::string_view value)
-{
-    Value = TXMLText(Keep(value));
-}
-
 void TXMLBaseObject::CopyChildrenOf(const TXMLBaseObject &other)
 {
     for (const TXMLBaseObject *child : other.Children)

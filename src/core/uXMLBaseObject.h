@@ -116,7 +116,6 @@ public:
     TXMLBaseObject *AddChild(std::string_view name, std::string_view value = {});
     // Appends the root of another tree, which this tree then keeps.
     TXMLBaseObject *AddChild(std::unique_ptr<TXMLBaseObject> child);
-    void SetValue(std::string_view value);
 
     std::string AsText() const;
     // The whole document: the "XML" element around AsText, CR LF line ends.
