@@ -72,6 +72,8 @@ public:
     T *First() const { return Rows.empty() ? nullptr : Rows.front().Object.get(); }
     T *Last() const { return Rows.empty() ? nullptr : Rows.back().Object.get(); }
 
+    // Room for `count` rows, when a reader knows how many are coming.
+    void Reserve(int count) { Rows.reserve(static_cast<size_t>(std::max(count, 0))); }
     T *Add(std::unique_ptr<T> object, std::string key = {})
     {
         T *raw = object.get();

@@ -169,6 +169,7 @@ TBaseSegment *TSegmentList::AddSegment(int startPoint, double length, double sta
 void TSegmentList::RebuildFromSignals(const TSignalList &signalList)
 {
     FreeAll();
+    Reserve(signalList.Count() + 1);
     AddSegment(SegmentStartPoint, SpanLength, 0);
     // The first signal of each number, found once rather than by a scan per
     // number, which a file with very many signals would make slow. Only the
