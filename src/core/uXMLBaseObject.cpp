@@ -133,8 +133,7 @@ public:
         : Root(root)
         , Text(text)
         , FromFile(fromFile)
-    {
-    }
+    { }
 
     void Read()
     {
@@ -286,8 +285,8 @@ private:
     void ReadGeneral(TXMLBaseObject &node, std::string_view text, int depth)
     {
         if (depth >= TXMLBaseObject::MaxDepth)
-            throw std::runtime_error("XML elements nest deeper than " + std::to_string(TXMLBaseObject::MaxDepth)
-                                     + " levels");
+            throw std::runtime_error(
+                "XML elements nest deeper than " + std::to_string(TXMLBaseObject::MaxDepth) + " levels");
         while (!text.empty()) {
             // The first tag name: from the first "<" (not "</") up to the next ">".
             const size_t open = text.find('<');
@@ -370,8 +369,7 @@ TXMLBaseObject::TXMLBaseObject(TXMLStore *store, std::string_view name, std::str
     : Name(name)
     , Value(value)
     , Arena(store)
-{
-}
+{ }
 
 TXMLBaseObject::TXMLBaseObject(const TXMLBaseObject &other)
     : TXMLBaseObject(other.Name, other.Value)

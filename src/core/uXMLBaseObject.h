@@ -34,8 +34,7 @@ private:
     friend class TXMLReader;
     constexpr explicit TXMLText(std::string_view text)
         : std::string_view(text)
-    {
-    }
+    { }
 };
 
 std::string operator+(const std::string &left, const TXMLText &right);
@@ -57,8 +56,7 @@ public:
         iterator() = default;
         explicit iterator(TXMLBaseObject *node)
             : Node(node)
-        {
-        }
+        { }
         TXMLBaseObject *operator*() const { return Node; }
         iterator &operator++();
         iterator operator++(int)
