@@ -61,11 +61,5 @@ BENCHMARK(BM_ParseDocument)->Arg(10)->Arg(20)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    KeepFreedMemory();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOnSteadyHeap(argc, argv);
 }

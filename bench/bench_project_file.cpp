@@ -154,15 +154,10 @@ BENCHMARK(BM_PlainWrite)->Args({1000, 0})->Args({2000, 0})->Args({1000, 1})->Arg
 
 int main(int argc, char **argv)
 {
-    KeepFreedMemory();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int status = RunOnSteadyHeap(argc, argv);
     for (const auto &[sequences, path] : SavedProjects) {
         std::filesystem::remove(path);
         std::filesystem::remove(ChangeFileExt(path, ".old"));
     }
-    return 0;
+    return status;
 }

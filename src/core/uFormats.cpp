@@ -122,7 +122,7 @@ std::string FloatToStr(double value)
         return "0";
     // Whole numbers of up to 15 digits are most of what files hold.
     if (std::fabs(value) < 1e15 && value == std::trunc(value))
-        return std::to_string(static_cast<long long>(value));
+        return IntToStr(static_cast<long long>(value));
     if (std::string text; ShortPositional(value, text))
         return WithSeparator(std::move(text));
     Decimal d = ToDecimal15(value);
