@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -64,9 +65,43 @@ size_t Find(std::string_view text, std::string_view what, size_t from = 0)
     return hit ? static_cast<size_t>(static_cast<const char *>(hit) - text.data()) : std::string_view::npos;
 }
 
-const char *FindChar(const char *from, const char *end, char c)
+// Eight characters tested at once. A test flags the top bit of each byte it
+// finds; only its lowest flag is sure, which is the one a scan needs.
+static_assert(std::endian::native == std::endian::little);
+constexpr uint64_t Ones = 0x0101010101010101;
+constexpr uint64_t Tops = Ones * 0x80;
+
+constexpr uint64_t BytesBelow(uint64_t eight, unsigned char limit)
 {
-    return static_cast<const char *>(std::memchr(from, c, static_cast<size_t>(end - from)));
+    return (eight - Ones * limit) & ~eight & Tops;
+}
+
+constexpr uint64_t BytesEqual(uint64_t eight, char c)
+{
+    return BytesBelow(eight ^ (Ones * static_cast<unsigned char>(c)), 1);
+}
+
+uint64_t LoadEight(const char *p)
+{
+    uint64_t eight;
+    std::memcpy(&eight, p, 8);
+    return eight;
+}
+
+// The first character from `p` that `stops` flags, or `end`. The last few
+// characters are padded with 0xFF, which no test here flags.
+template<class Stops>
+const char *ScanTo(const char *p, const char *end, Stops stops)
+{
+    for (; end - p >= 8; p += 8)
+        if (const uint64_t hit = stops(LoadEight(p)))
+            return p + std::countr_zero(hit) / 8;
+    if (p == end)
+        return end;
+    uint64_t eight = ~uint64_t {};
+    std::memcpy(&eight, p, static_cast<size_t>(end - p));
+    const uint64_t hit = stops(eight);
+    return hit ? p + std::countr_zero(hit) / 8 : end;
 }
 
 // Every line end (CR LF, CR, LF) made CR LF.
@@ -160,17 +195,15 @@ private:
     // when the tag is not a plain one.
     static const char *StartTag(const char *lt, const char *end, std::string_view &name)
     {
-        const char *p = lt + 1;
-        while (p < end && *p != '>') {
-            if (*p == '<' || static_cast<unsigned char>(*p) < ' ')
-                return nullptr;
-            ++p;
-        }
-        if (p == end || p == lt + 1)
+        const char *p = ScanTo(lt + 1, end,
+            [](uint64_t eight) { return BytesEqual(eight, '>') | BytesEqual(eight, '<') | BytesBelow(eight, ' '); });
+        if (p == end || *p != '>' || p == lt + 1)
             return nullptr;
         name = std::string_view(lt + 1, static_cast<size_t>(p - lt - 1));
         return p + 1;
     }
+
+    static uint64_t LengthBit(std::string_view name) { return uint64_t { 1 } << (name.size() % 64); }
 
     // Just after "</name>" at `lt`, or null when `lt` holds another tag.
     static const char *EndTag(const char *lt, const char *end, std::string_view name)
@@ -181,14 +214,22 @@ private:
         return lt + 3 + name.size();
     }
 
-    // The next "<": most are a few characters on, past a line end or a short
-    // value, where a call to memchr would cost more than the scan.
+    // The next "<", or null. Most are a few characters on, past a line end or
+    // a short value, where a call to memchr would cost more than the scan.
     static const char *FindTagStart(const char *p, const char *end)
     {
-        for (const char *near = std::min(end, p + 16); p < near; ++p)
-            if (*p == '<')
-                return p;
-        return FindChar(p, end, '<');
+        p = ScanTo(p, end, [](uint64_t eight) { return BytesEqual(eight, '<'); });
+        return p == end ? nullptr : p;
+    }
+
+    // The next "<" when the text up to it is a value to take as it stands:
+    // no entity and no line break on the way.
+    static const char *PlainValueEnd(const char *p, const char *end)
+    {
+        p = ScanTo(p, end, [](uint64_t eight) {
+            return BytesEqual(eight, '<') | BytesEqual(eight, '&') | BytesEqual(eight, '\r') | BytesEqual(eight, '\n');
+        });
+        return p != end && *p == '<' ? p : nullptr;
     }
 
     // An end tag closes the first open element of its name, so one that an
@@ -196,6 +237,9 @@ private:
     // counts for a file, whose "XML" element it is.
     bool IsOpen(std::string_view name, int depth) const
     {
+        // Names of other lengths need no comparing.
+        if (!(OpenLengths[depth] & LengthBit(name)))
+            return false;
         for (int i = FromFile ? 0 : 1; i <= depth; ++i)
             if (Open[i]->Name == name)
                 return true;
@@ -208,6 +252,7 @@ private:
         const char *const end = p + Text.size();
         int depth = 0;
         Open[0] = &Root;
+        OpenLengths[0] = FromFile ? LengthBit(Root.Name) : 0;
         bool any = false;
         for (;;) {
             const char *lt = FindTagStart(p, end);
@@ -230,20 +275,23 @@ private:
             const char *content = StartTag(lt, end, name);
             if (!content || depth + 1 >= TXMLBaseObject::MaxDepth)
                 return false;
-            const char *next = FindTagStart(content, end);
+            const char *plainEnd = PlainValueEnd(content, end);
+            const char *next = plainEnd ? plainEnd : FindTagStart(content, end);
             if (!next || next + 1 == end)
                 return false;
             TXMLBaseObject *node = Open[depth]->NewChild(name, {});
             any = true;
             if (next[1] != '/') {
                 Open[++depth] = node;
+                OpenLengths[depth] = OpenLengths[depth - 1] | LengthBit(name);
                 p = next;
                 continue;
             }
             const char *after = EndTag(next, end, name);
             if (!after || IsOpen(name, depth))
                 return false;
-            node->Value = TXMLText(ValueOf(std::string_view(content, static_cast<size_t>(next - content)), *node));
+            const std::string_view value(content, static_cast<size_t>(next - content));
+            node->Value = TXMLText(plainEnd ? value : ValueOf(value, *node));
             p = after;
         }
     }
@@ -318,6 +366,8 @@ private:
     std::string_view Text;
     bool FromFile;
     TXMLBaseObject *Open[TXMLBaseObject::MaxDepth + 1] = {};
+    // For each depth, the lengths of the names open there, a bit each.
+    uint64_t OpenLengths[TXMLBaseObject::MaxDepth + 1] = {};
 };
 
 std::string operator+(const std::string &left, const TXMLText &right)
@@ -653,12 +703,7 @@ char *TXMLTextWriter::Copy(char *p, std::string_view text, bool escape) const
     const unsigned char mask = (escape ? Markup : 0) | (ForFile ? FileBreak : 0);
     // Most text needs no care: find the first character that does, eight at
     // a time while none of them sorts at or below ">" (names, mostly).
-    constexpr uint64_t Ones = 0x0101010101010101;
-    const auto allAboveMarkup = [&](size_t at) {
-        uint64_t eight;
-        std::memcpy(&eight, text.data() + at, 8);
-        return !((eight - Ones * ('>' + 1)) & ~eight & (Ones * 0x80));
-    };
+    const auto allAboveMarkup = [&](size_t at) { return !BytesBelow(LoadEight(text.data() + at), '>' + 1); };
     size_t plain = 0;
     while (plain + 8 <= text.size() && allAboveMarkup(plain))
         plain += 8;
