@@ -26,7 +26,7 @@ namespace {
 struct Decimal {
     bool Negative = false;
     std::string Digits; // no leading zeros; trailing zeros kept
-    int Exponent = 0;   // value = 0.d1d2d3... x 10^(Exponent + 1)
+    int Exponent = 0; // value = 0.d1d2d3... x 10^(Exponent + 1)
 };
 
 // Reads the "d.ddde+x" text of a scientific conversion.
@@ -164,8 +164,8 @@ std::string FloatToStrF(double value, int precision, int digits)
             std::snprintf(exp, sizeof exp, "E+%03d", d.Exponent);
             return WithSeparator((d.Negative ? "-" : "") + mantissa + exp);
         }
-        value = std::strtod(((d.Negative ? "-0." : "0.") + d.Digits + "e" + std::to_string(d.Exponent + 1)).c_str(),
-                            nullptr);
+        value = std::strtod(
+            ((d.Negative ? "-0." : "0.") + d.Digits + "e" + std::to_string(d.Exponent + 1)).c_str(), nullptr);
     }
     char buffer[400];
     std::snprintf(buffer, sizeof buffer, "%.*f", digits, value);
@@ -219,6 +219,44 @@ bool SameText(std::string_view a, std::string_view b)
     return a.size() == b.size() && UpperCase(a) == UpperCase(b);
 }
 
+namespace {
+
+// A plain decimal of at most 15 digits, as files hold them: its digits and
+// a power of ten are both exact doubles, so one division rounds as
+// from_chars would. Anything else is left to from_chars.
+bool PlainDecimal(std::string_view text, double &value)
+{
+    constexpr double PowersOfTen[]
+        = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15 };
+    const bool negative = !text.empty() && text[0] == '-';
+    size_t i = negative ? 1 : 0;
+    uint64_t digits = 0;
+    int count = 0;
+    int fraction = 0;
+    const auto readDigits = [&](int &read) {
+        read = 0;
+        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++read)
+            digits = digits * 10 + static_cast<uint64_t>(text[i] - '0');
+        count += read;
+    };
+    int whole = 0;
+    readDigits(whole);
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        readDigits(fraction);
+        if (fraction == 0)
+            return false;
+    }
+    if (whole == 0 || i != text.size() || count > 15)
+        return false;
+    value = static_cast<double>(digits) / PowersOfTen[fraction];
+    if (negative)
+        value = -value;
+    return true;
+}
+
+} // namespace
+
 double StrToFloat(std::string_view text)
 {
     std::string_view digits = Trimmed(text);
@@ -234,8 +272,10 @@ double StrToFloat(std::string_view text)
     if (!digits.empty() && digits[0] == '+')
         digits.remove_prefix(1);
     double value = 0;
-    const bool plausible
-        = !digits.empty() && (std::isdigit(static_cast<unsigned char>(digits[0])) || digits[0] == '-' || digits[0] == '.');
+    if (PlainDecimal(digits, value))
+        return value;
+    const bool plausible = !digits.empty()
+        && (std::isdigit(static_cast<unsigned char>(digits[0])) || digits[0] == '-' || digits[0] == '.');
     auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     // The largest reals are written rounded to 15 digits, just past the
     // range; they read back as the largest value, not as an error.
@@ -300,7 +340,7 @@ namespace {
 
 int DaysInMonth(int year, int month)
 {
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    static const int days[] = { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
     const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
     return month == 2 && leap ? 29 : days[month - 1];
 }
@@ -311,8 +351,8 @@ TDateTime StrToDate(std::string_view text)
 {
     const std::string s = Trim(text);
     const char sep = FormatSettings().DateSeparator;
-    int fields[3] = {0, 0, 0};
-    int widths[3] = {0, 0, 0};
+    int fields[3] = { 0, 0, 0 };
+    int widths[3] = { 0, 0, 0 };
     int field = 0;
     bool ok = !s.empty();
     for (char c : s) {

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <random>
 #include <string>
-#include <limits>
 
 using namespace corvadel;
 
@@ -16,24 +19,24 @@ TEST(FloatToStr, GeneralFormTable)
         double value;
         const char *text;
     } cases[] = {
-        {0, "0"},
-        {1, "1"},
-        {-1, "-1"},
-        {20.6, "20.6"},
-        {100000, "100000"},
-        {0.1, "0.1"},
-        {1.0 / 3.0, "0.333333333333333"},
-        {2.0 / 3.0, "0.666666666666667"},
-        {123456789012345.0, "123456789012345"},
-        {1e15, "1E15"},
-        {1.5e20, "1.5E20"},
-        {0.00001, "0.00001"},
-        {0.000012, "0.000012"},
-        {1e-6, "1E-6"},
-        {-2.5e-7, "-2.5E-7"},
-        {0.1 + 0.2, "0.3"},
-        {1234.5678, "1234.5678"},
-        {-0.0, "0"},
+        { 0, "0" },
+        { 1, "1" },
+        { -1, "-1" },
+        { 20.6, "20.6" },
+        { 100000, "100000" },
+        { 0.1, "0.1" },
+        { 1.0 / 3.0, "0.333333333333333" },
+        { 2.0 / 3.0, "0.666666666666667" },
+        { 123456789012345.0, "123456789012345" },
+        { 1e15, "1E15" },
+        { 1.5e20, "1.5E20" },
+        { 0.00001, "0.00001" },
+        { 0.000012, "0.000012" },
+        { 1e-6, "1E-6" },
+        { -2.5e-7, "-2.5E-7" },
+        { 0.1 + 0.2, "0.3" },
+        { 1234.5678, "1234.5678" },
+        { -0.0, "0" },
     };
     for (const auto &c : cases)
         EXPECT_EQ(FloatToStr(c.value), c.text) << c.value;
@@ -41,7 +44,7 @@ TEST(FloatToStr, GeneralFormTable)
 
 TEST(FloatToStr, RoundTripsThroughStrToFloatWithin15Digits)
 {
-    for (double v : {20.6, 1e-5, 1e-7, 3.14159265358979, 123.456e30, -0.0625, 5e-324 * 1e300}) {
+    for (double v : { 20.6, 1e-5, 1e-7, 3.14159265358979, 123.456e30, -0.0625, 5e-324 * 1e300 }) {
         const double back = StrToFloat(FloatToStr(v));
         EXPECT_NEAR(back, v, std::abs(v) * 1e-14) << v;
     }
@@ -91,8 +94,8 @@ TEST(FloatToStr, AgreesWithPrintfRoundingAcrossMagnitudes)
             value = -value;
         ASSERT_EQ(FloatToStr(value), ReferenceGeneralForm(value)) << std::hexfloat << value;
     }
-    for (double value : {1e-5, std::nextafter(1e-5, 0.0), 1e15, std::nextafter(1e15, 0.0), 999999999999999.5,
-                         0.1 + 0.2, 99999.99999999999})
+    for (double value : { 1e-5, std::nextafter(1e-5, 0.0), 1e15, std::nextafter(1e15, 0.0), 999999999999999.5,
+             0.1 + 0.2, 99999.99999999999 })
         EXPECT_EQ(FloatToStr(value), ReferenceGeneralForm(value)) << std::hexfloat << value;
 }
 
@@ -118,15 +121,15 @@ TEST(FloatToStrF, FixedWidthTable)
         int precision, digits;
         const char *text;
     } cases[] = {
-        {120, 8, 2, "120.00"},
-        {2.5, 6, 2, "2.50"},
-        {1.25, 6, 2, "1.25"},
-        {-3.14159, 8, 2, "-3.14"},
-        {0.004, 8, 2, "0.00"},
-        {-0.004, 8, 2, "0.00"},
-        {123.456789, 5, 2, "123.46"},
-        {1234567.891, 8, 2, "1234567.90"},
-        {123456789.0, 8, 2, "1.2345679E+008"},
+        { 120, 8, 2, "120.00" },
+        { 2.5, 6, 2, "2.50" },
+        { 1.25, 6, 2, "1.25" },
+        { -3.14159, 8, 2, "-3.14" },
+        { 0.004, 8, 2, "0.00" },
+        { -0.004, 8, 2, "0.00" },
+        { 123.456789, 5, 2, "123.46" },
+        { 1234567.891, 8, 2, "1234567.90" },
+        { 123456789.0, 8, 2, "1.2345679E+008" },
     };
     for (const auto &c : cases)
         EXPECT_EQ(FloatToStrF(c.value, c.precision, c.digits), c.text) << c.value;
@@ -141,9 +144,37 @@ TEST(StrToFloat, AcceptsWhatTheWriterWritesAndSpaces)
     EXPECT_DOUBLE_EQ(StrToFloat("-.5"), -0.5);
 }
 
+// Decimals read on the short path must be the very double the standard
+// conversion gives, to the last bit.
+TEST(StrToFloat, PlainDecimalsReadExactlyAsTheStandardConversion)
+{
+    const auto standard = [](const std::string &text) {
+        double value = 0;
+        std::from_chars(text.data(), text.data() + text.size(), value);
+        return value;
+    };
+    std::mt19937_64 random(1210);
+    for (int i = 0; i < 20000; ++i) {
+        const int digits = 1 + static_cast<int>(random() % 17);
+        std::string text = std::to_string(random() % 10);
+        for (int d = 1; d < digits; ++d)
+            text += static_cast<char>('0' + random() % 10);
+        if (random() % 4)
+            text.insert(1 + random() % text.size(), ".");
+        if (text.back() == '.')
+            text += '5';
+        if (random() % 2)
+            text.insert(0, "-");
+        ASSERT_EQ(std::bit_cast<uint64_t>(StrToFloat(text)), std::bit_cast<uint64_t>(standard(text))) << text;
+    }
+    for (const std::string text : { "-0", "0.000000000000001", "999999999999999", "9999999999999999",
+             "0.1000000000000000055511151231257827", "1.", "007.50" })
+        EXPECT_EQ(std::bit_cast<uint64_t>(StrToFloat(text)), std::bit_cast<uint64_t>(standard(text))) << text;
+}
+
 TEST(StrToFloat, MalformedTextThrowsNamingTheText)
 {
-    for (const char *bad : {"", "abc", "1.2.3", "12ft", "nan", "inf", "1e999", "--1", "0x10"}) {
+    for (const char *bad : { "", "abc", "1.2.3", "12ft", "nan", "inf", "1e999", "--1", "0x10", "-", ".", "-.", "1-" }) {
         try {
             StrToFloat(bad);
             ADD_FAILURE() << "accepted " << bad;
@@ -194,7 +225,7 @@ TEST(Dates, WrittenMonthDayYearAndReadBack)
 
 TEST(Dates, MalformedDatesThrowNamingTheText)
 {
-    for (const char *bad : {"", "13/01/2020", "02/30/2021", "2020-01-01", "1/2", "01/02/2020/1", "ab/cd/efgh"}) {
+    for (const char *bad : { "", "13/01/2020", "02/30/2021", "2020-01-01", "1/2", "01/02/2020/1", "ab/cd/efgh" }) {
         try {
             StrToDate(bad);
             ADD_FAILURE() << "accepted " << bad;
