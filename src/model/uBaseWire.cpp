@@ -3,6 +3,7 @@
 #include "uElementValue.h"
 #include "uFormats.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace corvadel {
@@ -124,6 +125,9 @@ void TBaseWire::FromXML(const TXMLBaseObject &node)
 {
     if (node.Name != "WIRE")
         return;
+    Signals.Reserve(Signals.Count()
+        + static_cast<int>(std::count_if(node.Children.begin(), node.Children.end(),
+            [](const TXMLBaseObject *child) { return child->Name == "SIGNAL"; })));
     for (const auto &child : node.Children) {
         const std::string_view name = child->Name;
         if (name == "WIRE_NUMBER") {

@@ -69,8 +69,8 @@ public:
     double Rotation = 0; // degrees
     bool AnglesChanged = false;
     double InitialRotation = 0; // degrees
-    double Tension = 0;         // pounds, the sequence tension the search ended with
-    int Iterations = 0;         // of the tension search
+    double Tension = 0; // pounds, the sequence tension the search ended with
+    int Iterations = 0; // of the tension search
 };
 
 class TWireConfigurationResultList : public TBaseList<TWireConfigurationResult>

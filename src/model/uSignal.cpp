@@ -111,9 +111,11 @@ void TBaseSignal::FromXML(const TXMLBaseObject &node)
 void TSignalList::SortAndRenumber()
 {
     // A stable sort keeps items of equal distance in their order; it stays
-    // fast on files with very many signals on one span.
-    std::stable_sort(Rows.begin(), Rows.end(),
-                     [](const Row &a, const Row &b) { return a.Object->Distance < b.Object->Distance; });
+    // fast on files with very many signals on one span. Lists read from a
+    // file are in order already and skip its scratch buffer.
+    const auto nearer = [](const Row &a, const Row &b) { return a.Object->Distance < b.Object->Distance; };
+    if (!std::is_sorted(Rows.begin(), Rows.end(), nearer))
+        std::stable_sort(Rows.begin(), Rows.end(), nearer);
     int number = 0;
     for (const Row &row : Rows)
         row.Object->SetNumber(++number);

@@ -30,8 +30,7 @@ class TFileHandle
 public:
     explicit TFileHandle(int fd)
         : Fd(fd)
-    {
-    }
+    { }
     TFileHandle(const TFileHandle &) = delete;
     TFileHandle &operator=(const TFileHandle &) = delete;
     ~TFileHandle()
@@ -55,7 +54,8 @@ private:
 // New files get what the user's umask allows; a replaced file keeps its mode.
 mode_t ModeFor(const std::string &path)
 {
-    struct stat previous {};
+    struct stat previous {
+    };
     if (::stat(path.c_str(), &previous) == 0)
         return previous.st_mode & 07777;
     const mode_t mask = ::umask(0);
@@ -171,7 +171,7 @@ void TWireConfigurationList::WriteDocument(TXMLElementWriter &out) const
     out.End();
 }
 
-void TWireConfigurationList::ReadProjectElement(const TXMLBaseObject &node)
+void TWireConfigurationList::ReadProjectElement(const TXMLBaseObject &node, bool asSaved)
 {
     if (node.Name != "TARVO_CONFIGURATIONS")
         return;
@@ -187,6 +187,10 @@ void TWireConfigurationList::ReadProjectElement(const TXMLBaseObject &node)
             // Only a sequence read to its end joins the project.
             auto sequence = CreateSequence(type);
             sequence->FromXML(*child);
+            // Cleared while its objects are still in the cache: a walk over
+            // the whole project afterwards would wait on memory.
+            if (asSaved)
+                sequence->ClearModified();
             Add(std::move(sequence));
         }
     }
@@ -204,18 +208,24 @@ bool TWireConfigurationList::Open(const std::string &path)
         throw EFileError(path + ": " + error.what());
     }
     FileName = path;
+    const int before = Count();
     if (!root.Children.empty()) {
         try {
-            ReadProjectElement(*root.Children.front());
+            ReadProjectElement(*root.Children.front(), loaded);
         } catch (const EConvertError &error) {
             // What was read stays, and must not pass for the file's content.
             Modified = true;
             throw EConvertError(path + ": " + error.what());
         }
     }
-    if (loaded)
-        ClearModified();
-    return loaded;
+    if (!loaded)
+        return false;
+    // The sequences just read are clear already.
+    for (int i = 0; i < before; ++i)
+        Objects(i)->ClearModified();
+    Modified = false;
+    Combinations.ClearModified();
+    return true;
 }
 
 bool TWireConfigurationList::Save(const std::string &path)

@@ -17,8 +17,7 @@ class TFieldList
 public:
     explicit TFieldList(std::string_view text)
         : Rest(text)
-    {
-    }
+    { }
 
     // The text before the next comma; false when no comma is left.
     bool Next(std::string &field)
@@ -109,8 +108,11 @@ std::unique_ptr<TCombination> ReadCombination(const std::string &line)
 {
     using TIntField = void (TCombination::*)(int);
     static const std::array<TIntField, 5> intFields = {
-        &TCombination::SetNumber, &TCombination::SetPoleA, &TCombination::SetSequenceA,
-        &TCombination::SetPoleB, &TCombination::SetSequenceB,
+        &TCombination::SetNumber,
+        &TCombination::SetPoleA,
+        &TCombination::SetSequenceA,
+        &TCombination::SetPoleB,
+        &TCombination::SetSequenceB,
     };
     TFieldList fields(line);
     auto combination = std::make_unique<TCombination>();
@@ -150,8 +152,8 @@ std::string WithLineBreaks(const std::string &comments)
     return text;
 }
 
-const std::vector<std::string> DifferencePoints = {"T", "U", "V", "Y", "C", "D", "G", ""}; // the eighth is unused
-const std::vector<std::string> BasePoints = {"PV", "P1", "P2", "P3", "P4", "P5"};
+const std::vector<std::string> DifferencePoints = { "T", "U", "V", "Y", "C", "D", "G", "" }; // the eighth is unused
+const std::vector<std::string> BasePoints = { "PV", "P1", "P2", "P3", "P4", "P5" };
 
 class TOldProjectReader
 {
@@ -160,8 +162,7 @@ public:
         : Path(path)
         , Ini(path)
         , Project(project)
-    {
-    }
+    { }
 
     bool Read()
     {
@@ -190,8 +191,7 @@ private:
     // `convert` applied to the key's value; a conversion error names the
     // file, the section, the key and the text.
     template<class Convert>
-    auto Converted(std::string_view section, std::string_view key, std::string_view defaultValue,
-                   Convert convert) const
+    auto Converted(std::string_view section, std::string_view key, std::string_view defaultValue, Convert convert) const
     {
         const std::string value = Text(section, key, defaultValue);
         try {
@@ -213,7 +213,8 @@ private:
 
     TDateTime Date(std::string_view key) const
     {
-        return Converted("GENERAL", key, DateToStr(TDateTime::Now()), [](const std::string &v) { return StrToDate(v); });
+        return Converted(
+            "GENERAL", key, DateToStr(TDateTime::Now()), [](const std::string &v) { return StrToDate(v); });
     }
 
     void ReadDetails()
@@ -279,7 +280,7 @@ private:
 
     // One field per span in span order; a short list leaves the rest as is.
     void ReadSpanValues(const std::string &section, std::string_view key, TWireConfiguration &sequence,
-                        void (TWireList::*setValue)(int, double)) const
+        void (TWireList::*setValue)(int, double)) const
     {
         Converted(section, key, "0,0,0,0,0,0,0,0", [&](const std::string &value) {
             TFieldList fields(value);
@@ -292,7 +293,7 @@ private:
 
     // One field per point name; an empty name marks a field that is skipped.
     void ReadPointValues(const std::string &section, std::string_view key, std::string_view defaultValue,
-                         const std::vector<std::string> &points, TWireConfiguration &sequence) const
+        const std::vector<std::string> &points, TWireConfiguration &sequence) const
     {
         Converted(section, key, defaultValue, [&](const std::string &value) {
             TFieldList fields(value);

@@ -92,10 +92,11 @@ TEST_F(ProjectFile, NewProjectWritesOnlyTheDatesOfItsDetails)
     project.SetProjectDate(Date(2024, 1, 5));
     project.LastRevision = Date(2023, 12, 31);
 
-    EXPECT_EQ(SaveText(project), "<XML>\r\n<TARVO_CONFIGURATIONS>\r\n<PROJECT_DETAIL>\r\n"
-                                 "\r\n<PROJECT_DATE>01/05/2024</PROJECT_DATE>\r\n\r\n\r\n"
-                                 "<LAST_REVISION>12/31/2023</LAST_REVISION>\r\n"
-                                 "</PROJECT_DETAIL>\r\n</TARVO_CONFIGURATIONS>\r\n</XML>\r\n");
+    EXPECT_EQ(SaveText(project),
+        "<XML>\r\n<TARVO_CONFIGURATIONS>\r\n<PROJECT_DETAIL>\r\n"
+        "\r\n<PROJECT_DATE>01/05/2024</PROJECT_DATE>\r\n\r\n\r\n"
+        "<LAST_REVISION>12/31/2023</LAST_REVISION>\r\n"
+        "</PROJECT_DETAIL>\r\n</TARVO_CONFIGURATIONS>\r\n</XML>\r\n");
 }
 
 TEST_F(ProjectFile, WyeProjectMatchesTheGoldenFileByteForByte)
@@ -166,8 +167,7 @@ TEST_F(ProjectFile, SecondSaveWritesTheDateOfTheFirst)
     const TDateTime firstSave = project.LastRevision;
     EXPECT_TRUE(firstSave.SameDay(TDateTime::Now()));
 
-    EXPECT_NE(SaveText(project).find("<LAST_REVISION>" + DateToStr(firstSave) + "</LAST_REVISION>"),
-              std::string::npos);
+    EXPECT_NE(SaveText(project).find("<LAST_REVISION>" + DateToStr(firstSave) + "</LAST_REVISION>"), std::string::npos);
     EXPECT_TRUE(project.LastRevision.SameDay(TDateTime::Now()));
 }
 
@@ -232,7 +232,7 @@ TEST_F(ProjectFile, UnwritableTargetsRaiseNamingThePath)
 {
     TWireConfigurationList project(Settings.Parameters);
     std::filesystem::create_directories(Folder.Dir / "taken.xml" / "inside");
-    for (const std::string &path : {Folder.Path("missing/job.xml"), Folder.Path("taken.xml")}) {
+    for (const std::string &path : { Folder.Path("missing/job.xml"), Folder.Path("taken.xml") }) {
         SCOPED_TRACE(path);
         try {
             project.Save(path);
@@ -258,7 +258,7 @@ TEST_F(ProjectFile, UniformSpanWritesNoSegmentsAndReadsBackDefaultOnes)
     ASSERT_TRUE(read.Open(Folder.Path("job.xml")));
     const TSegmentList &segments = read.Objects(0)->Spans.FindByNumber(1)->Segments;
     ASSERT_EQ(segments.Count(), 3);
-    const double lengths[] = {30, 40, 30};
+    const double lengths[] = { 30, 40, 30 };
     for (int i = 0; i < 3; ++i) {
         const TBaseSegment &segment = *segments.Objects(i);
         EXPECT_DOUBLE_EQ(segment.Length, lengths[i]);
@@ -375,7 +375,7 @@ protected:
         return Project;
     }
 
-    TWireConfigurationList Project{Settings.Parameters};
+    TWireConfigurationList Project { Settings.Parameters };
 };
 
 TEST_F(ProjectFileReading, AbsentElementsKeepTheValuesOfCreation)
@@ -383,7 +383,8 @@ TEST_F(ProjectFileReading, AbsentElementsKeepTheValuesOfCreation)
     Settings.Parameters.Warp = true;
     Settings.Parameters.MinClearance = 18;
     Project.SetAuthor("kept");
-    OpenText("<BOX_SEQUENCE>\n<SEQUENCE_NUMBER>4</SEQUENCE_NUMBER>\n<MYSTERY>1</MYSTERY>\n</BOX_SEQUENCE>\n<EXTRA>x</EXTRA>\n");
+    OpenText("<BOX_SEQUENCE>\n<SEQUENCE_NUMBER>4</SEQUENCE_NUMBER>\n<MYSTERY>1</MYSTERY>\n</BOX_SEQUENCE>\n<EXTRA>x</"
+             "EXTRA>\n");
 
     EXPECT_EQ(Project.Author, "kept");
     ASSERT_EQ(Project.Count(), 1);
@@ -393,6 +394,20 @@ TEST_F(ProjectFileReading, AbsentElementsKeepTheValuesOfCreation)
     EXPECT_TRUE(box.BoxWarp);
     EXPECT_DOUBLE_EQ(box.MinClearance, 18);
     EXPECT_EQ(box.Spans.Count(), 8);
+    EXPECT_FALSE(Project.IsModified());
+}
+
+TEST_F(ProjectFileReading, OpeningClearsTheMarksOfTheWholeProject)
+{
+    Project.AddSequence(1)->SetMinSAG(2.5);
+    ASSERT_TRUE(Project.IsModified());
+    OpenText("<WYE_SEQUENCE>\n<SEQUENCE_NUMBER>2</SEQUENCE_NUMBER>\n</WYE_SEQUENCE>\n"
+             "<COMBINATION>\n<COMBINATION_SEQUENCE_A>1</COMBINATION_SEQUENCE_A>\n</COMBINATION>\n");
+
+    ASSERT_EQ(Project.Count(), 2);
+    EXPECT_FALSE(Project.Objects(0)->IsModified());
+    EXPECT_FALSE(Project.Objects(1)->IsModified());
+    EXPECT_FALSE(Project.Combinations.IsModified());
     EXPECT_FALSE(Project.IsModified());
 }
 
@@ -410,7 +425,7 @@ TEST_F(ProjectFileReading, WyeIgnoresABaseElevationItDoesNotHave)
 
 TEST_F(ProjectFileReading, FileWithoutAnXmlElementIsRefusedButNamed)
 {
-    for (const char *text : {"", "<XML></XML>", "<TARVO_CONFIGURATIONS></TARVO_CONFIGURATIONS>"}) {
+    for (const char *text : { "", "<XML></XML>", "<TARVO_CONFIGURATIONS></TARVO_CONFIGURATIONS>" }) {
         SCOPED_TRACE(text);
         Folder.Write("bad.xml", text);
         TWireConfigurationList project(Settings.Parameters);
@@ -422,7 +437,8 @@ TEST_F(ProjectFileReading, FileWithoutAnXmlElementIsRefusedButNamed)
 
 TEST_F(ProjectFileReading, OtherRootElementOpensAsAnEmptyProject)
 {
-    Folder.Write("other.xml", "<?xml version=\"1.0\"?>\n<XML><CATALOGUE><WYE_SEQUENCE></WYE_SEQUENCE></CATALOGUE></XML>");
+    Folder.Write(
+        "other.xml", "<?xml version=\"1.0\"?>\n<XML><CATALOGUE><WYE_SEQUENCE></WYE_SEQUENCE></CATALOGUE></XML>");
     EXPECT_TRUE(Project.Open(Folder.Path("other.xml")));
     EXPECT_EQ(Project.Count(), 0);
 }
@@ -446,10 +462,12 @@ TEST_F(ProjectFileReading, VeryManySignalsOnOneSpanReadInLinearTime)
     std::string body = "<SIMPLE_SEQUENCE>\n<SEQUENCE_VARIABLE_WIRES>Y</SEQUENCE_VARIABLE_WIRES>\n<WIRE>\n"
                        "<WIRE_NUMBER>1</WIRE_NUMBER>\n<WIRE_LENGTH>50000</WIRE_LENGTH>\n";
     for (int i = 1; i <= count; ++i)
-        body += "<SIGNAL><SIGNAL_NUMBER>1</SIGNAL_NUMBER><SIGNAL_DISTANCE>" + std::to_string(i) + "</SIGNAL_DISTANCE></SIGNAL>\n";
+        body += "<SIGNAL><SIGNAL_NUMBER>1</SIGNAL_NUMBER><SIGNAL_DISTANCE>" + std::to_string(i)
+            + "</SIGNAL_DISTANCE></SIGNAL>\n";
     for (int i = count; i >= 0; --i)
-        body += "<SEGMENT><SEGMENT_NUMBER>" + std::to_string(i) + "</SEGMENT_NUMBER><COMPOSITION><WIRE_OCCURRENCE>2"
-                "</WIRE_OCCURRENCE></COMPOSITION></SEGMENT>\n";
+        body += "<SEGMENT><SEGMENT_NUMBER>" + std::to_string(i)
+            + "</SEGMENT_NUMBER><COMPOSITION><WIRE_OCCURRENCE>2"
+              "</WIRE_OCCURRENCE></COMPOSITION></SEGMENT>\n";
     body += "<WIRE_LENGTH>20000.5</WIRE_LENGTH>\n</WIRE>\n</SIMPLE_SEQUENCE>\n";
 
     const auto start = std::chrono::steady_clock::now();
@@ -478,31 +496,31 @@ TEST_P(ProjectFileBadValue, StopsReadingWithAnErrorNamingFileElementAndText)
 {
     const BadValueCase &bad = GetParam();
     const std::string complete = "<SIMPLE_SEQUENCE>\n<SEQUENCE_NUMBER>1</SEQUENCE_NUMBER>\n</SIMPLE_SEQUENCE>\n";
-    Folder.Write("bad.xml", std::string("<XML>\n<TARVO_CONFIGURATIONS>\n") + complete + bad.Body
-                                + "</TARVO_CONFIGURATIONS>\n</XML>\n");
+    Folder.Write("bad.xml",
+        std::string("<XML>\n<TARVO_CONFIGURATIONS>\n") + complete + bad.Body + "</TARVO_CONFIGURATIONS>\n</XML>\n");
     std::string message;
     try {
         Project.Open(Folder.Path("bad.xml"));
     } catch (const EConvertError &error) {
         message = error.what();
     }
-    for (const std::string &part : {Folder.Path("bad.xml"), std::string(bad.Element), "'" + std::string(bad.Text) + "'"})
+    for (const std::string &part :
+        { Folder.Path("bad.xml"), std::string(bad.Element), "'" + std::string(bad.Text) + "'" })
         EXPECT_NE(message.find(part), std::string::npos) << message << " lacks " << part;
     EXPECT_EQ(Project.Count(), bad.SequencesKept);
     EXPECT_EQ(Project.FileName, Folder.Path("bad.xml"));
     EXPECT_TRUE(Project.IsModified());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, ProjectFileBadValue,
-    ::testing::Values(
-        BadValueCase{"<WYE_SEQUENCE>\n<SEQUENCE_MAX_SAG>abc</SEQUENCE_MAX_SAG>\n</WYE_SEQUENCE>\n", "SEQUENCE_MAX_SAG",
-                     "abc", 1},
-        BadValueCase{"<PROJECT_DETAIL>\n<PROJECT_DATE>13/45/2020</PROJECT_DATE>\n</PROJECT_DETAIL>\n", "PROJECT_DATE",
-                     "13/45/2020", 1},
-        BadValueCase{"<H_SEQUENCE>\n<WIRE>\n<WIRE_NUMBER>2</WIRE_NUMBER>\n<SIGNAL>\n<SIGNAL_DISTANCE>4O</SIGNAL_DISTANCE>"
-                     "\n</SIGNAL>\n</WIRE>\n</H_SEQUENCE>\n",
-                     "SIGNAL_DISTANCE", "4O", 1},
-        BadValueCase{"<COMBINATION>\n<POLE_A>1.5</POLE_A>\n</COMBINATION>\n", "POLE_A", "1.5", 1}));
+INSTANTIATE_TEST_SUITE_P(Values, ProjectFileBadValue,
+    ::testing::Values(BadValueCase { "<WYE_SEQUENCE>\n<SEQUENCE_MAX_SAG>abc</SEQUENCE_MAX_SAG>\n</WYE_SEQUENCE>\n",
+                          "SEQUENCE_MAX_SAG", "abc", 1 },
+        BadValueCase { "<PROJECT_DETAIL>\n<PROJECT_DATE>13/45/2020</PROJECT_DATE>\n</PROJECT_DETAIL>\n", "PROJECT_DATE",
+            "13/45/2020", 1 },
+        BadValueCase {
+            "<H_SEQUENCE>\n<WIRE>\n<WIRE_NUMBER>2</WIRE_NUMBER>\n<SIGNAL>\n<SIGNAL_DISTANCE>4O</SIGNAL_DISTANCE>"
+            "\n</SIGNAL>\n</WIRE>\n</H_SEQUENCE>\n",
+            "SIGNAL_DISTANCE", "4O", 1 },
+        BadValueCase { "<COMBINATION>\n<POLE_A>1.5</POLE_A>\n</COMBINATION>\n", "POLE_A", "1.5", 1 }));
 
 } // namespace
