@@ -4,7 +4,6 @@
 #include "uFormats.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace corvadel {
 
@@ -145,12 +144,8 @@ void TBaseWire::FromXML(const TXMLBaseObject &node)
     // The chain is cut from all signals before any stored segment gives its
     // compositions, whatever order a hand-edited file lists them in.
     RebuildSegments();
-    // Found once by start point, not by a scan per element: the chain starts
-    // at the span's start and at each signal number.
-    std::vector<TBaseSegment *> byStartPoint(static_cast<size_t>(Signals.Count()) + 1);
-    for (TBaseSegment *segment : Segments)
-        if (segment->StartPoint >= 0 && segment->StartPoint <= Signals.Count() && !byStartPoint[segment->StartPoint])
-            byStartPoint[segment->StartPoint] = segment;
+    // Just rebuilt, the chain has the segment from the span's start and one
+    // from each signal, in order: the k-th starts at point k.
     for (const auto &child : node.Children) {
         if (child->Name != "SEGMENT")
             continue;
@@ -158,8 +153,8 @@ void TBaseWire::FromXML(const TXMLBaseObject &node)
         if (!number)
             continue;
         const int startPoint = ElementInt(*number);
-        if (startPoint >= 0 && startPoint <= Signals.Count() && byStartPoint[startPoint])
-            byStartPoint[startPoint]->FromXML(*child);
+        if (startPoint >= 0 && startPoint < Segments.Count())
+            Segments.Objects(startPoint)->FromXML(*child);
     }
 }
 

@@ -3,23 +3,19 @@
 #include "uElementValue.h"
 #include "uFormats.h"
 #include "uSignal.h"
-
-#include <vector>
-
 namespace corvadel {
 
 namespace {
 
-// A composition as a segment is born with; nothing about it is a change.
-std::unique_ptr<TSegmentComposition> NewDefaultComposition(int segmentNumber, double wireWeight)
+// A composition as a segment is born with, set without marking it.
+void MakeDefaultComposition(TSegmentComposition &composition, int segmentNumber, double wireWeight)
 {
-    auto composition = std::make_unique<TSegmentComposition>();
-    composition->SegmentNumber = segmentNumber;
-    composition->WireCode = TSegmentComposition::DefaultWireCode;
-    composition->WireType = TSegmentComposition::DefaultWireType;
-    composition->WireWeight = wireWeight;
-    composition->Occurrence = 1;
-    return composition;
+    composition.SegmentNumber = segmentNumber;
+    composition.WireCode = TSegmentComposition::DefaultWireCode;
+    composition.WireType = TSegmentComposition::DefaultWireType;
+    composition.Description.clear();
+    composition.WireWeight = wireWeight;
+    composition.Occurrence = 1;
 }
 
 } // namespace
@@ -113,11 +109,25 @@ void TBaseSegment::ResetCompositions(double wireWeight)
         Compositions.Delete(Compositions.Count() - 1);
     if (Compositions.Empty()) {
         // A segment read without compositions would otherwise weigh nothing.
-        Compositions.Add(NewDefaultComposition(StartPoint, wireWeight));
+        MakeDefaultComposition(*Compositions.Add(std::make_unique<TSegmentComposition>()), StartPoint, wireWeight);
         SetModified(true);
         return;
     }
     Compositions.First()->SetDefault(wireWeight);
+}
+
+void TBaseSegment::MakeDefault(int startPoint, double length, double startDistance, double wireWeight)
+{
+    StartPoint = startPoint;
+    EndPoint = SegmentEndPoint;
+    StartDistance = startDistance;
+    Length = length;
+    while (Compositions.Count() > 1)
+        Compositions.Delete(Compositions.Count() - 1);
+    if (Compositions.Empty())
+        Compositions.Add(std::make_unique<TSegmentComposition>());
+    MakeDefaultComposition(*Compositions.First(), startPoint, wireWeight);
+    ClearModified();
 }
 
 bool TBaseSegment::IsModified() const
@@ -157,36 +167,33 @@ void TBaseSegment::FromXML(const TXMLBaseObject &node)
 
 TBaseSegment *TSegmentList::AddSegment(int startPoint, double length, double startDistance)
 {
-    auto segment = std::make_unique<TBaseSegment>();
-    segment->StartPoint = startPoint;
-    segment->EndPoint = SegmentEndPoint;
-    segment->StartDistance = startDistance;
-    segment->Length = length;
-    segment->Compositions.Add(NewDefaultComposition(startPoint, DefaultWireWeight));
-    return Add(std::move(segment));
+    TBaseSegment *segment = Add(std::make_unique<TBaseSegment>());
+    segment->MakeDefault(startPoint, length, startDistance, DefaultWireWeight);
+    return segment;
 }
 
 void TSegmentList::RebuildFromSignals(const TSignalList &signalList)
 {
-    FreeAll();
+    // The segments there are made default again rather than released and
+    // allocated anew: a span read from a file rebuilds the one it was
+    // created with.
+    int made = 0;
+    const auto makeSegment = [&](int startPoint, double length, double startDistance) {
+        if (made == Count())
+            AddSegment(startPoint, length, startDistance);
+        else
+            Objects(made)->MakeDefault(startPoint, length, startDistance, DefaultWireWeight);
+        return Objects(made++);
+    };
     Reserve(signalList.Count() + 1);
-    AddSegment(SegmentStartPoint, SpanLength, 0);
-    // The first signal of each number, found once rather than by a scan per
-    // number, which a file with very many signals would make slow. Only the
-    // numbers 1..count are looked for.
-    std::vector<const TBaseSignal *> byNumber(static_cast<size_t>(signalList.Count()) + 1);
-    for (const TBaseSignal *signal : signalList)
-        if (signal->Number >= 1 && signal->Number <= signalList.Count() && !byNumber[signal->Number])
-            byNumber[signal->Number] = signal;
+    TBaseSegment *last = makeSegment(SegmentStartPoint, SpanLength, 0);
     for (int i = 1; i <= signalList.Count(); ++i) {
-        const TBaseSignal *signal = byNumber[i];
-        if (!signal)
-            continue;
-        TBaseSegment *last = Last();
+        const TBaseSignal *signal = signalList.Objects(i - 1);
         last->EndPoint = i;
         last->Length = signal->Distance - last->StartDistance;
-        AddSegment(i, SpanLength - signal->Distance, signal->Distance);
+        last = makeSegment(i, SpanLength - signal->Distance, signal->Distance);
     }
+    Rows.erase(Rows.begin() + made, Rows.end());
 }
 
 bool TSegmentList::SplitAtSignal(const TBaseSignal &signal)

@@ -77,6 +77,9 @@ public:
     // Releases every composition but the first and makes that one the
     // default; a segment without compositions gets a default one.
     void ResetCompositions(double wireWeight);
+    // As a segment is born: from the point to the end of the span, one
+    // default composition, nothing marked.
+    void MakeDefault(int startPoint, double length, double startDistance, double wireWeight);
 
     bool IsModified() const override;
     void ClearModified() override;
@@ -93,6 +96,7 @@ public:
 
     // Appends a segment to the end of the span with one default composition.
     TBaseSegment *AddSegment(int startPoint, double length, double startDistance);
+    // The signals are numbered by position, as a re-sort leaves them.
     void RebuildFromSignals(const TSignalList &signalList);
 
     // The operations below keep the chain Start -> signal 1 -> ... -> End.

@@ -202,6 +202,39 @@ TEST_F(TwoSignalSpan, BecomingUniformLeavesOneDefaultCompositionPerSegment)
     }
 }
 
+// A rebuild reuses the segments it finds; each must come out as if new.
+TEST_F(TwoSignalSpan, RebuildingLeavesOnlyFreshDefaultSegments)
+{
+    const auto expectFresh = [this] {
+        ExpectConsistentChain(Span);
+        for (const TBaseSegment *segment : Span.Segments) {
+            ASSERT_EQ(segment->Compositions.Count(), 1);
+            const TSegmentComposition &composition = *segment->Compositions.First();
+            EXPECT_EQ(composition.WireCode, "FIX");
+            EXPECT_EQ(composition.WireType, "FIXED");
+            EXPECT_EQ(composition.Description, "");
+            EXPECT_EQ(composition.WireWeight, 1);
+            EXPECT_EQ(composition.Occurrence, 1);
+            EXPECT_EQ(composition.SegmentNumber, segment->StartPoint);
+        }
+        EXPECT_FALSE(Span.Segments.IsModified());
+    };
+    for (TBaseSegment *segment : Span.Segments) {
+        segment->Compositions.First()->SetDescription("painted");
+        segment->Compositions.First()->SetOccurrence(3);
+        segment->SetModified(true);
+    }
+
+    Span.Signals.Delete(0); // fewer signals than segments
+    Span.RebuildSegments();
+    expectFresh();
+
+    Span.Signals.Add(MakeSignal(10));
+    Span.Signals.Add(MakeSignal(90)); // more signals than segments
+    Span.RebuildSegments();
+    expectFresh();
+}
+
 TEST(SegmentRobustness, ResetGivesASegmentWithoutCompositionsTheDefault)
 {
     TSegmentList segments;
