@@ -149,6 +149,12 @@ private:
     TXMLBaseObject *Next = nullptr;
 };
 
+inline TXMLChildren::iterator &TXMLChildren::iterator::operator++()
+{
+    Node = Node->Next;
+    return *this;
+}
+
 // Where an object writes its element, child by child: into a tree (ToXML)
 // or straight into the text of a file.
 class TXMLElementWriter

@@ -1,7 +1,7 @@
+#include "../support/ReferenceXml.h"
 #include "uFormats.h"
 #include "uIniFile.h"
 #include "uXMLBaseObject.h"
-#include "../support/ReferenceXml.h"
 
 #include <gtest/gtest.h>
 
@@ -32,13 +32,14 @@ TXMLBaseObject SmallTree()
 
 TEST(XmlCodec, WritesTheExactBytes)
 {
-    EXPECT_EQ(SmallTree().DocumentText(), "<XML>\r\n"
-                                          "<PROJECT>\r\n"
-                                          "<NAME>Main & 5th &lt;north&gt;</NAME>\r\n"
-                                          "\r\n"
-                                          "<NUMBER>3</NUMBER>\r\n"
-                                          "</PROJECT>\r\n"
-                                          "</XML>\r\n");
+    EXPECT_EQ(SmallTree().DocumentText(),
+        "<XML>\r\n"
+        "<PROJECT>\r\n"
+        "<NAME>Main & 5th &lt;north&gt;</NAME>\r\n"
+        "\r\n"
+        "<NUMBER>3</NUMBER>\r\n"
+        "</PROJECT>\r\n"
+        "</XML>\r\n");
 }
 
 TEST(XmlCodec, SaveAndLoadRoundTrip)
@@ -71,7 +72,7 @@ TEST(XmlCodec, MultiLineValuesComeBackWithCrLf)
 
 TEST(XmlCodec, LineEndsOfAnyKindAreAccepted)
 {
-    for (const char *eol : {"\n", "\r", "\r\n"}) {
+    for (const char *eol : { "\n", "\r", "\r\n" }) {
         const std::string e = eol;
         TXMLBaseObject loaded;
         ASSERT_TRUE(loaded.LoadFromText("<XML>" + e + "<A>1</A>" + e + "<B>x" + e + "y</B>" + e + "</XML>" + e));
@@ -83,7 +84,7 @@ TEST(XmlCodec, LineEndsOfAnyKindAreAccepted)
 
 TEST(XmlCodec, MissingOrEmptyXmlElementLoadsAsFalse)
 {
-    for (const char *text : {"", "<OTHER>1</OTHER>", "<XML></XML>", "<XML></XML>\r\n<XML>\r\n<A>1</A>\r\n</XML>"}) {
+    for (const char *text : { "", "<OTHER>1</OTHER>", "<XML></XML>", "<XML></XML>\r\n<XML>\r\n<A>1</A>\r\n</XML>" }) {
         TXMLBaseObject node("untouched");
         EXPECT_FALSE(node.LoadFromText(text)) << text;
         EXPECT_EQ(node.Name, "untouched");
@@ -224,6 +225,8 @@ TEST(XmlCodec, OddDocumentsReadAsTheRulesSay)
         "<XML><A>1</A>",
         "<XML><A></A><B>2</B></XML>",
         "<XML><A>1</A></B></XML>",
+        "<XML><SIGNAL_HEIGHT>1</SIGNAL_WEIGHT><SIGNAL_HEIGHT>2</SIGNAL_HEIGHT></XML>",
+        "<XML><ABCDEFGH>1</ABCDEFGX><ABCDEFGHI>2</XBCDEFGHI><ABCDEFGHI>3</ABCDEFGHI></XML>",
         "<XML><A><B>1</B>\r\n<B>2</B></A>trailing</XML>",
         std::string("<XML><A>1</A>\0<B>2</B></XML>", 29),
         "<XML></XML>",
