@@ -76,6 +76,31 @@ Decimal ToDecimal15(double value)
 // The positional form of a value between 1E-5 and 1E15 whose shortest exact
 // text has at most 15 significant digits: that text is its rounding to 15
 // digits (see ToDecimal15), written as it is.
+// A decimal with up to six places and 15 digits, found by scaling: when its
+// digits over the power of ten give back exactly the value, the value is
+// the double nearest that decimal, which 15-digit rounding prints as it is.
+bool ShortDecimal(double value, std::string &text)
+{
+    constexpr double Scales[] = { 1e1, 1e2, 1e3, 1e4, 1e5, 1e6 };
+    if (!(std::fabs(value) >= 1e-5))
+        return false;
+    for (int places = 1; places <= 6; ++places) {
+        const double scale = Scales[places - 1];
+        const double digits = std::nearbyint(value * scale);
+        if (std::fabs(digits) >= 1e15)
+            return false;
+        if (digits / scale != value)
+            continue;
+        std::string whole = std::to_string(static_cast<long long>(std::fabs(digits)));
+        if (whole.size() <= static_cast<size_t>(places))
+            whole.insert(0, static_cast<size_t>(places) + 1 - whole.size(), '0');
+        whole.insert(whole.size() - static_cast<size_t>(places), 1, '.');
+        text = value < 0 ? "-" + whole : std::move(whole);
+        return true;
+    }
+    return false;
+}
+
 bool ShortPositional(double value, std::string &text)
 {
     const double magnitude = std::fabs(value);
@@ -123,7 +148,7 @@ std::string FloatToStr(double value)
     // Whole numbers of up to 15 digits are most of what files hold.
     if (std::fabs(value) < 1e15 && value == std::trunc(value))
         return IntToStr(static_cast<long long>(value));
-    if (std::string text; ShortPositional(value, text))
+    if (std::string text; ShortDecimal(value, text) || ShortPositional(value, text))
         return WithSeparator(std::move(text));
     Decimal d = ToDecimal15(value);
     while (d.Digits.size() > 1 && d.Digits.back() == '0')

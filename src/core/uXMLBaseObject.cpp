@@ -610,6 +610,18 @@ TXMLTextWriter::TXMLTextWriter(bool forFile, TXMLSink sink)
     Out.resize(Sink ? 2 * PieceSize : 256);
 }
 
+inline char *TXMLTextWriter::Room(size_t size)
+{
+    if (Used + size > Out.size())
+        Grow(size);
+    return Out.data() + Used;
+}
+
+void TXMLTextWriter::Grow(size_t size)
+{
+    Out.resize(std::max(2 * Out.size(), Used + size));
+}
+
 std::string &TXMLTextWriter::Text()
 {
     Out.resize(Used);
@@ -694,13 +706,6 @@ void TXMLTextWriter::LineEnd(bool wrote)
     Used += 2;
     if (Sink && Used >= PieceSize)
         Flush();
-}
-
-char *TXMLTextWriter::Room(size_t size)
-{
-    if (Used + size > Out.size())
-        Out.resize(std::max(2 * Out.size(), Used + size));
-    return Out.data() + Used;
 }
 
 char *TXMLTextWriter::Copy(char *p, std::string_view text, bool escape) const

@@ -221,6 +221,7 @@ private:
     void LineEnd(bool wrote);
     // Room for `size` more characters, at the end of what is written.
     char *Room(size_t size);
+    void Grow(size_t size);
     char *Copy(char *p, std::string_view text, bool escape) const;
 
     bool ForFile;
