@@ -81,7 +81,7 @@ Decimal ToDecimal15(double value)
 // the double nearest that decimal, which 15-digit rounding prints as it is.
 bool ShortDecimal(double value, std::string &text)
 {
-    constexpr double Scales[] = { 1e1, 1e2, 1e3, 1e4, 1e5, 1e6 };
+    static constexpr double Scales[] = { 1e1, 1e2, 1e3, 1e4, 1e5, 1e6 };
     if (!(std::fabs(value) >= 1e-5))
         return false;
     for (int places = 1; places <= 6; ++places) {
@@ -251,7 +251,7 @@ namespace {
 // from_chars would. Anything else is left to from_chars.
 bool PlainDecimal(std::string_view text, double &value)
 {
-    constexpr double PowersOfTen[]
+    static constexpr double PowersOfTen[]
         = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15 };
     const bool negative = !text.empty() && text[0] == '-';
     size_t i = negative ? 1 : 0;

@@ -104,6 +104,18 @@ const char *ScanTo(const char *p, const char *end, Stops stops)
     return hit ? p + std::countr_zero(hit) / 8 : end;
 }
 
+// The first character from `p` that `exact` takes, or `end`. `rough` flags
+// every such character, and maybe some others, with fewer tests.
+template<class Rough, class Exact>
+const char *ScanFor(const char *p, const char *end, Rough rough, Exact exact)
+{
+    for (;; ++p) {
+        p = ScanTo(p, end, rough);
+        if (p == end || exact(*p))
+            return p;
+    }
+}
+
 // Every line end (CR LF, CR, LF) made CR LF.
 std::string WithCrLfBreaks(std::string_view text)
 {
@@ -195,8 +207,10 @@ private:
     // when the tag is not a plain one.
     static const char *StartTag(const char *lt, const char *end, std::string_view &name)
     {
-        const char *p = ScanTo(lt + 1, end,
-            [](uint64_t eight) { return BytesEqual(eight, '>') | BytesEqual(eight, '<') | BytesBelow(eight, ' '); });
+        // Names are mostly capitals and "_", which sort above ">".
+        const char *p = ScanFor(
+            lt + 1, end, [](uint64_t eight) { return BytesBelow(eight, '>' + 1); },
+            [](char c) { return c == '>' || c == '<' || static_cast<unsigned char>(c) < ' '; });
         if (p == end || *p != '>' || p == lt + 1)
             return nullptr;
         name = std::string_view(lt + 1, static_cast<size_t>(p - lt - 1));
@@ -237,9 +251,10 @@ private:
     // no entity and no line break on the way.
     static const char *PlainValueEnd(const char *p, const char *end)
     {
-        p = ScanTo(p, end, [](uint64_t eight) {
-            return BytesEqual(eight, '<') | BytesEqual(eight, '&') | BytesEqual(eight, '\r') | BytesEqual(eight, '\n');
-        });
+        // Values are mostly digits, which sort between "&" and "<".
+        p = ScanFor(
+            p, end, [](uint64_t eight) { return BytesBelow(eight, '&' + 1) | BytesEqual(eight, '<'); },
+            [](char c) { return c == '<' || c == '&' || c == '\r' || c == '\n'; });
         return p != end && *p == '<' ? p : nullptr;
     }
 
