@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -91,11 +92,20 @@ bool ShortDecimal(double value, std::string &text)
             return false;
         if (digits / scale != value)
             continue;
-        std::string whole = std::to_string(static_cast<long long>(std::fabs(digits)));
-        if (whole.size() <= static_cast<size_t>(places))
-            whole.insert(0, static_cast<size_t>(places) + 1 - whole.size(), '0');
-        whole.insert(whole.size() - static_cast<size_t>(places), 1, '.');
-        text = value < 0 ? "-" + whole : std::move(whole);
+        // Written from the last digit back: places, point, whole part.
+        char buffer[24];
+        char *const end = buffer + sizeof buffer;
+        char *p = end;
+        auto rest = static_cast<uint64_t>(std::fabs(digits));
+        for (int i = 0; i < places; ++i, rest /= 10)
+            *--p = static_cast<char>('0' + rest % 10);
+        *--p = '.';
+        do
+            *--p = static_cast<char>('0' + rest % 10);
+        while (rest /= 10);
+        if (value < 0)
+            *--p = '-';
+        text.assign(p, end);
         return true;
     }
     return false;
