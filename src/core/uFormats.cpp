@@ -5,8 +5,8 @@
 #include <charconv>
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -74,9 +74,6 @@ Decimal ToDecimal15(double value)
     return ToDecimal(value, 15);
 }
 
-// The positional form of a value between 1E-5 and 1E15 whose shortest exact
-// text has at most 15 significant digits: that text is its rounding to 15
-// digits (see ToDecimal15), written as it is.
 // A decimal with up to six places and 15 digits, found by scaling: when its
 // digits over the power of ten give back exactly the value, the value is
 // the double nearest that decimal, which 15-digit rounding prints as it is.
@@ -111,6 +108,9 @@ bool ShortDecimal(double value, std::string &text)
     return false;
 }
 
+// The positional form of a value between 1E-5 and 1E15 whose shortest exact
+// text has at most 15 significant digits: that text is its rounding to 15
+// digits (see ToDecimal15), written as it is.
 bool ShortPositional(double value, std::string &text)
 {
     const double magnitude = std::fabs(value);

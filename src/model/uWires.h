@@ -137,7 +137,8 @@ public:
     bool Save(const std::string &path);
     // The whole file: the "XML" element around the project element.
     void WriteDocument(TXMLElementWriter &out) const;
-    // With `asSaved`, what is read matches the file: it is not a change.
+    // With `asSaved`, what is read matches the file: each sequence and
+    // combination is cleared of its marks once read.
     void ReadProjectElement(const TXMLBaseObject &node, bool asSaved = false);
     bool Import(const std::string &path);
 

@@ -54,8 +54,7 @@ private:
 // New files get what the user's umask allows; a replaced file keeps its mode.
 mode_t ModeFor(const std::string &path)
 {
-    struct stat previous {
-    };
+    struct stat previous = {};
     if (::stat(path.c_str(), &previous) == 0)
         return previous.st_mode & 07777;
     const mode_t mask = ::umask(0);
@@ -182,6 +181,8 @@ void TWireConfigurationList::ReadProjectElement(const TXMLBaseObject &node, bool
         } else if (name == "COMBINATION") {
             auto combination = std::make_unique<TCombination>();
             combination->FromXML(*child);
+            if (asSaved)
+                combination->ClearModified();
             Combinations.Add(std::move(combination));
         } else if (const int type = SequenceTypeOfElement(name)) {
             // Only a sequence read to its end joins the project.
@@ -208,7 +209,9 @@ bool TWireConfigurationList::Open(const std::string &path)
         throw EFileError(path + ": " + error.what());
     }
     FileName = path;
-    const int before = Count();
+    // What the project held is cleared now, what is read as it is read.
+    if (loaded)
+        ClearModified();
     if (!root.Children.empty()) {
         try {
             ReadProjectElement(*root.Children.front(), loaded);
@@ -218,14 +221,7 @@ bool TWireConfigurationList::Open(const std::string &path)
             throw EConvertError(path + ": " + error.what());
         }
     }
-    if (!loaded)
-        return false;
-    // The sequences just read are clear already.
-    for (int i = 0; i < before; ++i)
-        Objects(i)->ClearModified();
-    Modified = false;
-    Combinations.ClearModified();
-    return true;
+    return loaded;
 }
 
 bool TWireConfigurationList::Save(const std::string &path)

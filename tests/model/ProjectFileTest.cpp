@@ -402,7 +402,7 @@ TEST_F(ProjectFileReading, OpeningClearsTheMarksOfTheWholeProject)
     Project.AddSequence(1)->SetMinSAG(2.5);
     ASSERT_TRUE(Project.IsModified());
     OpenText("<WYE_SEQUENCE>\n<SEQUENCE_NUMBER>2</SEQUENCE_NUMBER>\n</WYE_SEQUENCE>\n"
-             "<COMBINATION>\n<COMBINATION_SEQUENCE_A>1</COMBINATION_SEQUENCE_A>\n</COMBINATION>\n");
+             "<COMBINATION>\n<SEQUENCE_A>1</SEQUENCE_A>\n</COMBINATION>\n");
 
     ASSERT_EQ(Project.Count(), 2);
     EXPECT_FALSE(Project.Objects(0)->IsModified());
