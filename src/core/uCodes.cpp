@@ -133,7 +133,14 @@ void TCodeList::Load(const std::string &fileName)
 void TCodeList::LoadFromText(const std::string &text, const std::string &sourceName)
 {
     Tree = TXMLBaseObject();
-    Tree.LoadFromText(text);
+    try {
+        Tree.LoadFromText(text);
+    } catch (const EXMLUnclosedElement &error) {
+        // Half a catalogue would offer a wrong choice without a word.
+        Tree = TXMLBaseObject();
+        Warnings.push_back(sourceName + ", " + error.what() + "; no typical signals, signs or wires are offered.");
+        return;
+    }
     if (Tree.Name != "XML")
         return;
     for (const auto &list : Tree.Children) {

@@ -56,8 +56,9 @@ class TCodeList : public TBaseList<TTypicalItem>
 {
 public:
     std::string CategoryFilter;
-    // Problems met while loading (a malformed number names its element);
-    // the entry keeps 0 for that field.
+    // Problems met while loading (a malformed number names its element;
+    // the entry keeps 0 for that field). A damaged or cut-short file is
+    // one such problem, and leaves the catalogue empty.
     std::vector<std::string> Warnings;
 
     // Throws EFileError when the file cannot be read.

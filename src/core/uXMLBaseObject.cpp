@@ -12,6 +12,7 @@
 #include <forward_list>
 #include <new>
 #include <stdexcept>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -165,21 +166,35 @@ std::string ReplaceAll(std::string_view text, std::string_view from, char to)
     return out;
 }
 
+// Line breaks (CR LF, CR or LF) in `text`.
+int LineBreaks(std::string_view text)
+{
+    int breaks = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+            ++breaks;
+    }
+    return breaks;
+}
+
 } // namespace
 
 // Reads element text into a tree whose store keeps that text. Files as the
 // program writes them take one linear pass; anything else (stray tags,
 // elements inside elements of the same name, unclosed elements) is read
 // again by the general rules, which follow the first end tag of each name.
+// A start tag whose end tag never comes is refused: the text was damaged or
+// cut short, and reading it as whole would lose what follows unnoticed.
 class TXMLReader
 {
 public:
-    // The text of a file follows its "<XML>" start tag and may have any line
-    // ends: values get CR LF ones.
-    TXMLReader(TXMLBaseObject &root, std::string_view text, bool fromFile)
+    // The text of a file follows its "<XML>" start tag, on line `firstLine`,
+    // and may have any line ends: values get CR LF ones.
+    TXMLReader(TXMLBaseObject &root, std::string_view text, bool fromFile, int firstLine)
         : Root(root)
         , Text(text)
         , FromFile(fromFile)
+        , FirstLine(firstLine)
     { }
 
     void Read()
@@ -190,16 +205,18 @@ public:
         Root.Children = before;
         if (TXMLBaseObject *last = before.back())
             last->Next = nullptr;
-        std::string_view text = Text;
+        Document = Text;
+        const size_t end = FromFile ? Find(Text, "</XML>") : std::string_view::npos;
         if (FromFile) {
-            const size_t end = Find(Text, "</XML>");
             std::string content = NormaliseLineEnds(Text.substr(0, end));
-            // Without an end tag the content runs to the file's last line end.
             if (content.empty())
                 content = CrLf;
-            text = Root.Store().Documents.emplace_front(std::move(content));
+            Document = Root.Store().Documents.emplace_front(std::move(content));
         }
-        ReadGeneral(Root, text, 0);
+        CheckEveryElementClosed();
+        if (FromFile && end == std::string_view::npos)
+            throw EXMLUnclosedElement("XML", FirstLine);
+        ReadGeneral(Root, Document, 0);
     }
 
 private:
@@ -282,8 +299,9 @@ private:
         bool any = false;
         for (;;) {
             const char *lt = FindTagStart(p, end);
+            // A file's document ends with its "</XML>", met below.
             if (!lt)
-                return depth == 0 && any;
+                return depth == 0 && any && !FromFile;
             if (lt + 1 == end)
                 return false;
             if (lt[1] == '/') {
@@ -388,9 +406,50 @@ private:
         }
     }
 
+    // Every start tag needs an end tag of its own. Tags pair as they nest:
+    // an end tag that closes an outer element leaves those inside it open,
+    // and one that closes nothing open is ignored. The innermost element left
+    // open is named, with the line of its start tag.
+    void CheckEveryElementClosed() const
+    {
+        struct TOpenTag {
+            std::string_view Name;
+            size_t At;
+        };
+        std::vector<TOpenTag> open;
+        std::unordered_map<std::string_view, int> openByName;
+        const std::string_view text = Document;
+        for (size_t lt = text.find('<'); lt != std::string_view::npos; lt = text.find('<', lt + 1)) {
+            const size_t gt = text.find_first_of("<>", lt + 1);
+            if (gt == std::string_view::npos)
+                break;
+            if (text[gt] == '<')
+                continue;
+            const bool endTag = text[lt + 1] == '/';
+            const std::string_view name = text.substr(lt + 1 + endTag, gt - lt - 1 - endTag);
+            if (name.empty())
+                continue;
+            if (!endTag) {
+                open.push_back({name, lt});
+                ++openByName[name];
+            } else if (openByName[name] > 0) {
+                if (open.back().Name != name)
+                    break;
+                --openByName[name];
+                open.pop_back();
+            }
+        }
+        if (!open.empty())
+            throw EXMLUnclosedElement(std::string(open.back().Name),
+                                      FirstLine + LineBreaks(text.substr(0, open.back().At)));
+    }
+
     TXMLBaseObject &Root;
     std::string_view Text;
     bool FromFile;
+    int FirstLine;
+    // The text the general rules read.
+    std::string_view Document;
     TXMLBaseObject *Open[TXMLBaseObject::MaxDepth + 1] = {};
     // For each depth, the lengths of the names open there, a bit each.
     uint64_t OpenLengths[TXMLBaseObject::MaxDepth + 1] = {};
@@ -817,7 +876,12 @@ bool TXMLBaseObject::SaveToFile(const std::string &fileName) const
 
 bool TXMLBaseObject::LoadFromFile(const std::string &fileName)
 {
-    return LoadText(ReadFileText(fileName));
+    std::string text = ReadFileText(fileName);
+    try {
+        return LoadText(std::move(text));
+    } catch (const EXMLUnclosedElement &error) {
+        throw EXMLUnclosedElement(error.Element, error.Line, fileName);
+    }
 }
 
 bool TXMLBaseObject::LoadFromText(std::string_view fileText)
@@ -838,16 +902,24 @@ bool TXMLBaseObject::LoadText(std::string text)
     const size_t begin = start + 5;
     if (text.compare(begin, 6, "</XML>") == 0)
         return false;
+    const int firstLine = 1 + LineBreaks(std::string_view(text).substr(0, start));
     Name = TXMLText("XML");
     const std::string &kept = Store().Documents.emplace_front(std::move(text));
-    TXMLReader(*this, std::string_view(kept).substr(begin), true).Read();
+    TXMLReader(*this, std::string_view(kept).substr(begin), true, firstLine).Read();
     return true;
 }
 
 void TXMLBaseObject::Parse(std::string_view text)
 {
-    TXMLReader(*this, Keep(text), false).Read();
+    TXMLReader(*this, Keep(text), false, 1).Read();
 }
+
+EXMLUnclosedElement::EXMLUnclosedElement(std::string element, int line, const std::string &source)
+    : EFileError((source.empty() ? "" : source + ", ") + "line " + std::to_string(line) + ": the element " + element
+                 + " has no end tag: the file is damaged or cut short")
+    , Element(std::move(element))
+    , Line(line)
+{ }
 
 const TXMLBaseObject *TXMLBaseObject::FindChild(std::string_view name) const
 {

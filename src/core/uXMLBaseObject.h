@@ -6,6 +6,8 @@
 // heap allocation per element.
 #pragma once
 
+#include "uFormats.h"
+
 #include <cstddef>
 #include <functional>
 #include <iterator>
@@ -18,6 +20,17 @@ namespace corvadel {
 
 class TXMLBaseObject;
 struct TXMLStore;
+
+// A start tag whose end tag never comes: the text was damaged or cut short.
+class EXMLUnclosedElement : public EFileError
+{
+public:
+    // `source` names the file when there is one.
+    EXMLUnclosedElement(std::string element, int line, const std::string &source = {});
+
+    std::string Element;
+    int Line; // where its start tag stands, from 1
+};
 
 // Receives a document's text piece by piece.
 using TXMLSink = std::function<void(std::string_view)>;
@@ -120,12 +133,14 @@ public:
     std::string DocumentText() const;
     // Throws EFileError when the file cannot be written.
     bool SaveToFile(const std::string &fileName) const;
-    // Throws EFileError when the file cannot be read; false without an
-    // "XML" element or with an empty one.
+    // Throws EFileError when the file cannot be read, EXMLUnclosedElement
+    // (naming the file) when an element or the "XML" element itself is never
+    // closed; false without an "XML" element or with an empty one.
     bool LoadFromFile(const std::string &fileName);
     // The same from text already in memory.
     bool LoadFromText(std::string_view fileText);
-    // Throws std::runtime_error when elements nest deeper than MaxDepth.
+    // Throws EXMLUnclosedElement when an element is never closed, and
+    // std::runtime_error when elements nest deeper than MaxDepth.
     void Parse(std::string_view text);
 
     // Value of the first child called `name`, or the empty text.

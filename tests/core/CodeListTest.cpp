@@ -132,6 +132,17 @@ TEST(CodeList, MalformedNumberIsReportedWithItsElement)
     EXPECT_NE(list.Warnings[0].find("'heavy'"), std::string::npos);
 }
 
+TEST(CodeList, CutShortCatalogueOffersNothingAndSaysWhere)
+{
+    const std::string whole = Catalogue;
+    TCodeList list;
+    list.LoadFromText(whole.substr(0, whole.find("<SIGN_LIST>")), "/opt/CodeList.xml");
+    EXPECT_EQ(list.Count(), 0);
+    ASSERT_EQ(list.Warnings.size(), 1u);
+    EXPECT_NE(list.Warnings[0].find("/opt/CodeList.xml, line 1: the element XML has no end tag"), std::string::npos)
+        << list.Warnings[0];
+}
+
 TEST(CodeList, ShippedCatalogueIsComplete)
 {
     TCodeList list;

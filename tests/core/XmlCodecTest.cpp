@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <random>
 
 using namespace corvadel;
@@ -110,15 +111,6 @@ TEST(XmlCodec, ParseRulesForOddInput)
         EXPECT_EQ(n.Value, "");
     }
     {
-        // A start tag without end tag swallows the rest.
-        TXMLBaseObject n;
-        n.Parse("<A>1<B>2</B>");
-        ASSERT_EQ(n.Children.size(), 1u);
-        EXPECT_EQ(n.Children[0]->Name, "A");
-        ASSERT_EQ(n.Children[0]->Children.size(), 1u);
-        EXPECT_EQ(n.Children[0]->Children[0]->Value, "2");
-    }
-    {
         // The first end tag closes an element nested in one of the same name.
         TXMLBaseObject n;
         n.Parse("<A><A>x</A></A>");
@@ -143,17 +135,82 @@ TEST(XmlCodec, ChildValueTakesTheFirstOfDuplicates)
 
 TEST(XmlCodec, DeepNestingIsRefusedNotAStackOverflow)
 {
-    std::string deep;
-    for (int i = 0; i < 100000; ++i)
-        deep += "<A>";
+    const auto fill = [](int levels) {
+        std::string text;
+        for (int i = 0; i < levels; ++i)
+            text += "<A>";
+        for (int i = 0; i < levels; ++i)
+            text += "</A>";
+        return text;
+    };
     TXMLBaseObject n;
-    EXPECT_THROW(n.Parse(deep), std::runtime_error);
+    try {
+        n.Parse(fill(100000));
+        ADD_FAILURE() << "read";
+    } catch (const EXMLUnclosedElement &) {
+        ADD_FAILURE() << "every element is closed";
+    } catch (const std::runtime_error &) {
+    }
 
-    std::string fine;
-    for (int i = 0; i < 200; ++i)
-        fine += "<A>";
     TXMLBaseObject m;
-    EXPECT_NO_THROW(m.Parse(fine));
+    EXPECT_NO_THROW(m.Parse(fill(200)));
+}
+
+// Each text is cut short or damaged; the innermost element left open is
+// named with the line of its start tag.
+TEST(XmlCodec, UnclosedElementsAreRefusedNamingTheInnermostAndItsLine)
+{
+    const struct {
+        const char *Text;
+        const char *Element;
+        int Line;
+    } cases[] = {
+        {"<XML>\r\n<A>\r\n<B>1</B>\r\n", "A", 2},
+        {"<XML>\r\n<A>\r\n<B>1</B>\r\n</A>\r\n", "XML", 1},
+        {"<XML>\r\n<A>\r\n<B>1</B>\r\n</A>\r\n</XM", "XML", 1},
+        {"\r\n\r\n<XML>\r\n<A>1</A>\r\n", "XML", 3},
+        {"<XML>\n<A>\n<B>12", "B", 3},
+        {"<XML>\r<A>\r<B>1</B>\r<C", "A", 2},
+        {"<XML>\r\n<A>\r\n<B>1</B>\r\n<C>\r\n</A>\r\n</XML>\r\n", "C", 4},
+        {"<XML>", "XML", 1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::string(c.Text)));
+        TXMLBaseObject loaded;
+        try {
+            loaded.LoadFromText(c.Text);
+            ADD_FAILURE() << "read as whole";
+        } catch (const EXMLUnclosedElement &error) {
+            EXPECT_EQ(error.Element, c.Element);
+            EXPECT_EQ(error.Line, c.Line);
+            EXPECT_NE(std::string(error.what()).find("the file is damaged or cut short"), std::string::npos);
+        }
+    }
+    TXMLBaseObject parsed;
+    EXPECT_THROW(parsed.Parse("<A>1<B>2</B>"), EXMLUnclosedElement);
+}
+
+TEST(XmlCodec, ClosedElementsOfAnyNameStillRead)
+{
+    for (const char *text : {"<XML><A><A>x</A></A></XML>", "<XML><UNKNOWN>1</UNKNOWN><B>2</B></XML>",
+                             "<XML><A>1</A></B></XML>"}) {
+        TXMLBaseObject loaded;
+        EXPECT_NO_THROW(EXPECT_TRUE(loaded.LoadFromText(text))) << text;
+    }
+}
+
+TEST(XmlCodec, UnclosedElementOfAFileNamesTheFile)
+{
+    const std::string path = TempPath("cut.xml");
+    std::ofstream(path, std::ios::binary) << "<XML>\r\n<PROJECT>\r\n<NAME>Main";
+    TXMLBaseObject loaded;
+    try {
+        loaded.LoadFromFile(path);
+        ADD_FAILURE() << "read as whole";
+    } catch (const EXMLUnclosedElement &error) {
+        EXPECT_STREQ(error.what(), (path + ", line 3: the element NAME has no end tag: the file is damaged or cut short").c_str());
+    }
+    std::filesystem::remove(path);
 }
 
 TEST(XmlCodec, TextEndsAtTheFirstNul)
@@ -178,13 +235,55 @@ TEST(XmlCodec, ElementTextLeavesEmptyContentOut)
 
 namespace {
 
+// What reading gave: a tree, or the element never closed and its line.
+struct TReadOutcome {
+    bool Damaged = false;
+    std::string Element;
+    int Line = 0;
+};
+
+template<class Read>
+TReadOutcome CodecOutcome(Read read)
+{
+    try {
+        read();
+    } catch (const EXMLUnclosedElement &error) {
+        return {true, error.Element, error.Line};
+    }
+    return {};
+}
+
+template<class Read>
+TReadOutcome ReferenceOutcome(Read read)
+{
+    try {
+        read();
+    } catch (const test::TReferenceDamage &damage) {
+        return {true, damage.Element, damage.Line};
+    }
+    return {};
+}
+
+void ExpectSameOutcome(const TReadOutcome &codec, const TReadOutcome &reference, const std::string &text)
+{
+    ASSERT_EQ(codec.Damaged, reference.Damaged) << testing::PrintToString(text);
+    EXPECT_EQ(codec.Element, reference.Element) << testing::PrintToString(text);
+    EXPECT_EQ(codec.Line, reference.Line) << testing::PrintToString(text);
+}
+
 // Loads `text` with the codec and with the plain rules; the two must agree.
 void ExpectLoadsAsTheRulesSay(const std::string &text)
 {
     TXMLBaseObject loaded;
     test::TReferenceNode reference;
-    const bool expected = test::ReferenceLoad(text, reference);
-    ASSERT_EQ(loaded.LoadFromText(text), expected) << testing::PrintToString(text);
+    bool loadedResult = false;
+    bool expected = false;
+    const TReadOutcome codec = CodecOutcome([&] { loadedResult = loaded.LoadFromText(text); });
+    const TReadOutcome rules = ReferenceOutcome([&] { expected = test::ReferenceLoad(text, reference); });
+    ExpectSameOutcome(codec, rules, text);
+    if (codec.Damaged)
+        return;
+    ASSERT_EQ(loadedResult, expected) << testing::PrintToString(text);
     if (expected) {
         EXPECT_TRUE(test::SameTree(loaded, reference)) << testing::PrintToString(text);
     }
@@ -193,10 +292,13 @@ void ExpectLoadsAsTheRulesSay(const std::string &text)
 void ExpectParsesAsTheRulesSay(const std::string &text)
 {
     TXMLBaseObject parsed;
-    parsed.Parse(text);
     test::TReferenceNode reference;
-    test::ReferenceParse(reference, text);
-    EXPECT_TRUE(test::SameTree(parsed, reference)) << testing::PrintToString(text);
+    const TReadOutcome codec = CodecOutcome([&] { parsed.Parse(text); });
+    const TReadOutcome rules = ReferenceOutcome([&] { test::ReferenceParseChecked(reference, text); });
+    ExpectSameOutcome(codec, rules, text);
+    if (!codec.Damaged) {
+        EXPECT_TRUE(test::SameTree(parsed, reference)) << testing::PrintToString(text);
+    }
 }
 
 } // namespace

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -522,5 +524,108 @@ INSTANTIATE_TEST_SUITE_P(Values, ProjectFileBadValue,
             "\n</SIGNAL>\n</WIRE>\n</H_SEQUENCE>\n",
             "SIGNAL_DISTANCE", "4O", 1 },
         BadValueCase { "<COMBINATION>\n<POLE_A>1.5</POLE_A>\n</COMBINATION>\n", "POLE_A", "1.5", 1 }));
+
+// Where a file can be cut short: before and after every tag, inside every
+// tag name and in the middle of every value, up to the end of "</XML>".
+std::vector<size_t> CutPoints(const std::string &text)
+{
+    std::vector<size_t> cuts;
+    const size_t first = text.find("<XML>") + 5;
+    const size_t last = text.rfind("</XML>") + 5;
+    for (size_t at = first; at <= last; ++at) {
+        if (text[at] == '<' || text[at - 1] == '>' || (text[at - 1] == '<' && at + 1 <= last))
+            cuts.push_back(at);
+        if (text[at] == '>' && at + 1 < text.size() && text[at + 1] != '<' && text[at + 1] != '\r') {
+            const size_t valueEnd = text.find('<', at + 1);
+            cuts.push_back(at + 1 + (valueEnd - at - 1) / 2);
+        }
+    }
+    cuts.push_back(last); // "</XML" without its ">"
+    return cuts;
+}
+
+class CutShortProject : public ProjectFileReading
+{
+protected:
+    // What was open before the damaged file was tried.
+    void SetUp() override
+    {
+        Project.AddSequence(stH)->SetIdentification("open before");
+        Project.FileName = "before.xml";
+    }
+
+    void ExpectOpenIsRefusedAndProjectKept(const std::string &cut, const std::string &what)
+    {
+        SCOPED_TRACE(what);
+        Folder.Write("cut.xml", cut);
+        const bool wasModified = Project.IsModified();
+        try {
+            Project.Open(Folder.Path("cut.xml"));
+            ADD_FAILURE() << "read as whole";
+        } catch (const EXMLUnclosedElement &error) {
+            const std::string message = error.what();
+            EXPECT_EQ(message.rfind(Folder.Path("cut.xml") + ", line ", 0), 0u) << message;
+            EXPECT_NE(message.find("the file is damaged or cut short"), std::string::npos) << message;
+        }
+        ASSERT_EQ(Project.Count(), 1);
+        EXPECT_EQ(Project.Objects(0)->Identification, "open before");
+        EXPECT_EQ(Project.FileName, "before.xml");
+        EXPECT_EQ(Project.IsModified(), wasModified);
+    }
+};
+
+TEST_F(CutShortProject, EveryCutBeforeTheEndIsRefusedAndTheOpenProjectKept)
+{
+    const std::string whole = ScratchFolder::ReadBytes(std::string(CORVADEL_SOURCE_DIR) + "/examples/intersection.xml");
+    const std::vector<size_t> cuts = CutPoints(whole);
+    ASSERT_GT(cuts.size(), 1000u);
+    for (const size_t cut : cuts) {
+        ExpectOpenIsRefusedAndProjectKept(whole.substr(0, cut), "cut after byte " + std::to_string(cut));
+        if (HasFailure())
+            return;
+    }
+    // Too short to hold the start of a project: not taken for one.
+    for (size_t cut = 0; cut < whole.find("<XML>") + 5; ++cut) {
+        Folder.Write("cut.xml", whole.substr(0, cut));
+        EXPECT_FALSE(Project.Open(Folder.Path("cut.xml"))) << cut;
+    }
+}
+
+TEST_F(CutShortProject, NamesTheElementCutAndTheLineItStartsOn)
+{
+    const std::string whole = ScratchFolder::ReadBytes(GoldenPath);
+    const size_t value = whole.find("<SIGNAL_HANGER>") + 15;
+    const int line = 1 + static_cast<int>(std::count(whole.begin(), whole.begin() + value, '\n'));
+    Folder.Write("cut.xml", whole.substr(0, value + 1));
+    try {
+        Project.Open(Folder.Path("cut.xml"));
+        FAIL() << "read as whole";
+    } catch (const EXMLUnclosedElement &error) {
+        EXPECT_EQ(error.Element, "SIGNAL_HANGER");
+        EXPECT_EQ(error.Line, line);
+    }
+}
+
+TEST_F(CutShortProject, AnElementLeftOpenInsideAWholeFileIsRefusedToo)
+{
+    std::string text = ScratchFolder::ReadBytes(GoldenPath);
+    text.erase(text.find("</WIRE>"), 7);
+    ExpectOpenIsRefusedAndProjectKept(text, "first </WIRE> removed");
+}
+
+TEST(ProjectFiles, EveryExampleAndGoldenFileReads)
+{
+    std::vector<std::filesystem::path> files { GoldenPath };
+    for (const auto &entry : std::filesystem::directory_iterator(std::string(CORVADEL_SOURCE_DIR) + "/examples"))
+        if (entry.path().extension() == ".xml")
+            files.push_back(entry.path());
+    ASSERT_GT(files.size(), 5u);
+    for (const auto &file : files) {
+        TGlobalSetting settings;
+        TWireConfigurationList project(settings.Parameters);
+        EXPECT_NO_THROW(EXPECT_TRUE(project.Open(file.string()))) << file;
+        EXPECT_GT(project.Count(), 0) << file;
+    }
+}
 
 } // namespace

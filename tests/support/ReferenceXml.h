@@ -52,6 +52,65 @@ inline std::string_view ReferenceContent(std::string_view name, std::string_view
     return end == std::string_view::npos ? text.substr(begin) : text.substr(begin, end - begin);
 }
 
+// A start tag whose end tag never comes, with the line it stands on.
+struct TReferenceDamage {
+    std::string Element;
+    int Line;
+};
+
+// Line breaks (CR LF, CR or LF) in `text`.
+inline int ReferenceLineBreaks(std::string_view text)
+{
+    int breaks = 0;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+            ++breaks;
+    return breaks;
+}
+
+// Every start tag ("<" name ">", the name without "<" or ">") needs an end
+// tag of its own ("</" name ">"). Going through the tags in order: a start
+// tag opens its element; an end tag closes the innermost open element of its
+// name, and if elements opened after that one are still open, those are left
+// open for good; an end tag of no open element is ignored. Throws
+// TReferenceDamage for the element opened last of those left open.
+inline void ReferenceCheckClosed(std::string_view document, int firstLine)
+{
+    std::vector<size_t> open; // where each open start tag stands
+    const auto nameAt = [&](size_t lt) {
+        const size_t gt = document.find('>', lt);
+        const size_t begin = lt + 1 + (document[lt + 1] == '/');
+        return std::string(document.substr(begin, gt - begin));
+    };
+    const auto leftOpen = [&] {
+        throw TReferenceDamage {nameAt(open.back()), firstLine + ReferenceLineBreaks(document.substr(0, open.back()))};
+    };
+    for (size_t lt = 0; lt < document.size(); ++lt) {
+        if (document[lt] != '<')
+            continue;
+        const size_t gt = document.find('>', lt + 1);
+        if (gt == std::string_view::npos || document.substr(lt + 1, gt - lt - 1).find('<') != std::string_view::npos)
+            continue;
+        const std::string name = nameAt(lt);
+        if (name.empty())
+            continue;
+        if (document[lt + 1] != '/') {
+            open.push_back(lt);
+            continue;
+        }
+        for (size_t i = open.size(); i-- > 0;) {
+            if (nameAt(open[i]) != name)
+                continue;
+            if (i + 1 != open.size())
+                leftOpen();
+            open.pop_back();
+            break;
+        }
+    }
+    if (!open.empty())
+        leftOpen();
+}
+
 inline void ReferenceParse(TReferenceNode &node, std::string_view text)
 {
     while (!text.empty()) {
@@ -78,12 +137,26 @@ inline void ReferenceParse(TReferenceNode &node, std::string_view text)
     }
 }
 
-// False when the text holds no non-empty "XML" element.
+// Parsing text that is not a file: every element must be closed.
+inline void ReferenceParseChecked(TReferenceNode &node, std::string_view text)
+{
+    ReferenceCheckClosed(text, 1);
+    ReferenceParse(node, text);
+}
+
+// False when the text holds no non-empty "XML" element; throws
+// TReferenceDamage when an element, or the "XML" element, is never closed.
 inline bool ReferenceLoad(std::string_view fileText, TReferenceNode &root)
 {
-    const std::string content = ReferenceLines(ReferenceContent("XML", ReferenceLines(fileText)));
+    const std::string lines = ReferenceLines(fileText);
+    const std::string content = ReferenceLines(ReferenceContent("XML", lines));
     if (content.empty())
         return false;
+    const size_t start = lines.find("<XML>");
+    const int firstLine = 1 + ReferenceLineBreaks(std::string_view(lines).substr(0, start));
+    ReferenceCheckClosed(content, firstLine);
+    if (lines.find("</XML>", start + 5) == std::string::npos)
+        throw TReferenceDamage {"XML", firstLine};
     root.Name = "XML";
     ReferenceParse(root, content);
     return true;
