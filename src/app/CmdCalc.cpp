@@ -1,12 +1,11 @@
-// corvadel calc FILE [--json] [--settings FILE.def]: calculates every
-// sequence of a project and prints the results, or the error listing.
+// corvadel calc FILE: calculates every sequence of a project and prints the
+// results, or the error listing.
 #include "Commands.h"
 #include "uCalculationRun.h"
 #include "uCommandSupport.h"
 #include "uCombinationAnalysis.h"
 #include "uGeometry.h"
 #include "uGlobalSettings.h"
-#include "uIniFile.h"
 #include "uJsonWriter.h"
 #include "uSequenceCalculation.h"
 #include "uSpanStatics.h"
@@ -15,35 +14,10 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
-#include <optional>
 
 namespace corvadel {
 
 namespace {
-
-struct TCalcArguments {
-    std::string Input;
-    std::string Settings;
-    bool Json = false;
-};
-
-std::optional<TCalcArguments> ParseArguments(const std::vector<std::string> &args)
-{
-    TCalcArguments parsed;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--json" && !parsed.Json)
-            parsed.Json = true;
-        else if (args[i] == "--settings" && i + 1 < args.size() && parsed.Settings.empty())
-            parsed.Settings = args[++i];
-        else if (!args[i].empty() && args[i][0] != '-' && parsed.Input.empty())
-            parsed.Input = args[i];
-        else
-            return std::nullopt;
-    }
-    if (parsed.Input.empty())
-        return std::nullopt;
-    return parsed;
-}
 
 std::string Balance(double rotation, bool anglesChanged)
 {
@@ -335,33 +309,16 @@ std::string TextReport(const TWireConfigurationList &project, bool ok)
 
 } // namespace
 
-int RunCalc(const std::vector<std::string> &args)
+int RunCalc(const TArguments &arguments)
 {
-    const auto arguments = ParseArguments(args);
-    if (!arguments)
-        return FailLine("calc", "usage: corvadel calc FILE [--json] [--settings FILE.def]");
-    std::optional<TGlobalSetting> settings;
-    if (arguments->Settings.empty()) {
-        settings.emplace(ProgramPath());
-    } else {
-        if (!FileExists(arguments->Settings))
-            return FailLine("calc", arguments->Settings + ": the settings file does not exist");
-        settings.emplace();
-        settings->Load(arguments->Settings);
-    }
-    PrintSettingsWarnings("calc", *settings);
-
+    const auto settings = CommandSettings("calc", arguments);
     TWireConfigurationList project(settings->Parameters);
-    try {
-        ReadProject(arguments->Input, project);
-    } catch (const std::exception &error) {
-        return FailLine("calc", error.what());
-    }
+    ReadProject(arguments.Operand, project);
     // Like the Calculate command without a current sequence: nothing to run.
     if (project.Empty())
-        return FailLine("calc", arguments->Input + ": the project holds no sequence to calculate");
+        throw EUsage(arguments.Operand + ": the project holds no sequence to calculate");
     const bool ok = TCalculationRun::RunCalculation(project);
-    const std::string report = arguments->Json ? JsonReport(project, ok) : TextReport(project, ok);
+    const std::string report = arguments.Has("--json") ? JsonReport(project, ok) : TextReport(project, ok);
     std::fwrite(report.data(), 1, report.size(), stdout);
     return ok ? 0 : 1;
 }

@@ -1,4 +1,4 @@
-// `corvadel draw`: one plan diagram or span profile of a project into a PNG.
+// `corvadel draw`: one plan diagram or span profile of a project into a picture.
 #include "uWires.h"
 
 #include "Commands.h"
@@ -8,162 +8,117 @@
 #include "uGraphics.h"
 #include "uQtCanvas.h"
 
-#include <QString>
+#include <QBuffer>
+#include <QByteArray>
 
-#include <cmath>
-#include <cstdio>
 #include <optional>
-#include <stdexcept>
 
 namespace corvadel {
 
 namespace {
 
-constexpr int LargestSide = 20000; // pixels; beyond this the picture cannot be allocated sensibly
-
-// A wrong argument or unreadable input: reported on one line, exit status 2.
-class EDrawUsage : public std::runtime_error
-{
-public:
-    using std::runtime_error::runtime_error;
-};
+// Pixels a side; a larger picture takes seconds and gigabytes to draw.
+constexpr int LargestSide = 10000;
 
 struct TDrawOptions {
-    std::string ProjectFile;
-    std::string OutputFile;
     int Sequence = 0;
     int Mode = dmAngles;
     std::optional<int> Span;
     double Rotation = 0;
-    bool Standard = false;
-    bool Labels = true;
     int Width = 586;
     int Height = 240;
 };
 
-int WholeNumber(const std::string &option, const std::string &text)
+void RefuseTogether(const TArguments &arguments, const char *first, const char *second)
 {
-    try {
-        return StrToInt(text);
-    } catch (const EConvertError &) {
-        throw EDrawUsage(option + ": '" + text + "' is not a whole number");
-    }
-}
-
-double RealNumber(const std::string &option, const std::string &text)
-{
-    double value = 0;
-    try {
-        value = StrToFloat(text);
-    } catch (const EConvertError &) {
-        throw EDrawUsage(option + ": '" + text + "' is not a number");
-    }
-    if (!std::isfinite(value))
-        throw EDrawUsage(option + ": '" + text + "' is not a finite number");
-    return value;
+    if (arguments.Has(first) && arguments.Has(second))
+        throw EUsage(std::string(first) + " and " + second + " exclude each other");
 }
 
 void ReadSize(const std::string &text, TDrawOptions &options)
 {
     const size_t x = text.find_first_of("xX");
     if (x == std::string::npos)
-        throw EDrawUsage("--size: '" + text + "' is not WIDTHxHEIGHT");
-    options.Width = WholeNumber("--size", text.substr(0, x));
-    options.Height = WholeNumber("--size", text.substr(x + 1));
+        throw EUsage("--size: '" + text + "' is not WIDTHxHEIGHT");
+    try {
+        options.Width = StrToInt(text.substr(0, x));
+        options.Height = StrToInt(text.substr(x + 1));
+    } catch (const EConvertError &) {
+        throw EUsage("--size: '" + text + "' is not WIDTHxHEIGHT in whole pixels");
+    }
     if (options.Width < 1 || options.Height < 1 || options.Width > LargestSide || options.Height > LargestSide)
-        throw EDrawUsage("--size: '" + text + "' must be between 1x1 and " + IntToStr(LargestSide) + "x" +
-                         IntToStr(LargestSide));
+        throw EUsage("--size: '" + text + "' must be between 1x1 and " + IntToStr(LargestSide) + "x"
+                     + IntToStr(LargestSide));
 }
 
-TDrawOptions ReadOptions(const std::vector<std::string> &args)
+TDrawOptions ReadOptions(const TArguments &arguments)
 {
+    RefuseTogether(arguments, "--standard", "--values");
+    RefuseTogether(arguments, "--standard", "--to-scale");
+    RefuseTogether(arguments, "--no-labels", "--values");
     TDrawOptions options;
-    bool sequenceGiven = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string &arg = args[i];
-        const auto value = [&]() -> const std::string & {
-            if (i + 1 >= args.size())
-                throw EDrawUsage(arg + ": a value is missing");
-            return args[++i];
-        };
-        if (arg == "--sequence") {
-            options.Sequence = WholeNumber(arg, value());
-            sequenceGiven = true;
-        } else if (arg == "--mode") {
-            options.Mode = WholeNumber(arg, value());
-            if (options.Mode != dmAngles && options.Mode != dmElevations && options.Mode != dmPlain &&
-                options.Mode != dmPrint)
-                throw EDrawUsage("--mode: '" + args[i] + "' is not one of 0, 1, 2, 99");
-        } else if (arg == "--span") {
-            options.Span = WholeNumber(arg, value());
-        } else if (arg == "--rotation") {
-            options.Rotation = RealNumber(arg, value());
-        } else if (arg == "--standard") {
-            options.Standard = true;
-        } else if (arg == "--no-labels") {
-            options.Labels = false;
-        } else if (arg == "--size") {
-            ReadSize(value(), options);
-        } else if (arg == "-o") {
-            options.OutputFile = value();
-        } else if (!arg.empty() && arg[0] == '-') {
-            throw EDrawUsage(arg + ": unknown option");
-        } else if (options.ProjectFile.empty()) {
-            options.ProjectFile = arg;
-        } else {
-            throw EDrawUsage(arg + ": only one project file can be drawn");
-        }
-    }
-    if (options.ProjectFile.empty())
-        throw EDrawUsage("no project file given");
-    if (!sequenceGiven)
-        throw EDrawUsage("--sequence is missing");
-    if (options.OutputFile.empty())
-        throw EDrawUsage("-o OUT.png is missing");
+    options.Sequence = arguments.WholeNumber("--sequence", 0);
+    options.Mode = arguments.WholeNumber("--mode", dmAngles);
+    if (options.Mode != dmAngles && options.Mode != dmElevations && options.Mode != dmPlain && options.Mode != dmPrint)
+        throw EUsage("--mode: '" + arguments.Text("--mode") + "' is not one of 0, 1, 2, 99");
+    if (arguments.Has("--span"))
+        options.Span = arguments.WholeNumber("--span", 0);
+    options.Rotation = arguments.Number("--rotation", 0);
+    if (arguments.Has("--size"))
+        ReadSize(arguments.Text("--size"), options);
     return options;
 }
 
-void CheckTarget(const TDrawOptions &options, const TWireConfigurationList &project)
+void CheckTarget(const std::string &file, const TDrawOptions &options, const TWireConfigurationList &project)
 {
     const TWireConfiguration *sequence = project.FindByNumber(options.Sequence);
     if (!sequence)
-        throw EDrawUsage(options.ProjectFile + ": there is no sequence " + IntToStr(options.Sequence));
+        throw EUsage(file + ": there is no sequence " + IntToStr(options.Sequence));
     if (options.Span && !sequence->Spans.FindByNumber(*options.Span))
-        throw EDrawUsage(options.ProjectFile + ": sequence " + IntToStr(options.Sequence) + " has no span " +
-                         IntToStr(*options.Span));
+        throw EUsage(file + ": sequence " + IntToStr(options.Sequence) + " has no span " + IntToStr(*options.Span));
+}
+
+std::string Encoded(const QImage &picture, const std::string &extension)
+{
+    const char *format = extension == ".png" ? "PNG" : extension == ".jpg" ? "JPG" : "BMP";
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, format))
+        throw EUsage(std::string("the picture cannot be encoded as ") + format);
+    return bytes.toStdString();
 }
 
 } // namespace
 
-int RunDraw(const std::vector<std::string> &args)
+int RunDraw(const TArguments &arguments)
 {
-    try {
-        const TDrawOptions options = ReadOptions(args);
-        TGlobalSetting settings(ProgramPath());
-        PrintSettingsWarnings("draw", settings);
-        TWireConfigurationList project(settings.Parameters);
-        try {
-            ReadProject(options.ProjectFile, project);
-        } catch (const std::exception &error) {
-            return FailLine("draw", error.what());
-        }
-        CheckTarget(options, project);
+    const TDrawOptions options = ReadOptions(arguments);
+    const std::string &input = arguments.Operand;
+    const std::string output = arguments.Text("-o");
+    RefuseToOverwriteInput(input, output);
+    const std::string extension = OutputExtension(output, {".png", ".jpg", ".bmp"});
 
-        TQtCanvas canvas(options.Width, options.Height);
-        TGraphics graphics(settings, canvas);
-        graphics.Project = &project;
-        graphics.StandardShape = options.Standard;
-        graphics.ShowLabels = options.Labels;
-        if (options.Span)
-            graphics.DrawSpanProfile(options.Sequence, *options.Span);
-        else
-            graphics.DrawSequence(options.Mode, options.Sequence, options.Rotation);
-        if (!canvas.Picture().save(QString::fromStdString(options.OutputFile), "PNG"))
-            throw EDrawUsage(options.OutputFile + ": cannot be written");
-        return 0;
-    } catch (const EDrawUsage &error) {
-        return FailLine("draw", error.what());
-    }
+    const auto settings = CommandSettings("draw", arguments);
+    if (arguments.Has("--values"))
+        settings->EnableDisplayLabel = true;
+    if (arguments.Has("--to-scale"))
+        settings->EnableDynamicDisplay = true;
+    TWireConfigurationList project(settings->Parameters);
+    ReadProject(input, project);
+    CheckTarget(input, options, project);
+
+    TQtCanvas canvas(options.Width, options.Height);
+    TGraphics graphics(*settings, canvas);
+    graphics.Project = &project;
+    graphics.StandardShape = arguments.Has("--standard");
+    graphics.ShowLabels = !arguments.Has("--no-labels");
+    if (options.Span)
+        graphics.DrawSpanProfile(options.Sequence, *options.Span);
+    else
+        graphics.DrawSequence(options.Mode, options.Sequence, options.Rotation);
+    ReplaceFileWith(output, Encoded(canvas.Picture(), extension));
+    return 0;
 }
 
 } // namespace corvadel

@@ -1,15 +1,67 @@
 #include "Commands.h"
 
+#include "uCommandSupport.h"
+#include "uFormats.h"
+
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+
 namespace corvadel {
+
+namespace {
+
+const TOption SettingsOption = {"--settings", "FILE.def",
+                                "read the settings from FILE.def instead of the file beside the executable"};
+
+const TOption *FindOption(const TCommand &command, const std::string &name)
+{
+    for (const TOption &option : command.Options)
+        if (name == option.Name)
+            return &option;
+    return nullptr;
+}
+
+std::string SeeHelp(const TCommand &command)
+{
+    return std::string(" (see corvadel ") + command.Name + " --help)";
+}
+
+} // namespace
 
 const std::vector<TCommand> &Commands()
 {
     static const std::vector<TCommand> commands = {
-        {"convert", "IN -o OUT.xml", "read a project (.xml or .sws) and write it as a project file", RunConvert},
-        {"calc", "FILE [--json] [--settings FILE.def]", "calculate every sequence and print the results", RunCalc},
-        {"draw", "FILE --sequence N [--mode 0|1|2|99] [--span K] [--rotation RAD] [--standard] [--no-labels] [--size WxH] -o OUT.png", "draw a sequence or one span into a PNG", RunDraw},
+        {"convert",
+         "IN",
+         "read a project (.xml or .sws) and write it as a project file",
+         {{"-o", "OUT.xml", "the project file to write; it must end in .xml and not be IN itself", true}},
+         RunConvert},
+        {"calc",
+         "FILE",
+         "calculate every sequence and print the results",
+         {{"--json", nullptr, "print one JSON document instead of text"}, SettingsOption},
+         RunCalc},
+        {"draw",
+         "FILE",
+         "draw a sequence or one span into a picture",
+         {{"--sequence", "N", "the number of the sequence to draw", true},
+          {"--mode", "0|1|2|99", "the plan shows 0 its angles (default), 1 its elevation differences, 2 neither, 99 both"},
+          {"--span", "K", "draw the side view of span K instead of the plan"},
+          {"--rotation", "RAD", "turn the plan by RAD radians"},
+          {"--values", nullptr, "labels carry their values (the setting \"Enable Display Label\")"},
+          {"--to-scale", nullptr,
+           "draw the plan to scale from its lengths and angles when they are valid, instead of the type's standard "
+           "shape (the setting \"Enable Dynamic Display\")"},
+          {"--standard", nullptr, "the standard shape with names only, as the reports print it"},
+          {"--no-labels", nullptr, "leave out the length and angle labels"},
+          {"--size", "WxH", "the picture's size in pixels, at most 10000 a side (default 586x240)"},
+          SettingsOption,
+          {"-o", "OUT.png", "the picture to write, in the format its extension names: .png, .jpg or .bmp", true}},
+         RunDraw},
     };
     return commands;
 }
@@ -22,6 +74,122 @@ const TCommand *FindCommand(const std::string &name)
     return nullptr;
 }
 
+std::string CommandNames()
+{
+    std::string names;
+    const auto &commands = Commands();
+    for (size_t i = 0; i < commands.size(); ++i)
+        names += std::string(i == 0 ? "" : i + 1 == commands.size() ? " and " : ", ") + commands[i].Name;
+    return names;
+}
+
+std::string TArguments::Text(const std::string &option, const std::string &absent) const
+{
+    const auto given = Given.find(option);
+    return given == Given.end() ? absent : given->second;
+}
+
+int TArguments::WholeNumber(const std::string &option, int absent) const
+{
+    if (!Has(option))
+        return absent;
+    const std::string text = Text(option);
+    try {
+        return StrToInt(text);
+    } catch (const EConvertError &) {
+        throw EUsage(option + ": '" + text + "' is not a whole number");
+    }
+}
+
+double TArguments::Number(const std::string &option, double absent) const
+{
+    if (!Has(option))
+        return absent;
+    const std::string text = Text(option);
+    double value = 0;
+    try {
+        value = StrToFloat(text);
+    } catch (const EConvertError &) {
+        throw EUsage(option + ": '" + text + "' is not a number");
+    }
+    if (!std::isfinite(value))
+        throw EUsage(option + ": '" + text + "' is not a finite number");
+    return value;
+}
+
+TArguments ParseArguments(const TCommand &command, const std::vector<std::string> &args)
+{
+    TArguments parsed;
+    bool operandGiven = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (arg.size() < 2 || arg[0] != '-') {
+            if (operandGiven)
+                throw EUsage("only one " + std::string(command.Operand) + " can be given, and '" + arg
+                             + "' is a second one");
+            parsed.Operand = arg;
+            operandGiven = true;
+            continue;
+        }
+        const TOption *option = FindOption(command, arg);
+        if (!option)
+            throw EUsage("unknown option " + arg + SeeHelp(command));
+        if (parsed.Has(arg))
+            throw EUsage(arg + " is given twice");
+        std::string value;
+        if (option->Value) {
+            if (i + 1 == args.size() || FindOption(command, args[i + 1]))
+                throw EUsage(arg + ": the value " + option->Value + " is missing");
+            value = args[++i];
+        }
+        parsed.Given[arg] = value;
+    }
+    if (!operandGiven)
+        throw EUsage(std::string(command.Operand) + " is missing" + SeeHelp(command));
+    for (const TOption &option : command.Options)
+        if (option.Required && !parsed.Has(option.Name))
+            throw EUsage(std::string(option.Name) + " " + option.Value + " is missing");
+    return parsed;
+}
+
+std::string CommandUsage(const TCommand &command)
+{
+    std::string usage = std::string("corvadel ") + command.Name + " " + command.Operand;
+    for (const TOption &option : command.Options) {
+        const std::string text = std::string(option.Name) + (option.Value ? std::string(" ") + option.Value : "");
+        usage += option.Required ? " " + text : " [" + text + "]";
+    }
+    return usage;
+}
+
+std::string CommandHelp(const TCommand &command)
+{
+    std::string summary = command.Summary;
+    summary[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(summary[0])));
+    std::string text = "Usage: " + CommandUsage(command) + "\n\n" + summary + ".\n\nOptions:\n";
+    const auto line = [](const std::string &name, const std::string &help) {
+        constexpr size_t Column = 22;
+        return "  " + name + (name.size() + 2 < Column ? std::string(Column - name.size() - 2, ' ') : "\n" + std::string(Column, ' '))
+            + help + "\n";
+    };
+    for (const TOption &option : command.Options)
+        text += line(std::string(option.Name) + (option.Value ? std::string(" ") + option.Value : ""), option.Help);
+    return text + line("--help", "show this text");
+}
+
+int RunCommand(const TCommand &command, const std::vector<std::string> &args)
+{
+    if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+        std::printf("%s", CommandHelp(command).c_str());
+        return 0;
+    }
+    try {
+        return command.Run(ParseArguments(command, args));
+    } catch (const std::exception &error) {
+        return FailLine(command.Name, error.what());
+    }
+}
+
 std::string HelpText()
 {
     std::string text = "Usage: corvadel [FILE]\n"
@@ -31,9 +199,9 @@ std::string HelpText()
                        "  --help      show this text\n"
                        "  --version   show the version\n";
     if (!Commands().empty())
-        text += "\nCommands (headless, no display needed):\n";
+        text += "\nCommands (headless, no display needed; corvadel COMMAND --help shows a command's options):\n";
     for (const TCommand &command : Commands())
-        text += std::string("  ") + command.Name + " " + command.Usage + "\n      " + command.Summary + "\n";
+        text += "  " + CommandUsage(command) + "\n      " + command.Summary + "\n";
     text += "\nThe catalogue CodeList.xml and the settings file corvadel.def lie beside the executable.\n";
     return text;
 }

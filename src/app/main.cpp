@@ -2,6 +2,7 @@
 #include "uCommandSupport.h"
 #include "uGlobalSettings.h"
 #include "uGraphics.h"
+#include "uIniFile.h"
 #include "uQtCanvas.h"
 #include "uWires.h"
 
@@ -44,8 +45,22 @@ int RunHeadless(const TCommand &command, int argc, char **argv)
     }
     QApplication app(argc, argv);
     KeepCNumbers();
-    std::vector<std::string> args(argv + 2, argv + argc);
-    return command.Run(args);
+    return RunCommand(command, std::vector<std::string>(argv + 2, argv + argc));
+}
+
+// Qt ends the process when it finds nothing to show windows on; say so first.
+// A platform of its own in QT_QPA_PLATFORM (offscreen, vnc, ...) needs no
+// display server.
+bool DisplayAvailable()
+{
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return true;
+    for (const QString &entry : qEnvironmentVariable("QT_QPA_PLATFORM").split(u';', Qt::SkipEmptyParts)) {
+        const QString platform = entry.section(u':', 0, 0);
+        if (!platform.isEmpty() && platform != u"xcb" && !platform.startsWith(u"wayland"))
+            return true;
+    }
+    return false;
 }
 
 // One page per sequence with its diagram; the editing main window replaces
@@ -112,6 +127,16 @@ int main(int argc, char **argv)
         return RunHeadless(*command, argc, argv);
     if (!first.empty() && first[0] == '-') {
         std::fprintf(stderr, "corvadel: unknown option %s (see corvadel --help)\n", first.c_str());
+        return 2;
+    }
+    if (!first.empty() && !FileExists(first)) {
+        std::fprintf(stderr, "corvadel: unknown command %s, and no file of that name (see corvadel --help)\n",
+                     first.c_str());
+        return 2;
+    }
+    if (!DisplayAvailable()) {
+        std::fprintf(stderr, "corvadel: no display found (DISPLAY and WAYLAND_DISPLAY are not set); the commands %s "
+                             "need none (see corvadel --help)\n", CommandNames().c_str());
         return 2;
     }
     return RunDesktop(argc, argv);

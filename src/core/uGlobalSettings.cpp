@@ -50,9 +50,16 @@ public:
             return StrToInt(t);
         });
     }
+    // True exactly when the text is "Y" in any case. Any text but "Y" or "N"
+    // reads that way too, and is reported.
     bool Flag(const char *section, const char *key, bool defaultValue)
     {
-        return StrToBool(Ini.ReadString(section, key, BoolToStr(defaultValue)));
+        const std::string text = Ini.ReadString(section, key, BoolToStr(defaultValue));
+        const bool value = StrToBool(text);
+        if (!SameText(text, "Y") && !SameText(text, "N"))
+            Warnings.push_back(Ini.FileName() + ": [" + section + "] " + key + "=" + text + ": '" + text
+                               + "' is neither Y nor N; read as " + BoolToStr(value));
+        return value;
     }
     TFontSpec Font(const char *section, const char *key, const TFontSpec &defaultValue)
     {
@@ -244,10 +251,11 @@ void TGlobalSetting::Load(const std::string &path)
     EnableDynamicDisplay = false;
     AutomaticProjectDetail = false;
     if (FileExists(defPath)) {
-        ResizeForm = StrToBool(ini.ReadString(ApplicationSection, "Resize Form", "Y"));
-        EnableDisplayLabel = StrToBool(ini.ReadString(ApplicationSection, "Enable Display Label", "N"));
-        EnableDynamicDisplay = StrToBool(ini.ReadString(ApplicationSection, "Enable Dynamic Display", "N"));
-        AutomaticProjectDetail = StrToBool(ini.ReadString(ApplicationSection, "Automatic Project Detail", "N"));
+        TSettingsReader reader(ini, Warnings);
+        ResizeForm = reader.Flag(ApplicationSection, "Resize Form", ResizeForm);
+        EnableDisplayLabel = reader.Flag(ApplicationSection, "Enable Display Label", EnableDisplayLabel);
+        EnableDynamicDisplay = reader.Flag(ApplicationSection, "Enable Dynamic Display", EnableDynamicDisplay);
+        AutomaticProjectDetail = reader.Flag(ApplicationSection, "Automatic Project Detail", AutomaticProjectDetail);
     }
     Parameters.Load(ini, Warnings);
     Colors.Load(ini, Warnings);

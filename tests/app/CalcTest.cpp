@@ -301,15 +301,7 @@ TEST_F(Calc, UnreadableInputOrArgumentsExitTwoWithOneLine)
         EXPECT_TRUE(Output.empty());
     }
 
-    for (const std::string &arguments : {std::string(""), std::string("--json"),
-                                        Quoted(Examples + "wye.xml") + " --frobnicate",
-                                        Quoted(Examples + "wye.xml") + " --settings"}) {
-        SCOPED_TRACE(arguments);
-        EXPECT_EQ(Run(arguments), 2);
-        ASSERT_EQ(Messages().size(), 1u) << Errors;
-        EXPECT_NE(Messages()[0].find("usage: corvadel calc FILE"), std::string::npos);
-    }
-
+    // Wrong arguments: CommandLineTest.cpp.
     EXPECT_EQ(Run(Quoted(Examples + "wye.xml") + " --settings " + Quoted(Folder.Path("none.def"))), 2);
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_NE(Messages()[0].find("none.def"), std::string::npos);

@@ -125,14 +125,6 @@ INSTANTIATE_TEST_SUITE_P(
                                   "missing/out.xml", "No such file", true}),
     [](const auto &info) { return std::string(info.param.Name); });
 
-TEST_F(Convert, WrongArgumentsShowTheUsage)
-{
-    for (const char *arguments : {"", "only.xml", "-o out.xml", "a.xml -o", "a.xml b.xml -o c.xml", "a.xml -x b.xml"}) {
-        SCOPED_TRACE(arguments);
-        EXPECT_EQ(Run(arguments), 2);
-        ASSERT_EQ(Messages().size(), 1u) << Errors;
-        EXPECT_NE(Messages()[0].find("usage: corvadel convert IN -o OUT.xml"), std::string::npos);
-    }
-}
+// Wrong arguments: CommandLineTest.cpp.
 
 } // namespace

@@ -17,8 +17,10 @@ struct TCorvadelRun {
     std::string Errors;
 };
 
-// `arguments` go to the shell as they are: quote paths.
-inline TCorvadelRun RunCorvadel(const std::string &arguments)
+// `arguments` go to the shell as they are: quote paths. `before` is shell
+// text put before the executable: a command that runs it ("env -u DISPLAY",
+// "timeout 20") or commands of the same shell ("ulimit -f 1;").
+inline TCorvadelRun RunCorvadel(const std::string &arguments, const std::string &before = {})
 {
     auto scratch = [](char *pattern) {
         const int fd = mkstemp(pattern);
@@ -30,8 +32,8 @@ inline TCorvadelRun RunCorvadel(const std::string &arguments)
     char errPattern[] = "/tmp/corvadel-stderr-XXXXXX";
     const std::string out = scratch(outPattern);
     const std::string err = scratch(errPattern);
-    const std::string command
-        = std::string("'") + CORVADEL_BINARY_DIR + "/corvadel' " + arguments + " >'" + out + "' 2>'" + err + "'";
+    const std::string command = before + (before.empty() ? "'" : " '") + CORVADEL_BINARY_DIR + "/corvadel' "
+        + arguments + " >'" + out + "' 2>'" + err + "'";
     const int status = std::system(command.c_str());
 
     auto slurp = [](const std::string &path) {

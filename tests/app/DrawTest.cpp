@@ -3,6 +3,7 @@
 #include "uGlobalSettings.h"
 
 #include <QImage>
+#include <QImageReader>
 #include <QString>
 
 #include "../support/ScratchFolder.h"
@@ -12,6 +13,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace corvadel {
@@ -112,6 +114,54 @@ TEST_F(DrawCommand, RefusesWithStatusTwoAndSaysWhy)
         EXPECT_NE(run.Errors.find(c.Named), std::string::npos) << run.Errors;
     }
     EXPECT_FALSE(fs::exists(Folder / "out.png"));
+}
+
+// --values and --to-scale stand for the two display settings: each changes
+// the picture, each as the settings file would, and --standard overrides a
+// settings file that asks for either.
+TEST_F(DrawCommand, DisplayOptionsActAsTheSettingsDo)
+{
+    std::ofstream(Folder / "both.def") << "[APPLICATION SETTING]\r\nEnable Display Label=Y\r\n"
+                                          "Enable Dynamic Display=Y\r\n";
+    std::ofstream(Folder / "values.def") << "[APPLICATION SETTING]\r\nEnable Display Label=Y\r\n";
+    std::ofstream(Folder / "scale.def") << "[APPLICATION SETTING]\r\nEnable Dynamic Display=Y\r\n";
+    const auto picture = [&](const std::string &options) {
+        const fs::path out = Folder / "out.png";
+        fs::remove(out);
+        const TDrawRun run = RunDraw(Quoted(ProjectFile) + " --sequence 1 " + options + " -o " + Quoted(out));
+        EXPECT_EQ(run.Status, 0) << options << ": " << run.Errors;
+        return QImage(QString::fromStdString(out.string()));
+    };
+    const auto settings = [&](const char *name) { return "--settings " + Quoted(Folder / name); };
+    const QImage plain = picture("");
+    const QImage values = picture("--values");
+    const QImage scale = picture("--to-scale");
+    EXPECT_NE(values, plain);
+    EXPECT_NE(scale, plain);
+    EXPECT_NE(scale, values);
+    EXPECT_EQ(picture(settings("values.def")), values);
+    EXPECT_EQ(picture(settings("scale.def")), scale);
+    EXPECT_EQ(picture("--values --to-scale"), picture(settings("both.def")));
+    EXPECT_EQ(picture("--standard"), plain);
+    EXPECT_EQ(picture(settings("both.def") + " --standard"), plain);
+}
+
+TEST_F(DrawCommand, WritesTheFormatItsExtensionNames)
+{
+    const struct {
+        const char *Name;
+        const char *Format;
+    } cases[] = {{"out.png", "png"}, {"out.jpg", "jpeg"}, {"out.bmp", "bmp"}, {"OUT.PNG", "png"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.Name);
+        const fs::path out = Folder / c.Name;
+        const TDrawRun run = RunDraw(Quoted(ProjectFile) + " --sequence 1 -o " + Quoted(out));
+        EXPECT_EQ(run.Status, 0) << run.Errors;
+        QImageReader reader(QString::fromStdString(out.string()));
+        EXPECT_EQ(reader.format().toStdString(), c.Format);
+        EXPECT_EQ(reader.size(), QSize(586, 240));
+        fs::remove(out);
+    }
 }
 
 // Every sequence of every example project draws in every mode.

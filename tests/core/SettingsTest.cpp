@@ -116,6 +116,37 @@ TEST_F(ProgramFolder, ValuesThatDoNotConvertAreReportedAndDefaulted)
     EXPECT_NE(settings.Warnings[2].find("Wire Font=Arial,6"), std::string::npos);
 }
 
+// Flags read true exactly for "Y" in any case, whatever else they hold; a
+// text other than Y or N is reported with file, section, key and text.
+TEST_F(ProgramFolder, FlagsNeitherYNorNReadAsTheRulesSayAndAreReported)
+{
+    const struct {
+        const char *Text;
+        bool Value;
+        bool Reported;
+    } cases[] = {
+        {"Y", true, false}, {"y", true, false}, {"N", false, false}, {"n", false, false},
+        {"Yes", false, true}, {"true", false, true}, {"1", false, true}, {"", false, true},
+    };
+    Write("CodeList.xml", "<XML>\r\n</XML>\r\n");
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string("'") + c.Text + "'");
+        Write("corvadel.def", std::string("[APPLICATION SETTING]\r\nEnable Display Label=") + c.Text
+                                  + "\r\n[DESIGN DATA]\r\nWarp=" + c.Text + "\r\n");
+        TGlobalSetting settings(Program());
+        EXPECT_EQ(settings.EnableDisplayLabel, c.Value);
+        EXPECT_EQ(settings.Parameters.Warp, c.Value);
+        if (!c.Reported) {
+            EXPECT_TRUE(settings.Warnings.empty());
+            continue;
+        }
+        ASSERT_EQ(settings.Warnings.size(), 2u);
+        EXPECT_EQ(settings.Warnings[0], Def() + ": [APPLICATION SETTING] Enable Display Label=" + c.Text + ": '"
+                                            + c.Text + "' is neither Y nor N; read as N");
+        EXPECT_NE(settings.Warnings[1].find(Def() + ": [DESIGN DATA] Warp=" + c.Text + ": "), std::string::npos);
+    }
+}
+
 TEST(FontSpec, TextRoundTrip)
 {
     const TFontSpec font = TFontSpec::FromText(" Courier New,8,3,255 ");
