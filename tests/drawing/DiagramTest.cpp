@@ -1,3 +1,4 @@
+#include "../support/NamedCase.h"
 #include "DrawingTestSupport.h"
 
 #include "uDiagramLayout.h"
@@ -160,7 +161,7 @@ TEST(DiagramOrder, PolesThenRingsAreDrawnLastInNumberOrder)
         EXPECT_TRUE(it->Kind == TCallKind::Ellipse || it->Kind == TCallKind::TextOut);
 }
 
-struct ModeCase {
+struct ModeCase : TNamedCase {
     int Mode;
     bool Angles;
     bool Elevations;
@@ -194,11 +195,13 @@ TEST_P(DisplayModes, DrawExactlyTheItemsOfTheMode)
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, DisplayModes,
-                         ::testing::Values(ModeCase{0, true, false}, ModeCase{1, false, true},
-                                           ModeCase{2, false, false}, ModeCase{99, true, true},
-                                           ModeCase{7, false, false}));
+                         ::testing::Values(ModeCase{"angles0", 0, true, false},
+                                           ModeCase{"elevations1", 1, false, true},
+                                           ModeCase{"plain2", 2, false, false}, ModeCase{"print99", 99, true, true},
+                                           ModeCase{"unknown7", 7, false, false}),
+                         CaseName());
 
-struct LabelCase {
+struct LabelCase : TNamedCase {
     bool DisplayLabel;
     bool Standard;
     const char *Length;
@@ -225,9 +228,10 @@ TEST_P(LabelTexts, CarryTheEnteredValueOnlyWhenAskedAndNotInTheStandardShape)
 }
 
 INSTANTIATE_TEST_SUITE_P(Labels, LabelTexts,
-                         ::testing::Values(LabelCase{true, false, "L1: 120.00", "A2: 70.00", "T: 1.25.ft"},
-                                           LabelCase{false, false, "L1", "A2", "T"},
-                                           LabelCase{true, true, "L1", "A2", "T"}));
+                         ::testing::Values(LabelCase{"values", true, false, "L1: 120.00", "A2: 70.00", "T: 1.25.ft"},
+                                           LabelCase{"namesOnly", false, false, "L1", "A2", "T"},
+                                           LabelCase{"standardShape", true, true, "L1", "A2", "T"}),
+                         CaseName());
 
 TEST(Labels, HiddenLabelsLeaveArrowsPolesRingsAndBrackets)
 {

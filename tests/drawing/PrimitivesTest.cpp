@@ -1,3 +1,4 @@
+#include "../support/NamedCase.h"
 #include "DrawingTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -5,8 +6,7 @@
 namespace corvadel::test {
 namespace {
 
-struct ArrowCase {
-    const char *Name;
+struct ArrowCase : TNamedCase {
     TPoint From, To;
     int Offset;
     TPoint Tail, Tip;
@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ArrowCase{"downLeft", {60, 0}, {0, 80}, 5, {44, 33}, {26, 57}},
                       ArrowCase{"upLeft", {60, 80}, {0, 0}, 5, {44, 47}, {26, 23}},
                       ArrowCase{"onePoint", {10, 10}, {10, 10}, 5, {10, 10}, {10, 10}}),
-    [](const auto &info) { return std::string(info.param.Name); });
+    CaseName());
 
 TEST(ArrowHead, IsATriangleOfEightPixelSidesBehindTheTip)
 {

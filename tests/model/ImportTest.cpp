@@ -1,3 +1,4 @@
+#include "../support/NamedCase.h"
 #include "../support/ScratchFolder.h"
 #include "uGlobalSettings.h"
 #include "uWires.h"
@@ -149,7 +150,7 @@ TEST_F(Import, ShortListsLeaveTheRemainingValues)
     EXPECT_DOUBLE_EQ(wye.Elevations.ValueOf("T"), 0.5);
 }
 
-struct MultiplierCase {
+struct MultiplierCase : test::TNamedCase {
     const char *Remainder;
     double Area;
     double Load;
@@ -171,10 +172,12 @@ TEST_P(ImportMultipliers, RemainderAfterTheSixteenthField)
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, ImportMultipliers,
-                         ::testing::Values(MultiplierCase{"Y", 2, 2}, MultiplierCase{"yes", 2, 2},
-                                           MultiplierCase{"1,3", 1, 3}, MultiplierCase{"2,1", 2, 1},
-                                           MultiplierCase{"N", 1, 1}, MultiplierCase{"", 1, 1},
-                                           MultiplierCase{"Y,", 2, 2}, MultiplierCase{"3,", 1, 1}));
+                         ::testing::Values(MultiplierCase{"Y", "Y", 2, 2}, MultiplierCase{"yes", "yes", 2, 2},
+                                           MultiplierCase{"area1_load3", "1,3", 1, 3},
+                                           MultiplierCase{"area2_load1", "2,1", 2, 1}, MultiplierCase{"N", "N", 1, 1},
+                                           MultiplierCase{"empty", "", 1, 1}, MultiplierCase{"Y_comma", "Y,", 2, 2},
+                                           MultiplierCase{"area3_comma", "3,", 1, 1}),
+                         test::CaseName());
 
 TEST_F(Import, FractionalMultiplierIsAConversionError)
 {
@@ -262,7 +265,7 @@ TEST_F(Import, RefusedFilesReadNothing)
     EXPECT_FALSE(Project.Import(Folder.Path("missing.sws")));
 }
 
-struct BrokenSequenceCase {
+struct BrokenSequenceCase : test::TNamedCase {
     const char *Second;
 };
 
@@ -282,9 +285,11 @@ TEST_P(ImportBrokenSequence, KeepsTheSequencesBeforeIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sections, ImportBrokenSequence,
-                         ::testing::Values(BrokenSequenceCase{""}, BrokenSequenceCase{"[SEQUENCE 2]\r\nNUMBER=3\r\nTYPE=1\r\n"},
-                                           BrokenSequenceCase{"[SEQUENCE 2]\r\nNUMBER=2\r\nTYPE=7\r\n"},
-                                           BrokenSequenceCase{"[SEQUENCE 2]\r\nTYPE=1\r\n"}));
+                         ::testing::Values(BrokenSequenceCase{"sectionMissing", ""},
+                                           BrokenSequenceCase{"wrongNumber", "[SEQUENCE 2]\r\nNUMBER=3\r\nTYPE=1\r\n"},
+                                           BrokenSequenceCase{"unknownType", "[SEQUENCE 2]\r\nNUMBER=2\r\nTYPE=7\r\n"},
+                                           BrokenSequenceCase{"numberMissing", "[SEQUENCE 2]\r\nTYPE=1\r\n"}),
+                         test::CaseName());
 
 TEST_F(Import, BadNumberNamesFileKeyAndText)
 {

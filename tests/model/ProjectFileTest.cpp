@@ -1,3 +1,4 @@
+#include "../support/NamedCase.h"
 #include "../support/SampleSignals.h"
 #include "../support/ScratchFolder.h"
 #include "uGlobalSettings.h"
@@ -483,7 +484,7 @@ TEST_F(ProjectFileReading, VeryManySignalsOnOneSpanReadInLinearTime)
     EXPECT_EQ(span.Segments.Objects(123)->Compositions.Objects(0)->Occurrence, 2);
 }
 
-struct BadValueCase {
+struct BadValueCase : test::TNamedCase {
     const char *Body;
     const char *Element;
     const char *Text;
@@ -515,15 +516,16 @@ TEST_P(ProjectFileBadValue, StopsReadingWithAnErrorNamingFileElementAndText)
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ProjectFileBadValue,
-    ::testing::Values(BadValueCase { "<WYE_SEQUENCE>\n<SEQUENCE_MAX_SAG>abc</SEQUENCE_MAX_SAG>\n</WYE_SEQUENCE>\n",
+    ::testing::Values(BadValueCase { "SEQUENCE_MAX_SAG", "<WYE_SEQUENCE>\n<SEQUENCE_MAX_SAG>abc</SEQUENCE_MAX_SAG>\n</WYE_SEQUENCE>\n",
                           "SEQUENCE_MAX_SAG", "abc", 1 },
-        BadValueCase { "<PROJECT_DETAIL>\n<PROJECT_DATE>13/45/2020</PROJECT_DATE>\n</PROJECT_DETAIL>\n", "PROJECT_DATE",
+        BadValueCase { "PROJECT_DATE", "<PROJECT_DETAIL>\n<PROJECT_DATE>13/45/2020</PROJECT_DATE>\n</PROJECT_DETAIL>\n", "PROJECT_DATE",
             "13/45/2020", 1 },
-        BadValueCase {
+        BadValueCase { "SIGNAL_DISTANCE",
             "<H_SEQUENCE>\n<WIRE>\n<WIRE_NUMBER>2</WIRE_NUMBER>\n<SIGNAL>\n<SIGNAL_DISTANCE>4O</SIGNAL_DISTANCE>"
             "\n</SIGNAL>\n</WIRE>\n</H_SEQUENCE>\n",
             "SIGNAL_DISTANCE", "4O", 1 },
-        BadValueCase { "<COMBINATION>\n<POLE_A>1.5</POLE_A>\n</COMBINATION>\n", "POLE_A", "1.5", 1 }));
+        BadValueCase { "POLE_A", "<COMBINATION>\n<POLE_A>1.5</POLE_A>\n</COMBINATION>\n", "POLE_A", "1.5", 1 }),
+    test::CaseName());
 
 // Where a file can be cut short: before and after every tag, inside every
 // tag name and in the middle of every value, up to the end of "</XML>".
