@@ -12,6 +12,7 @@
 #include <QByteArray>
 
 #include <optional>
+#include <stdexcept>
 
 namespace corvadel {
 
@@ -85,7 +86,7 @@ std::string Encoded(const QImage &picture, const std::string &extension)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!picture.save(&buffer, format))
-        throw EUsage(std::string("the picture cannot be encoded as ") + format);
+        throw std::runtime_error(std::string("the picture cannot be encoded as ") + format);
     return bytes.toStdString();
 }
 

@@ -181,10 +181,10 @@ int LineBreaks(std::string_view text)
 
 // Reads element text into a tree whose store keeps that text. Files as the
 // program writes them take one linear pass; anything else (stray tags,
-// elements inside elements of the same name, unclosed elements) is read
-// again by the general rules, which follow the first end tag of each name.
-// A start tag whose end tag never comes is refused: the text was damaged or
-// cut short, and reading it as whole would lose what follows unnoticed.
+// elements inside elements of the same name) is read again by the general
+// rules, which follow the first end tag of each name. A start tag whose end
+// tag never comes is refused before that: the text was damaged or cut short,
+// and reading it as whole would lose what follows unnoticed.
 class TXMLReader
 {
 public:
