@@ -713,6 +713,7 @@ void TfrmMain::ReadWindowSettings()
         restoreGeometry(bytes("Geometry"));
         MainSplitter->restoreState(bytes("Main Splitter"));
         RightSplitter->restoreState(bytes("Right Splitter"));
+        RefreshRecentMenu();
     } catch (const std::exception &) {
         // The settings object already reported an unreadable file.
     }

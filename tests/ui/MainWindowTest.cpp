@@ -12,7 +12,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -432,6 +435,78 @@ TEST_F(MainWindow, RecentFilesListTheLastProjectsOpened)
     ASSERT_EQ(recent.size(), 5);
     EXPECT_EQ(recent.front()->text(), "box.xml");
     EXPECT_EQ(recent.back()->text(), "wye.xml");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindow, ArrowKeysInTheTreeShowTheSequence)
+{
+    Trigger("add_simple");
+    Trigger("add_box");
+    auto *tree = Window.findChild<QTreeWidget *>("tvSpanWireList");
+    tree->setFocus();
+    tree->setCurrentItem(Root()->child(1));
+    QTest::keyClick(tree, Qt::Key_Up);
+    EXPECT_EQ(Window.CurrentSequence(), 1);
+    EXPECT_EQ(Window.findChild<QLineEdit *>("edtType")->text(), "Simple");
+    QTest::keyClick(tree, Qt::Key_Up); // the root node changes nothing shown
+    EXPECT_EQ(Window.CurrentSequence(), 1);
+}
+
+TEST_F(MainWindow, SaveAsAsksBeforeOverwritingAndDoesNothingWithoutSequences)
+{
+    test::ScratchFolder folder;
+    Trigger("save_as"); // no sequence: no dialog
+    EXPECT_EQ(Ask.FileDialogsShown, 0);
+    Open("box.xml");
+    Enter(Field("edtA1"), "50");
+    folder.Write("old.xml", "keep");
+    const QString path = QString::fromStdString(folder.Path("old.xml"));
+    Ask.FileNames = {path};
+    Ask.Answers = {QMessageBox::No};
+    Trigger("save_as");
+    EXPECT_EQ(Ask.LastText(), "A file <" + path + "> already exists. Do you want overwrite it?");
+    EXPECT_EQ(folder.Read("old.xml"), "keep");
+    EXPECT_TRUE(Window.Document().IsModified());
+}
+
+TEST_F(MainWindow, DroppedProjectFileIsOpened)
+{
+    auto *data = new QMimeData;
+    data->setUrls({QUrl::fromLocalFile(Example("wye.xml"))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Window, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Window, &drop);
+    delete data;
+    EXPECT_EQ(Project().FileName, Example("wye.xml").toStdString());
+    EXPECT_EQ(Window.findChild<QLineEdit *>("edtType")->text(), "WYE");
+}
+
+TEST(MainWindowSettings, RecentFilesAndGeometryAreKeptInTheirOwnSection)
+{
+    test::ScratchFolder folder;
+    const std::string program = folder.Path("corvadel");
+    TScriptedAsk ask;
+    {
+        TGlobalSetting settings(program);
+        TfrmMain window(settings, ask, {});
+        window.show();
+        ASSERT_TRUE(window.OpenFile(Example("h.xml")));
+        window.resize(900, 640);
+        EXPECT_TRUE(window.close());
+    }
+    const TIniFile ini(folder.Path("corvadel.def"));
+    EXPECT_EQ(ini.ReadString("MAIN WINDOW", "Recent1", ""), Example("h.xml").toStdString());
+    TGlobalSetting settings(program);
+    TfrmMain again(settings, ask, {});
+    EXPECT_EQ(again.size(), QSize(900, 640));
+    ASSERT_EQ(again.findChild<QMenu *>("recent_files")->actions().size(), 1);
+    again.findChild<QMenu *>("recent_files")->actions().front()->trigger();
+    EXPECT_EQ(again.Document().Project().FileName, Example("h.xml").toStdString());
 }
 
 } // namespace
