@@ -80,10 +80,11 @@ TDetailPages::TDetailPages(TProjectDocument &document, TAsk &ask, const TGlobalS
     addTab(BuildElevationsPage(), QStringLiteral("Elevations"));
     addTab(BuildDesignPage(), QStringLiteral("Design Data"));
     addTab(BuildGridPage(cbSSpans, sgSignalList, "cbSSpans", "sgSignalList",
-                         {"#", "Type", "Distance (ft.)", "Area Factor (sq.ft)", "Weight (lbs.)", "Height (ft.)"}),
+                         {"#", "Type", "Distance (ft.)", "Area Factor (sq.ft)", "Weight (lbs.)", "Height (ft.)"},
+                         {50, 79, 91, 121, 117, 112}),
            QStringLiteral("Signals and Signs"));
     addTab(BuildGridPage(cbWSpans, sgCompositionList, "cbWSpans", "sgCompositionList",
-                         {"#", "From", "To", "Length (ft)", "Weight (lbs/ft)"}),
+                         {"#", "From", "To", "Length (ft)", "Weight (lbs/ft)"}, {40, 74, 78, 133, 246}),
            QStringLiteral("Wires"));
     connect(this, &QTabWidget::currentChanged, this, &TDetailPages::DrawingChanged);
     connect(cbSSpans, &QComboBox::activated, this, &TDetailPages::SelectSpan);
@@ -213,7 +214,8 @@ QWidget *TDetailPages::BuildDesignPage()
 }
 
 QWidget *TDetailPages::BuildGridPage(QComboBox *&selector, QTableWidget *&grid, const char *selectorName,
-                                     const char *gridName, const QStringList &headers)
+                                     const char *gridName, const QStringList &headers,
+                                     const std::vector<int> &widths)
 {
     auto *page = new QWidget;
     auto *column = new QVBoxLayout(page);
@@ -232,6 +234,8 @@ QWidget *TDetailPages::BuildGridPage(QComboBox *&selector, QTableWidget *&grid, 
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->verticalHeader()->hide();
+    for (int c = 0; c < int(widths.size()); ++c)
+        grid->setColumnWidth(c, widths[size_t(c)]);
     grid->horizontalHeader()->setStretchLastSection(true);
     column->addWidget(grid);
     return page;

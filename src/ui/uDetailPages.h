@@ -7,6 +7,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -59,7 +60,7 @@ private:
     QWidget *BuildElevationsPage();
     QWidget *BuildDesignPage();
     QWidget *BuildGridPage(QComboBox *&selector, QTableWidget *&grid, const char *selectorName, const char *gridName,
-                           const QStringList &headers);
+                           const QStringList &headers, const std::vector<int> &widths);
     void ApplyVisibility(const TWireConfiguration &sequence);
     void RefreshFields(const TWireConfiguration &sequence);
     void RefreshPoleDistances(const TWireConfiguration &sequence);

@@ -510,3 +510,31 @@ TEST(MainWindowSettings, RecentFilesAndGeometryAreKeptInTheirOwnSection)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MainWindow, OldProjectIsImportedAndCountsAsUnsaved)
+{
+    Open("legacy.sws");
+    EXPECT_FALSE(Project().Empty());
+    EXPECT_EQ(Project().FileName, Example("legacy.xml").toStdString());
+    EXPECT_TRUE(Window.Document().IsModified());
+}
+
+TEST_F(MainWindow, DisablingVariableWiresAsksFirst)
+{
+    Open("box.xml");
+    QCheckBox *wires = Box("cbEnableWires");
+    wires->click();
+    EXPECT_TRUE(Shown().VariableWires);
+    Ask.Answers = {QMessageBox::Cancel, QMessageBox::Ok};
+    wires->click();
+    EXPECT_EQ(Ask.LastText(), "Disabling variable wire weight, the segments will be reset to 0.517 lbs/ft.");
+    EXPECT_TRUE(Shown().VariableWires);
+    EXPECT_TRUE(wires->isChecked());
+    wires->click();
+    EXPECT_FALSE(Shown().VariableWires);
+    EXPECT_EQ(Window.Document().UndoStack().count(), 2);
+}
+
+} // namespace
