@@ -489,11 +489,7 @@ void TfrmMain::UpdateActions()
 
 bool TfrmMain::CloseProject()
 {
-    if (FDocument->IsModified()
-        && Ask.Message(this, TMessageKind::Information,
-                       QStringLiteral("Project has not been saved, do you want to close it anyway?"),
-                       QMessageBox::Yes | QMessageBox::Cancel)
-            != QMessageBox::Yes)
+    if (!CloseProjectQuestion())
         return false;
     FDocument->New();
     return true;

@@ -45,6 +45,15 @@ QString General(double value)
     return Text(FloatToStr(value));
 }
 
+// The field of an elevation point: "edtT" for T, "edtElPole1" for P1.
+QString PointField(const std::string &point)
+{
+    for (int i = 0; i < 6; ++i)
+        if (point == BasePoints[i])
+            return QLatin1String(BaseFields[i]);
+    return QStringLiteral("edt") + QString::fromStdString(point);
+}
+
 const char *const *DistanceFieldsFor(int count)
 {
     for (const auto &row : DistanceFields) {
@@ -321,17 +330,9 @@ void TDetailPages::RefreshFields(const TWireConfiguration &sequence)
         Fields[QStringLiteral("edtA%1").arg(span->Number)]->SetNumericOutput(span->Angle);
     }
     RefreshPoleDistances(sequence);
-    for (const TBaseElevation *point : sequence.Elevations) {
-        const QString name = point->IsJunction() ? QStringLiteral("edt") + Text(point->Name)
-                                                 : [&] {
-                                                       for (int i = 0; i < 6; ++i)
-                                                           if (point->Name == BasePoints[i])
-                                                               return QString(BaseFields[i]);
-                                                       return QString();
-                                                   }();
-        if (const auto found = Fields.find(name); found != Fields.end())
+    for (const TBaseElevation *point : sequence.Elevations)
+        if (const auto found = Fields.find(PointField(point->Name)); found != Fields.end())
             found->second->setText(General(point->Value));
-    }
     Fields["edtWireWeight"]->SetNumericOutput(sequence.WireWeight);
     Fields["edtMinimumSAG"]->SetNumericOutput(sequence.MinSAG);
     Fields["edtWindPressure"]->SetNumericOutput(Document.Project().Parameters().WindPressure);

@@ -77,7 +77,12 @@ void TProjectDocument::Edit(const QString &name, const std::function<void(TWireC
                             int sequence)
 {
     std::string before = Text();
-    change(*FProject);
+    try {
+        change(*FProject);
+    } catch (...) {
+        Restore(before, sequence); // no half-made change outside the history
+        throw;
+    }
     std::string after = Text();
     if (before != after)
         FStack.push(new TSnapshotCommand(*this, name, std::move(before), std::move(after), sequence));
