@@ -2,6 +2,8 @@
 // drawing and the detail pages, with the commands of the menus and tool bar.
 #pragma once
 
+#include "uWindowMemory.h"
+
 #include <QMainWindow>
 
 #include <functional>
@@ -95,8 +97,6 @@ private:
 
     void RememberRecent(const QString &path);
     void RefreshRecentMenu();
-    void ReadWindowSettings();
-    void WriteWindowSettings() const;
 
     TGlobalSetting &Settings;
     TAsk &Ask;
@@ -113,7 +113,7 @@ private:
     QSplitter *RightSplitter = nullptr;
     QLabel *Panels[6] = {};
     QMenu *RecentMenu = nullptr;
-    QStringList RecentFiles;
+    TWindowMemory Memory;
     std::vector<std::pair<QAction *, std::function<bool()>>> Enabling;
     bool Refreshing = false;
 };
