@@ -408,6 +408,7 @@ TEST_F(MainWindow, EditsUndoneGiveTheOpenedFileByteForByte)
     const std::string original = ReadFileText(Example("box.xml").toStdString());
     ASSERT_EQ(Window.Document().Text(), original);
     Enter(Field("edtL3"), "60");
+    EXPECT_EQ(Window.findChild<QAction *>("undo")->text(), "Undo Change L3");
     Enter(Field("edtA1"), "50");
     Box("cbWarp")->click();
     Trigger("add_delta");
