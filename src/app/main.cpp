@@ -1,19 +1,15 @@
 #include "Commands.h"
 #include "uCommandSupport.h"
 #include "uGlobalSettings.h"
-#include "uGraphics.h"
+#include "MainFRM.h"
+#include "uAsk.h"
 #include "uIniFile.h"
-#include "uQtCanvas.h"
 #include "uWires.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QMainWindow>
-#include <QMessageBox>
-#include <QPixmap>
-#include <QTabWidget>
+#include <QTimer>
 
 #include <clocale>
 #include <cstdio>
@@ -63,50 +59,36 @@ bool DisplayAvailable()
     return false;
 }
 
-// One page per sequence with its diagram; the editing main window replaces
-// this viewer.
-QWidget *SequencePages(const TGlobalSetting &settings, TWireConfigurationList &project)
+// The result windows join this seam when they land; until then a message.
+TResultWindows PlainResultWindows(TAsk &ask)
 {
-    auto *pages = new QTabWidget;
-    for (const TWireConfiguration *sequence : project) {
-        TQtCanvas canvas(900, 560);
-        TGraphics graphics(settings, canvas);
-        graphics.Project = &project;
-        graphics.DrawSequence(99, sequence->Number, 0);
-        auto *picture = new QLabel;
-        picture->setPixmap(QPixmap::fromImage(canvas.Picture()));
-        pages->addTab(picture, QString::fromStdString(sequence->DisplayName()));
-    }
-    return pages;
+    return {[&ask](QWidget *parent, const TWireConfigurationList &, const TGlobalSetting &) {
+                ask.Tell(parent, TMessageKind::Information, QStringLiteral("Every sequence was calculated."));
+            },
+            [&ask](QWidget *parent, const QString &listing) { ask.Tell(parent, TMessageKind::Error, listing); }};
 }
 
 int RunDesktop(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QLatin1String(TGlobalSetting::ProductAcronym));
     KeepCNumbers();
     TGlobalSetting settings(ProgramPath());
-    TWireConfigurationList project(settings.Parameters);
-    const std::string file = argc > 1 ? argv[1] : "";
-    QMainWindow window;
-    window.setWindowTitle(QString::fromStdString(TGlobalSetting::Caption(file)));
-    window.resize(920, 620);
+    TQtAsk ask;
+    TfrmMain window(settings, ask, PlainResultWindows(ask));
     window.show();
-
-    std::string problems;
-    for (const auto &warning : settings.Warnings)
-        problems += warning + "\n";
-    if (!file.empty()) {
-        try {
-            ReadProject(file, project);
-        } catch (const std::exception &error) {
-            problems += error.what();
+    const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    // Once the window stands: what the settings and catalogue said, then the file.
+    QTimer::singleShot(0, &window, [&] {
+        if (!settings.Warnings.empty()) {
+            QStringList lines;
+            for (const auto &warning : settings.Warnings)
+                lines << QString::fromStdString(warning);
+            ask.Tell(&window, TMessageKind::Warning, lines.join('\n'));
         }
-    }
-    window.setCentralWidget(project.Empty() ? new QLabel(QStringLiteral("%1 %2").arg(TGlobalSetting::ProductTitle,
-                                                                                   TGlobalSetting::Version))
-                                            : SequencePages(settings, project));
-    if (!problems.empty())
-        QMessageBox::warning(&window, TGlobalSetting::ProductTitle, QString::fromStdString(problems));
+        if (!file.isEmpty())
+            window.OpenFile(file);
+    });
     return app.exec();
 }
 

@@ -8,6 +8,7 @@ namespace {
 
 const std::string UorC = "In this configuration you should enter U or C elevation.";
 const std::string TwoOfUVCD = "In this configuration you should enter at least 2 of U, V, C and D elevation.";
+const std::string CannotEnter = "In this configuration you cannot enter ";
 const std::string ThreeOfTUVCDG = "In this configuration you should enter at least 3 of T, U, V, C, D and G elevation.";
 
 std::vector<TSequenceTopology> BuildTopologies()
@@ -53,6 +54,8 @@ std::vector<TSequenceTopology> BuildTopologies()
         .CheckedAngles = 4,
         .AnglesBelow90 = { 1, 2, 3, 4 },
         .EnteredRule = { "UC", 1, UorC },
+        .EditableFlags = "UCDG",
+        .FlagLimit = { "UC", 1, CannotEnter + "both U and C elevations" },
     };
     table[stDelta] = {
         .Type = stDelta,
@@ -71,6 +74,8 @@ std::vector<TSequenceTopology> BuildTopologies()
         .AnglesBelow90 = { 1, 3, 5 },
         .AngleSums = { { 1, 2 }, { 3, 4 }, { 5, 6 } },
         .EnteredRule = { "UVCD", 2, TwoOfUVCD },
+        .EditableFlags = "UVCDG",
+        .FlagLimit = { "TUVYCDG", 2, CannotEnter + "more than 2 elevations." },
     };
     table[stHybrid] = {
         .Type = stHybrid,
@@ -90,6 +95,8 @@ std::vector<TSequenceTopology> BuildTopologies()
         .CheckedAngles = 6,
         .AnglesBelow90 = { 1, 2, 3, 4, 5, 6 },
         .EnteredRule = { "UVCD", 2, TwoOfUVCD },
+        .EditableFlags = "UVCDG",
+        .FlagLimit = { "UVCD", 2, CannotEnter + "more than 2 elevations of (U, V, C, D)." },
     };
     table[stBox] = {
         .Type = stBox,
@@ -111,6 +118,8 @@ std::vector<TSequenceTopology> BuildTopologies()
         .AnglesBelow90 = { 1, 3, 5, 8 },
         .AngleSums = { { 1, 2 }, { 3, 4 }, { 5, 6 }, { 7, 8 } },
         .EnteredRule = { "TUVCDG", 3, ThreeOfTUVCDG },
+        .EditableFlags = "TUVCDG",
+        .FlagLimit = { "TUVYCDG", 3, CannotEnter + "more than 3 elevations." },
     };
     return table;
 }
@@ -126,6 +135,17 @@ const std::vector<TSequenceTopology> &Topologies()
 bool TSequenceTopology::HasPoint(const std::string &name) const
 {
     return std::find(ElevationPoints.begin(), ElevationPoints.end(), name) != ElevationPoints.end();
+}
+
+std::string TSequenceTopology::FlagLimitBroken(const std::string &flags) const
+{
+    static const std::string order = "TUVYCDG";
+    int entered = 0;
+    for (const char letter : FlagLimit.Letters) {
+        const size_t at = order.find(letter);
+        entered += at < flags.size() && flags[at] == 'Y';
+    }
+    return entered > FlagLimit.Maximum ? FlagLimit.Message : std::string();
 }
 
 int TSequenceTopology::SpanOfPole(int pole) const

@@ -50,6 +50,14 @@ struct TEnteredRule {
     std::string Message;
 };
 
+// At most `Maximum` of the junction letters may be entered ("Y") at once;
+// `Message` says so when a click would break it.
+struct TFlagLimit {
+    std::string Letters;
+    int Maximum = 7;
+    std::string Message;
+};
+
 struct TSequenceTopology {
     int Type = 0;
     std::string TypeName; // initial identification, "Simple"
@@ -70,10 +78,16 @@ struct TSequenceTopology {
     std::vector<int> AnglesBelow90 {};
     std::vector<TAngleSum> AngleSums {};
     TEnteredRule EnteredRule {}; // Letters empty = no rule
+    // Junction letters whose check box the user may click in the window.
+    std::string EditableFlags = "CDG";
+    TFlagLimit FlagLimit {}; // Letters empty = no limit
 
     int SpanCount() const { return static_cast<int>(Spans.size()); }
     int PoleDistanceCount() const { return static_cast<int>(PoleDistances.size()); }
     bool HasPoint(const std::string &name) const;
+    // The message of FlagLimit when `flags` (in "TUVYCDG" order) break it,
+    // "" otherwise.
+    std::string FlagLimitBroken(const std::string &flags) const;
     // Span that starts at pole number `pole` (1..5), 0 when there is none.
     int SpanOfPole(int pole) const;
 };

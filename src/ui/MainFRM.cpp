@@ -1,0 +1,513 @@
+#include "MainFRM.h"
+
+#include "KorvelEditComp.h"
+#include "uAsk.h"
+#include "uCalculationRun.h"
+#include "uDetailPages.h"
+#include "uDrawingArea.h"
+#include "uGeometry.h"
+#include "uGlobalSettings.h"
+#include "uProjectDocument.h"
+#include "uWires.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace corvadel {
+
+namespace {
+
+const QString OpenFilter = QStringLiteral("TARVO XML Files (*.xml);;All Files (*.*)");
+const QString SaveFilter = QStringLiteral("TARVO XML Files (*.xml)");
+
+QString Text(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(TGlobalSetting &settings, TAsk &ask, TResultWindows results, QWidget *parent)
+    : QMainWindow(parent)
+    , Settings(settings)
+    , Ask(ask)
+    , Results(std::move(results))
+    , FDocument(new TProjectDocument(settings.Parameters, this))
+    , Memory(settings)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setAcceptDrops(true);
+    MainSplitter = new QSplitter(Qt::Horizontal);
+    MainSplitter->setObjectName(QStringLiteral("splMain"));
+    MainSplitter->addWidget(BuildLeftPane());
+    MainSplitter->addWidget(BuildRightPane());
+    MainSplitter->setStretchFactor(1, 1);
+    MainSplitter->setSizes({192, 598});
+    setCentralWidget(MainSplitter);
+    BuildStatusBar();
+    BuildActions();
+    resize(790, 551);
+    Memory.Restore(*this, {MainSplitter, RightSplitter});
+    RefreshRecentMenu();
+
+    connect(FDocument, &TProjectDocument::Changed, this, &TfrmMain::DocumentChanged);
+    connect(&FDocument->UndoStack(), &QUndoStack::cleanChanged, this, &TfrmMain::RefreshStatus);
+    connect(pgDetail, &TDetailPages::DrawingChanged, this, &TfrmMain::RefreshDrawing);
+    FDocument->New();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+QWidget *TfrmMain::BuildLeftPane()
+{
+    auto *split = new QSplitter(Qt::Vertical);
+    split->setObjectName(QStringLiteral("splLeft"));
+    auto *top = new QWidget;
+    auto *topLayout = new QVBoxLayout(top);
+    topLayout->setContentsMargins(0, 0, 0, 0);
+    topLayout->addWidget(new QLabel(QStringLiteral("Span Wire Configuration")));
+    tvSpanWireList = new QTreeWidget;
+    tvSpanWireList->setObjectName(QStringLiteral("tvSpanWireList"));
+    tvSpanWireList->setHeaderHidden(true);
+    tvSpanWireList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(tvSpanWireList, &QTreeWidget::currentItemChanged, this, &TfrmMain::TreeSelectionChanged);
+    topLayout->addWidget(tvSpanWireList);
+    split->addWidget(top);
+
+    auto *bottom = new QWidget;
+    auto *grid = new QGridLayout(bottom);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Combinations")), 0, 0, 1, 5);
+    grid->addWidget(new QLabel(QStringLiteral("First Pole")), 1, 0, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Second Pole ")), 1, 2, 1, 2);
+    const char *const captions[] = {"Pole No.", "Seq.", "Pole No.", "Seq.", "Angle (Degree)"};
+    for (int c = 0; c < 5; ++c)
+        grid->addWidget(new QLabel(QLatin1String(captions[c])), 2, c);
+    sgCombinations = new QTableWidget(1, 5);
+    sgCombinations->setObjectName(QStringLiteral("sgCombinations"));
+    sgCombinations->horizontalHeader()->hide();
+    sgCombinations->verticalHeader()->hide();
+    sgCombinations->setSelectionBehavior(QAbstractItemView::SelectRows);
+    sgCombinations->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sgCombinations->horizontalHeader()->setStretchLastSection(true);
+    const int widths[] = {30, 28, 33, 37, 67};
+    for (int c = 0; c < 5; ++c)
+        sgCombinations->setColumnWidth(c, widths[c]);
+    grid->addWidget(sgCombinations, 3, 0, 1, 5);
+    split->addWidget(bottom);
+    split->setSizes({340, 211});
+    return split;
+}
+
+QWidget *TfrmMain::BuildRightPane()
+{
+    auto *right = new QWidget;
+    auto *column = new QVBoxLayout(right);
+    column->setContentsMargins(0, 0, 0, 0);
+    auto *header = new QHBoxLayout;
+    edtSequenceNumber = new QLineEdit;
+    edtSequenceNumber->setObjectName(QStringLiteral("edtSequenceNumber"));
+    edtSequenceNumber->setReadOnly(true);
+    edtSequenceNumber->setMaximumWidth(50);
+    edtID = new TKorvelEdit;
+    edtID->setObjectName(QStringLiteral("edtID"));
+    edtID->SetEditType(etExtended);
+    edtType = new QLineEdit;
+    edtType->setObjectName(QStringLiteral("edtType"));
+    edtType->setReadOnly(true);
+    edtType->setMaximumWidth(80);
+    connect(edtID, &QLineEdit::editingFinished, this, &TfrmMain::CommitIdentification);
+    const std::pair<const char *, QWidget *> parts[] = {
+        {"Sequence #:", edtSequenceNumber}, {"Identification:", edtID}, {"Type:", edtType}};
+    for (const auto &[caption, field] : parts) {
+        auto *label = new QLabel(QLatin1String(caption));
+        label->setBuddy(field);
+        header->addWidget(label);
+        header->addWidget(field);
+    }
+    column->addLayout(header);
+    RightSplitter = new QSplitter(Qt::Vertical);
+    RightSplitter->setObjectName(QStringLiteral("splRight"));
+    imgSpanWire = new TDrawingArea(Settings);
+    pgDetail = new TDetailPages(*FDocument, Ask, Settings);
+    RightSplitter->addWidget(imgSpanWire);
+    RightSplitter->addWidget(pgDetail);
+    RightSplitter->setStretchFactor(0, 1);
+    RightSplitter->setSizes({330, 190});
+    column->addWidget(RightSplitter);
+    return right;
+}
+
+void TfrmMain::BuildStatusBar()
+{
+    statusBar()->setObjectName(QStringLiteral("sbStatus"));
+    const int widths[] = {100, 120, 75, 120, 75, 50};
+    for (int i = 0; i < 6; ++i) {
+        Panels[i] = new QLabel;
+        Panels[i]->setObjectName(QStringLiteral("sbPanel%1").arg(i));
+        Panels[i]->setMinimumWidth(widths[i]);
+        statusBar()->addWidget(Panels[i], i == 5 ? 1 : 0);
+    }
+}
+
+void TfrmMain::Run(void (TfrmMain::*handler)())
+{
+    // Tool buttons and menus take no focus: the field being typed in is
+    // committed first, and a refused commit stops the command.
+    if (!CommitFocused())
+        return;
+    (this->*handler)();
+    UpdateActions();
+}
+
+bool TfrmMain::CommitFocused()
+{
+    auto *edit = qobject_cast<TKorvelEdit *>(QApplication::focusWidget());
+    if (!edit || !isAncestorOf(edit))
+        return true;
+    if (edit == edtID) {
+        CommitIdentification();
+        return true;
+    }
+    return pgDetail->Commit(edit);
+}
+
+int TfrmMain::CurrentSequence() const
+{
+    return pgDetail->Sequence();
+}
+
+void TfrmMain::CommitIdentification()
+{
+    const int number = CurrentSequence();
+    if (!number || !edtID->isModified())
+        return;
+    edtID->setModified(false);
+    const std::string text = edtID->text().toStdString();
+    FDocument->Edit(QStringLiteral("Change Identification"),
+                    [number, text](TWireConfigurationList &project) {
+                        project.FindByNumber(number)->SetIdentification(text);
+                    },
+                    number);
+}
+
+void TfrmMain::ShowSequence(int number)
+{
+    pgDetail->ShowSequence(number);
+    pgDetail->setVisible(CurrentSequence() != 0);
+    RefreshHeader();
+    RefreshDrawing();
+    RefreshStatus();
+    UpdateActions();
+}
+
+void TfrmMain::TreeSelectionChanged()
+{
+    if (Refreshing)
+        return;
+    QTreeWidgetItem *item = tvSpanWireList->currentItem();
+    if (item && item->parent()) // the root node "Sequences" shows nothing new
+        ShowSequence(item->data(0, Qt::UserRole).toInt());
+    RefreshStatus();
+}
+
+void TfrmMain::DocumentChanged(int sequence)
+{
+    const TWireConfigurationList &project = FDocument->Project();
+    int show = sequence > 0 ? sequence : CurrentSequence();
+    if (sequence < 0 || !project.FindByNumber(show))
+        show = project.Empty() ? 0 : project.First()->Number;
+    RefreshSequenceTree(show);
+    RefreshCombinationGrid();
+    ShowSequence(show);
+}
+
+void TfrmMain::RefreshSequenceTree(int show)
+{
+    Refreshing = true;
+    tvSpanWireList->clear();
+    auto *root = new QTreeWidgetItem(tvSpanWireList, {QStringLiteral("Sequences")});
+    for (const TWireConfiguration *sequence : FDocument->Project()) {
+        auto *node = new QTreeWidgetItem(root, {Text(sequence->DisplayName())});
+        node->setData(0, Qt::UserRole, sequence->Number);
+        if (sequence->Number == show)
+            tvSpanWireList->setCurrentItem(node);
+    }
+    root->setExpanded(true);
+    Refreshing = false;
+}
+
+void TfrmMain::RefreshCombinationGrid()
+{
+    const TCombinationList &combinations = FDocument->Project().Combinations;
+    sgCombinations->setRowCount(std::max(1, combinations.Count()));
+    sgCombinations->clearContents();
+    int row = 0;
+    for (const TCombination *c : combinations) {
+        const QString cells[] = {QString::number(c->PoleA), QString::number(c->SequenceA), QString::number(c->PoleB),
+                                 QString::number(c->SequenceB), Text(FloatToStr(c->ABAngle))};
+        for (int col = 0; col < 5; ++col)
+            sgCombinations->setItem(row, col, new QTableWidgetItem(cells[col]));
+        ++row;
+    }
+    sgCombinations->setEnabled(!combinations.Empty());
+}
+
+void TfrmMain::RefreshHeader()
+{
+    const TWireConfiguration *sequence = FDocument->Project().FindByNumber(CurrentSequence());
+    edtSequenceNumber->setText(sequence ? QString::number(sequence->Number) : QString());
+    edtID->setText(sequence ? Text(sequence->Identification) : QString());
+    edtType->setText(sequence ? Text(sequence->Topology().TypeName) : QString());
+}
+
+void TfrmMain::RefreshStatus()
+{
+    const TWireConfigurationList &project = FDocument->Project();
+    const QString file = project.FileName.empty() ? QStringLiteral("<new>")
+                                                  : QFileInfo(Text(project.FileName)).fileName();
+    Panels[0]->setText(Text(project.Author));
+    Panels[1]->setText(Text(project.ProjectName));
+    Panels[2]->setText(Text(DateToStr(project.ProjectDate)));
+    Panels[3]->setText(file);
+    Panels[4]->setText(FDocument->IsModified() ? QStringLiteral("Modified") : QString());
+    const TWireConfiguration *sequence = project.FindByNumber(CurrentSequence());
+    Panels[5]->setText(!sequence                          ? QString()
+                       : !TGeometry::IsComplete(*sequence) ? QStringLiteral("Data are not completed")
+                       : !TGeometry::IsValid(*sequence)    ? QStringLiteral("Data are not valid")
+                                                           : QString());
+    setWindowTitle(QStringLiteral("%1 - %2  [%3]")
+                       .arg(QLatin1String(TGlobalSetting::ProductAcronym), QLatin1String(TGlobalSetting::ProductTitle),
+                            file));
+}
+
+void TfrmMain::RefreshDrawing()
+{
+    imgSpanWire->SetProject(&FDocument->Project());
+    const int page = pgDetail->currentIndex();
+    imgSpanWire->Show(CurrentSequence(), page <= 2 ? page : -1, pgDetail->Span());
+}
+
+void TfrmMain::UpdateActions()
+{
+    for (const auto &[action, enabled] : Enabling)
+        action->setEnabled(enabled());
+}
+
+bool TfrmMain::CloseProject()
+{
+    if (!CloseProjectQuestion())
+        return false;
+    FDocument->New();
+    return true;
+}
+
+void TfrmMain::NewProject()
+{
+    CloseProject();
+}
+
+bool TfrmMain::OpenFile(const QString &path)
+{
+    try {
+        FDocument->Open(path.toStdString());
+    } catch (const std::exception &error) {
+        Ask.Tell(this, TMessageKind::Error,
+                 QStringLiteral("Cannot open <%1>. The file is not a TARVO file or it is corrupted.\n%2")
+                     .arg(path, Text(error.what())));
+        RefreshStatus();
+        return false;
+    }
+    RememberRecent(path);
+    return true;
+}
+
+void TfrmMain::Open()
+{
+    // The dialog first: Cancel must leave the open project as it is.
+    const QString path = Ask.OpenFileName(this, QStringLiteral("Open"), OpenFilter);
+    if (path.isEmpty() || !CloseProjectQuestion())
+        return;
+    OpenFile(path);
+}
+
+bool TfrmMain::CloseProjectQuestion()
+{
+    return !FDocument->IsModified()
+        || Ask.Message(this, TMessageKind::Information,
+                       QStringLiteral("Project has not been saved, do you want to close it anyway?"),
+                       QMessageBox::Yes | QMessageBox::Cancel)
+        == QMessageBox::Yes;
+}
+
+void TfrmMain::Save()
+{
+    const TWireConfigurationList &project = FDocument->Project();
+    if (project.Empty())
+        return;
+    if (project.FileName.empty())
+        SaveAs();
+    else
+        SaveTo(Text(project.FileName));
+}
+
+void TfrmMain::SaveAs()
+{
+    if (FDocument->Project().Empty())
+        return;
+    const QString path = Ask.SaveFileName(this, QStringLiteral("Save As"), SaveFilter, QStringLiteral("xml"));
+    if (path.isEmpty()) {
+        RefreshStatus();
+        return;
+    }
+    if (QFileInfo::exists(path)
+        && Ask.Message(this, TMessageKind::Warning,
+                       QStringLiteral("A file <%1> already exists. Do you want overwrite it?").arg(path),
+                       QMessageBox::Yes | QMessageBox::No)
+            != QMessageBox::Yes)
+        return;
+    SaveTo(path);
+}
+
+void TfrmMain::SaveTo(const QString &path)
+{
+    try {
+        FDocument->Save(path.toStdString());
+    } catch (const std::exception &error) {
+        Ask.Tell(this, TMessageKind::Error, Text(error.what()));
+        RefreshStatus();
+        return;
+    }
+    RememberRecent(path);
+    RefreshStatus();
+}
+
+void TfrmMain::AddSequence(int type)
+{
+    const int number = FDocument->Project().NextNumber();
+    FDocument->Edit(QStringLiteral("Add %1").arg(Text(Topology(type).TypeName)),
+                    [type](TWireConfigurationList &project) { project.AddSequence(type); }, number);
+}
+
+void TfrmMain::Duplicate()
+{
+    const TWireConfiguration *source = FDocument->Project().FindByNumber(CurrentSequence());
+    if (!source)
+        return;
+    const int number = FDocument->Project().NextNumber();
+    FDocument->Edit(QStringLiteral("Duplicate Sequence"),
+                    [source](TWireConfigurationList &project) {
+                        // The model cannot reach the engine: the copy's plan is laid out here.
+                        TGeometry::ComputePlanLayout(*project.DuplicateSequence(*source));
+                    },
+                    number);
+}
+
+void TfrmMain::Remove()
+{
+    QTreeWidgetItem *item = tvSpanWireList->currentItem();
+    if (!item || !item->parent())
+        return;
+    const int number = item->data(0, Qt::UserRole).toInt();
+    if (Ask.Message(this, TMessageKind::Information,
+                    QStringLiteral("Do you really want to delete the sequence identified by %1?").arg(item->text(0)),
+                    QMessageBox::Yes | QMessageBox::Cancel)
+        != QMessageBox::Yes)
+        return;
+    FDocument->Edit(QStringLiteral("Remove Sequence"),
+                    [number](TWireConfigurationList &project) { project.RemoveSequence(number); }, -1);
+}
+
+void TfrmMain::Calculate()
+{
+    if (!CurrentSequence())
+        return;
+    bool solved = false;
+    // Results are part of the project: a calculation is a step like any edit.
+    FDocument->Edit(QStringLiteral("Calculate Result"), [&solved](TWireConfigurationList &project) {
+        solved = TCalculationRun::RunCalculation(project);
+    });
+    if (solved) {
+        if (Results.ShowResult)
+            Results.ShowResult(this, FDocument->Project(), Settings);
+        return;
+    }
+    QStringList lines;
+    for (const std::string &line : TCalculationRun::ErrorListing(FDocument->Project()))
+        lines << Text(line);
+    if (Results.ShowErrors)
+        Results.ShowErrors(this, lines.join('\n'));
+}
+
+void TfrmMain::ToggleDynamic()
+{
+    Settings.EnableDynamicDisplay = findChild<QAction *>("dynamic_graphic")->isChecked();
+    RefreshDrawing();
+}
+
+void TfrmMain::ToggleLabels()
+{
+    Settings.EnableDisplayLabel = findChild<QAction *>("labels")->isChecked();
+    RefreshDrawing();
+}
+
+void TfrmMain::closeEvent(QCloseEvent *event)
+{
+    if (!CommitFocused() || !CloseProjectQuestion()) {
+        event->ignore();
+        return;
+    }
+    Memory.Save(*this, {MainSplitter, RightSplitter});
+    event->accept();
+}
+
+void TfrmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls() && event->mimeData()->urls().size() == 1
+        && event->mimeData()->urls().front().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void TfrmMain::dropEvent(QDropEvent *event)
+{
+    const QString path = event->mimeData()->urls().front().toLocalFile();
+    event->acceptProposedAction();
+    if (CommitFocused() && CloseProjectQuestion())
+        OpenFile(path);
+}
+
+void TfrmMain::RememberRecent(const QString &path)
+{
+    Memory.Remember(path);
+    RefreshRecentMenu();
+}
+
+void TfrmMain::RefreshRecentMenu()
+{
+    RecentMenu->clear();
+    for (const QString &path : Memory.RecentFiles()) {
+        QAction *action = RecentMenu->addAction(QFileInfo(path).fileName());
+        action->setToolTip(path);
+        connect(action, &QAction::triggered, this, [this, path] {
+            if (CommitFocused() && CloseProjectQuestion())
+                OpenFile(path);
+        });
+    }
+    RecentMenu->setEnabled(!Memory.RecentFiles().isEmpty());
+}
+
+} // namespace corvadel

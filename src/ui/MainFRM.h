@@ -1,0 +1,121 @@
+// The main window: the sequence tree, the combinations, the header strip, the
+// drawing and the detail pages, with the commands of the menus and tool bar.
+#pragma once
+
+#include "uWindowMemory.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QSplitter;
+class QTableWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace corvadel {
+
+class TAsk;
+class TDetailPages;
+class TDrawingArea;
+class TGlobalSetting;
+class TKorvelEdit;
+class TProjectDocument;
+class TWireConfigurationList;
+
+// How Calculate opens its windows; the result windows set it.
+struct TResultWindows {
+    std::function<void(QWidget *parent, const TWireConfigurationList &project, const TGlobalSetting &settings)>
+        ShowResult;
+    std::function<void(QWidget *parent, const QString &listing)> ShowErrors;
+};
+
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    TfrmMain(TGlobalSetting &settings, TAsk &ask, TResultWindows results, QWidget *parent = nullptr);
+    ~TfrmMain() override;
+
+    TProjectDocument &Document() { return *FDocument; }
+    // Opens a project without the file dialog; false (after the message)
+    // when it cannot be read.
+    bool OpenFile(const QString &path);
+    // Commits the field that has the focus; false when it was refused.
+    bool CommitFocused();
+    // The close question when anything changed; true when the project went.
+    bool CloseProject();
+    void ShowSequence(int number);
+    int CurrentSequence() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    struct TCommand;
+    void BuildActions();
+    QWidget *BuildLeftPane();
+    QWidget *BuildRightPane();
+    void BuildStatusBar();
+    void Run(void (TfrmMain::*handler)());
+
+    void Exit();
+    void AddSimple();
+    void AddWye();
+    void AddH();
+    void AddDelta();
+    void AddHybrid();
+    void AddBox();
+    bool CloseProjectQuestion();
+    void NewProject();
+    void Open();
+    void Save();
+    void SaveAs();
+    void SaveTo(const QString &path);
+    void AddSequence(int type);
+    void Duplicate();
+    void Remove();
+    void Calculate();
+    void ToggleDynamic();
+    void ToggleLabels();
+
+    void DocumentChanged(int sequence);
+    void RefreshSequenceTree(int show);
+    void RefreshCombinationGrid();
+    void RefreshHeader();
+    void RefreshStatus();
+    void RefreshDrawing();
+    void UpdateActions();
+    void CommitIdentification();
+    void TreeSelectionChanged();
+
+    void RememberRecent(const QString &path);
+    void RefreshRecentMenu();
+
+    TGlobalSetting &Settings;
+    TAsk &Ask;
+    TResultWindows Results;
+    TProjectDocument *FDocument;
+    QTreeWidget *tvSpanWireList = nullptr;
+    QTableWidget *sgCombinations = nullptr;
+    QLineEdit *edtSequenceNumber = nullptr;
+    TKorvelEdit *edtID = nullptr;
+    QLineEdit *edtType = nullptr;
+    TDrawingArea *imgSpanWire = nullptr;
+    TDetailPages *pgDetail = nullptr;
+    QSplitter *MainSplitter = nullptr;
+    QSplitter *RightSplitter = nullptr;
+    QLabel *Panels[6] = {};
+    QMenu *RecentMenu = nullptr;
+    TWindowMemory Memory;
+    std::vector<std::pair<QAction *, std::function<bool()>>> Enabling;
+    bool Refreshing = false;
+};
+
+} // namespace corvadel

@@ -1,0 +1,519 @@
+#include "uDetailPages.h"
+
+#include "KorvelEditComp.h"
+#include "uAsk.h"
+#include "uGeometry.h"
+#include "uGlobalSettings.h"
+#include "uProjectDocument.h"
+#include "uWires.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace corvadel {
+
+namespace {
+
+const std::string JunctionLetters = "TUVYCDG";
+const char *const BasePoints[] = {"PV", "P1", "P2", "P3", "P4", "P5"};
+const char *const BaseFields[] = {"edtElPavement", "edtElPole1", "edtElPole2", "edtElPole3", "edtElPole4",
+                                  "edtElPole5"};
+const char *const BaseCaptions[] = {"Pavement", "Pole 1", "Pole 2", "Pole 3", "Pole 4", "Pole 5"};
+// Pole distance fields in the order the type's distances fill them.
+const char *const DistanceFields[][7] = {
+    {"edtPD1"},
+    {"edtPD1", "edtPD2", "edtPDX"},
+    {"edtPD1", "edtPD2", "edtPD3", "edtPDX", "edtPDY", "edtPDZ"},
+    {"edtPD1", "edtPD2", "edtPD3", "edtPD4", "edtPDX", "edtPDY", "edtPDZ"},
+};
+const char *const AllDistanceFields[] = {"edtPD1", "edtPD2", "edtPD3", "edtPD4", "edtPDX", "edtPDY", "edtPDZ"};
+
+QString Text(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+QString General(double value)
+{
+    return Text(FloatToStr(value));
+}
+
+// The field of an elevation point: "edtT" for T, "edtElPole1" for P1.
+QString PointField(const std::string &point)
+{
+    for (int i = 0; i < 6; ++i)
+        if (point == BasePoints[i])
+            return QLatin1String(BaseFields[i]);
+    return QStringLiteral("edt") + QString::fromStdString(point);
+}
+
+const char *const *DistanceFieldsFor(int count)
+{
+    for (const auto &row : DistanceFields) {
+        int n = 0;
+        while (n < 7 && row[n])
+            ++n;
+        if (n == count)
+            return row;
+    }
+    return nullptr;
+}
+
+void FillGrid(QTableWidget *grid, const std::vector<QStringList> &rows)
+{
+    grid->setRowCount(std::max<int>(1, int(rows.size())));
+    grid->clearContents();
+    for (int r = 0; r < int(rows.size()); ++r)
+        for (int c = 0; c < rows[r].size(); ++c)
+            grid->setItem(r, c, new QTableWidgetItem(rows[r][c]));
+    grid->setEnabled(!rows.empty());
+}
+
+} // namespace
+
+TDetailPages::TDetailPages(TProjectDocument &document, TAsk &ask, const TGlobalSetting &settings, QWidget *parent)
+    : QTabWidget(parent)
+    , Document(document)
+    , Ask(ask)
+    , Settings(settings)
+{
+    setObjectName(QStringLiteral("pgDetail"));
+    addTab(BuildLengthsPage(), QStringLiteral("Angles and lengths"));
+    addTab(BuildElevationsPage(), QStringLiteral("Elevations"));
+    addTab(BuildDesignPage(), QStringLiteral("Design Data"));
+    addTab(BuildGridPage(cbSSpans, sgSignalList, "cbSSpans", "sgSignalList",
+                         {"#", "Type", "Distance (ft.)", "Area Factor (sq.ft)", "Weight (lbs.)", "Height (ft.)"},
+                         {50, 79, 91, 121, 117, 112}),
+           QStringLiteral("Signals and Signs"));
+    addTab(BuildGridPage(cbWSpans, sgCompositionList, "cbWSpans", "sgCompositionList",
+                         {"#", "From", "To", "Length (ft)", "Weight (lbs/ft)"}, {40, 74, 78, 133, 246}),
+           QStringLiteral("Wires"));
+    connect(this, &QTabWidget::currentChanged, this, &TDetailPages::DrawingChanged);
+    connect(cbSSpans, &QComboBox::activated, this, &TDetailPages::SelectSpan);
+    connect(cbWSpans, &QComboBox::activated, this, &TDetailPages::SelectSpan);
+}
+
+TKorvelEdit *TDetailPages::AddField(const TFieldSpec &spec)
+{
+    auto *edit = new TKorvelEdit;
+    edit->setObjectName(spec.Name);
+    edit->SetEditType(etFloat);
+    edit->SetMaxLength(7);
+    edit->setText(QStringLiteral("0.00"));
+    edit->setMinimumWidth(60);
+    edit->setReadOnly(spec.Kind == fkShown);
+    Fields[spec.Name] = edit;
+    auto *label = new QLabel(spec.Caption);
+    label->setBuddy(edit);
+    Labels[spec.Name] = label;
+    if (spec.Kind != fkShown) {
+        Specs[edit] = spec;
+        connect(edit, &QLineEdit::editingFinished, this, [this, edit] { Commit(edit); });
+    }
+    return edit;
+}
+
+QWidget *TDetailPages::BuildLengthsPage()
+{
+    auto *page = new QWidget;
+    auto *row = new QHBoxLayout(page);
+    const auto pairGroup = [&](const QString &title, TFieldKind kind, const char *prefix, const char *caption) {
+        auto *group = new QGroupBox(title);
+        auto *grid = new QGridLayout(group);
+        for (int n = 1; n <= 8; ++n) {
+            TKorvelEdit *edit = AddField({QStringLiteral("%1%2").arg(prefix).arg(n), QStringLiteral("%1%2").arg(caption).arg(n),
+                                          kind, n});
+            const int column = n <= 4 ? 0 : 2;
+            grid->addWidget(Labels[edit->objectName()], (n - 1) % 4, column);
+            grid->addWidget(edit, (n - 1) % 4, column + 1);
+        }
+        row->addWidget(group);
+    };
+    pairGroup(QStringLiteral("Span length (ft)"), fkLength, "edtL", "L");
+    pairGroup(QStringLiteral("Angles (Degrees)"), fkAngle, "edtA", "A");
+    auto *group = new QGroupBox(QStringLiteral("Distance between Poles (ft)"));
+    auto *grid = new QGridLayout(group);
+    const struct { const char *Name; int Row; int Column; } places[] = {
+        {"edtPD1", 0, 0}, {"edtPD2", 1, 0}, {"edtPD3", 2, 0}, {"edtPD4", 3, 0},
+        {"edtPDX", 0, 2}, {"edtPDY", 2, 2}, {"edtPDZ", 3, 2}};
+    for (const auto &place : places) {
+        TKorvelEdit *edit = AddField({place.Name, QString(), fkShown});
+        grid->addWidget(Labels[place.Name], place.Row, place.Column);
+        grid->addWidget(edit, place.Row, place.Column + 1);
+    }
+    row->addWidget(group);
+    return page;
+}
+
+QWidget *TDetailPages::BuildElevationsPage()
+{
+    auto *page = new QWidget;
+    auto *row = new QHBoxLayout(page);
+    auto *junctions = new QGroupBox(QStringLiteral("Elevation Difference"));
+    auto *grid = new QGridLayout(junctions);
+    for (int i = 0; i < 7; ++i) {
+        const QString letter(QChar(JunctionLetters[size_t(i)]));
+        auto *box = new QCheckBox;
+        box->setObjectName(QStringLiteral("cb") + letter);
+        Flags[i] = box;
+        connect(box, &QCheckBox::clicked, this, [this, i](bool checked) { FlagClicked(i, checked); });
+        TKorvelEdit *edit = AddField({QStringLiteral("edt") + letter, letter, fkPoint, 0, letter.toStdString()});
+        const int r = i < 4 ? i : i - 4;
+        const int c = i < 4 ? 0 : 3;
+        grid->addWidget(box, r, c);
+        grid->addWidget(Labels[edit->objectName()], r, c + 1);
+        grid->addWidget(edit, r, c + 2);
+    }
+    row->addWidget(junctions);
+    auto *bases = new QGroupBox(QStringLiteral("Base Elevation"));
+    auto *baseGrid = new QGridLayout(bases);
+    for (int i = 0; i < 6; ++i) {
+        TKorvelEdit *edit = AddField({BaseFields[i], BaseCaptions[i], fkPoint, 0, BasePoints[i]});
+        const int r = i < 4 ? i : i - 4;
+        const int c = i < 4 ? 0 : 2;
+        baseGrid->addWidget(Labels[edit->objectName()], r, c);
+        baseGrid->addWidget(edit, r, c + 1);
+    }
+    row->addWidget(bases);
+    return page;
+}
+
+QWidget *TDetailPages::BuildDesignPage()
+{
+    auto *page = new QWidget;
+    auto *grid = new QGridLayout(page);
+    const TFieldSpec first[] = {
+        {"edtMinimumSAG", "Min. SAG (ft.):", fkMinSAG},
+        {"edtMaxSAG", "Max. SAG (ft.):", fkMaxSAG},
+        {"edtMinClearance", "Min. clearance ground to wire (ft):", fkMinClearance},
+        {"edtSignalWeights", "Sum of Weights Signals/Signs (lbs):", fkShown},
+        {"edtAreas", "Sum of Areas (sq.ft):", fkShown}};
+    for (int r = 0; r < 5; ++r) {
+        TKorvelEdit *edit = AddField(first[r]);
+        grid->addWidget(Labels[edit->objectName()], r, 0);
+        grid->addWidget(edit, r, 1);
+    }
+    const TFieldSpec second[] = {{"edtWireWeight", "Weight of Wire (lbs/ft):", fkWireWeight},
+                                 {"edtWindPressure", "Wind Pressure (psf):", fkShown}};
+    for (int r = 0; r < 2; ++r) {
+        TKorvelEdit *edit = AddField(second[r]);
+        grid->addWidget(Labels[edit->objectName()], r, 2);
+        grid->addWidget(edit, r, 3);
+    }
+    cbEnableWires = new QCheckBox(QStringLiteral("Enable Variable Wire Weight"));
+    cbEnableWires->setObjectName(QStringLiteral("cbEnableWires"));
+    cbWarp = new QCheckBox(QStringLiteral("Enable Adjust Box Angles"));
+    cbWarp->setObjectName(QStringLiteral("cbWarp"));
+    grid->addWidget(cbEnableWires, 2, 2, 1, 2);
+    grid->addWidget(cbWarp, 3, 2, 1, 2);
+    connect(cbEnableWires, &QCheckBox::clicked, this, &TDetailPages::VariableWiresClicked);
+    connect(cbWarp, &QCheckBox::clicked, this, [this](bool checked) {
+        if (Current())
+            Document.Edit(QStringLiteral("Adjust Box Angles"),
+                          [this, checked](TWireConfigurationList &) { Current()->SetBoxWarp(checked); }, FSequence);
+    });
+    return page;
+}
+
+QWidget *TDetailPages::BuildGridPage(QComboBox *&selector, QTableWidget *&grid, const char *selectorName,
+                                     const char *gridName, const QStringList &headers,
+                                     const std::vector<int> &widths)
+{
+    auto *page = new QWidget;
+    auto *column = new QVBoxLayout(page);
+    auto *top = new QHBoxLayout;
+    selector = new QComboBox;
+    selector->setObjectName(selectorName);
+    auto *label = new QLabel(QStringLiteral("Span #:"));
+    label->setBuddy(selector);
+    top->addWidget(label);
+    top->addWidget(selector);
+    top->addStretch();
+    column->addLayout(top);
+    grid = new QTableWidget(1, int(headers.size()));
+    grid->setObjectName(gridName);
+    grid->setHorizontalHeaderLabels(headers);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->verticalHeader()->hide();
+    for (int c = 0; c < int(widths.size()); ++c)
+        grid->setColumnWidth(c, widths[size_t(c)]);
+    grid->horizontalHeader()->setStretchLastSection(true);
+    column->addWidget(grid);
+    return page;
+}
+
+TWireConfiguration *TDetailPages::Current() const
+{
+    return FSequence ? Document.Project().FindByNumber(FSequence) : nullptr;
+}
+
+void TDetailPages::ShowSequence(int number)
+{
+    const bool other = number != FSequence;
+    FSequence = number;
+    const TWireConfiguration *sequence = Current();
+    if (!sequence) {
+        FSequence = 0;
+        FSpan = 0;
+        return;
+    }
+    if (other)
+        setCurrentIndex(0);
+    ApplyVisibility(*sequence);
+    RefreshFields(*sequence);
+    if (other || !sequence->Spans.FindByNumber(FSpan))
+        RefreshSpanSelectors(*sequence);
+    RefreshSignalGrid();
+    RefreshSegmentGrid();
+    Q_EMIT DrawingChanged();
+}
+
+void TDetailPages::Refresh()
+{
+    ShowSequence(FSequence);
+}
+
+void TDetailPages::ApplyVisibility(const TWireConfiguration &sequence)
+{
+    const TSequenceTopology &topology = sequence.Topology();
+    const auto show = [this](const QString &name, bool shown) {
+        Fields[name]->setVisible(shown);
+        Labels[name]->setVisible(shown);
+    };
+    for (int n = 1; n <= 8; ++n) {
+        show(QStringLiteral("edtL%1").arg(n), n <= topology.SpanCount());
+        show(QStringLiteral("edtA%1").arg(n), n <= topology.CheckedAngles);
+    }
+    for (const char *name : AllDistanceFields)
+        show(name, false);
+    if (const char *const *fields = DistanceFieldsFor(topology.PoleDistanceCount()))
+        for (int i = 0; i < topology.PoleDistanceCount(); ++i) {
+            const TPolePair &pair = topology.PoleDistances[size_t(i)];
+            Labels[fields[i]]->setText(QStringLiteral("Pole %1 - %2").arg(pair.PoleA).arg(pair.PoleB));
+            show(fields[i], true);
+        }
+    for (int i = 0; i < 6; ++i)
+        show(BaseFields[i], topology.HasPoint(BasePoints[i]));
+    RefreshElevationFields(sequence);
+    cbWarp->setVisible(sequence.SequenceType == stBox);
+}
+
+void TDetailPages::RefreshElevationFields(const TWireConfiguration &sequence)
+{
+    const TSequenceTopology &topology = sequence.Topology();
+    for (int i = 0; i < 7; ++i) {
+        const std::string letter(1, JunctionLetters[size_t(i)]);
+        const bool shown = topology.HasPoint(letter);
+        Flags[i]->setVisible(shown);
+        Flags[i]->setEnabled(topology.EditableFlags.find(letter) != std::string::npos);
+        Flags[i]->setChecked(sequence.Elevations.IsEntered(letter));
+        const QString name = QStringLiteral("edt") + Text(letter);
+        Labels[name]->setVisible(shown);
+        Fields[name]->setVisible(shown && Flags[i]->isChecked());
+    }
+}
+
+void TDetailPages::RefreshFields(const TWireConfiguration &sequence)
+{
+    for (const TBaseWire *span : sequence.Spans) {
+        if (span->Number < 1 || span->Number > 8)
+            continue;
+        Fields[QStringLiteral("edtL%1").arg(span->Number)]->SetNumericOutput(span->Length);
+        Fields[QStringLiteral("edtA%1").arg(span->Number)]->SetNumericOutput(span->Angle);
+    }
+    RefreshPoleDistances(sequence);
+    for (const TBaseElevation *point : sequence.Elevations)
+        if (const auto found = Fields.find(PointField(point->Name)); found != Fields.end())
+            found->second->setText(General(point->Value));
+    Fields["edtWireWeight"]->SetNumericOutput(sequence.WireWeight);
+    Fields["edtMinimumSAG"]->SetNumericOutput(sequence.MinSAG);
+    Fields["edtWindPressure"]->SetNumericOutput(Document.Project().Parameters().WindPressure);
+    Fields["edtSignalWeights"]->SetNumericOutput(sequence.Spans.SumDeadLoads());
+    Fields["edtMinClearance"]->SetNumericOutput(sequence.MinClearance);
+    Fields["edtAreas"]->SetNumericOutput(sequence.Spans.SumWindAreas());
+    Fields["edtMaxSAG"]->SetNumericOutput(sequence.MaxSAG);
+    cbEnableWires->setChecked(sequence.VariableWires);
+    cbWarp->setChecked(sequence.BoxWarp);
+}
+
+void TDetailPages::RefreshPoleDistances(const TWireConfiguration &sequence)
+{
+    // On a copy: showing the distances must not change the project.
+    TWireConfiguration copy(sequence);
+    const bool placed = TGeometry::ComputePlanLayout(copy);
+    for (const char *name : AllDistanceFields)
+        Fields[name]->setText(QStringLiteral("N/A"));
+    const char *const *fields = DistanceFieldsFor(copy.PoleDistances.Count());
+    if (!placed || !fields)
+        return;
+    for (int i = 0; i < copy.PoleDistances.Count(); ++i)
+        Fields[fields[i]]->setText(Text(FloatToStrF(copy.PoleDistances.Objects(i)->Distance, 15, 2)));
+}
+
+void TDetailPages::RefreshSpanSelectors(const TWireConfiguration &sequence)
+{
+    for (QComboBox *selector : {cbSSpans, cbWSpans}) {
+        selector->clear();
+        for (const TBaseWire *span : sequence.Spans)
+            selector->addItem(QString::number(span->Number));
+    }
+    FSpan = sequence.Spans.Empty() ? 0 : sequence.Spans.First()->Number;
+}
+
+void TDetailPages::SelectSpan(int index)
+{
+    cbSSpans->setCurrentIndex(index);
+    cbWSpans->setCurrentIndex(index);
+    FSpan = cbSSpans->currentText().toInt();
+    RefreshSignalGrid();
+    RefreshSegmentGrid();
+    Q_EMIT DrawingChanged();
+}
+
+void TDetailPages::RefreshSignalGrid()
+{
+    const TWireConfiguration *sequence = Current();
+    const TBaseWire *span = sequence ? sequence->Spans.FindByNumber(FSpan) : nullptr;
+    std::vector<QStringList> rows;
+    if (span)
+        for (const TBaseSignal *item : span->Signals)
+            rows.push_back({QString::number(item->Number), item->IsSignal ? "Signal" : "Sign", General(item->Distance),
+                            General(item->WindArea()), General(item->DeadLoad()),
+                            item->IsSignal ? General(item->Height) : QString()});
+    FillGrid(sgSignalList, rows);
+}
+
+void TDetailPages::RefreshSegmentGrid()
+{
+    // Span 0 (none yet) shows one empty, disabled row.
+    const TWireConfiguration *sequence = Current();
+    const TBaseWire *span = sequence ? sequence->Spans.FindByNumber(FSpan) : nullptr;
+    std::vector<QStringList> rows;
+    if (span)
+        for (const TBaseSegment *segment : span->Segments)
+            rows.push_back({QString::number(segment->StartPoint), Text(SegmentPointName(segment->StartPoint)),
+                            Text(SegmentPointName(segment->EndPoint)), General(segment->Length),
+                            General(segment->Weight())});
+    FillGrid(sgCompositionList, rows);
+}
+
+bool TDetailPages::ConfirmLength(const TWireConfiguration &sequence, int span, double length)
+{
+    if (length <= 0) {
+        Ask.Tell(this, TMessageKind::Error,
+                 QStringLiteral("The length of span %1 must be greater than 0.").arg(span));
+        return false;
+    }
+    const TBaseWire *wire = sequence.Spans.FindByNumber(span);
+    if (!wire)
+        return true;
+    int dropped = 0;
+    for (const TBaseSignal *item : wire->Signals)
+        dropped += item->Distance >= length;
+    if (dropped == 0)
+        return true;
+    return Ask.Message(this, TMessageKind::Warning,
+                       QStringLiteral("%1 signal(s) or sign(s) of span %2 lie at or beyond %3 ft and will be removed. "
+                                      "Do you want to continue?")
+                           .arg(dropped)
+                           .arg(span)
+                           .arg(General(length)),
+                       QMessageBox::Yes | QMessageBox::Cancel)
+        == QMessageBox::Yes;
+}
+
+bool TDetailPages::Commit(TKorvelEdit *edit)
+{
+    TWireConfiguration *sequence = Current();
+    if (!sequence || !edit->isModified())
+        return true;
+    const auto found = Specs.find(edit);
+    if (found == Specs.end())
+        return true;
+    const TFieldSpec *spec = &found->second;
+    double value = 0;
+    try {
+        value = edit->NumericOutput();
+    } catch (const EConvertError &error) {
+        Ask.Tell(this, TMessageKind::Error, Text(error.what()));
+        Refresh();
+        return false;
+    }
+    if (spec->Kind == fkLength && !ConfirmLength(*sequence, spec->Span, value)) {
+        Refresh();
+        return false;
+    }
+    edit->setModified(false);
+    const TFieldSpec kind = *spec;
+    Document.Edit(QStringLiteral("Change %1").arg(Labels[edit->objectName()]->text().remove(':')),
+                  [this, kind, value](TWireConfigurationList &) {
+                      TWireConfiguration &s = *Current();
+                      switch (kind.Kind) {
+                      case fkLength:
+                          if (s.Spans.FindByNumber(kind.Span))
+                              s.Spans.SetLengthOf(kind.Span, value);
+                          break;
+                      case fkAngle:
+                          if (s.Spans.FindByNumber(kind.Span))
+                              s.Spans.SetAngleOf(kind.Span, value);
+                          break;
+                      case fkPoint:
+                          if (TBaseElevation *point = s.Elevations.FindByName(kind.Point))
+                              point->SetValue(value);
+                          break;
+                      case fkMaxSAG: s.SetMaxSAG(value); break;
+                      case fkMinClearance: s.SetMinClearance(value); break;
+                      case fkWireWeight: s.SetWireWeight(value); break;
+                      case fkMinSAG: s.SetMinSAG(value); break;
+                      case fkShown: break;
+                      }
+                  },
+                  FSequence);
+    return true;
+}
+
+void TDetailPages::FlagClicked(int position, bool checked)
+{
+    TWireConfiguration *sequence = Current();
+    if (!sequence)
+        return;
+    std::string flags = sequence->Elevations.EnteredFlags;
+    flags[size_t(position)] = checked ? 'Y' : 'N';
+    const std::string refused = sequence->Topology().FlagLimitBroken(flags);
+    if (!refused.empty()) {
+        Ask.Tell(this, TMessageKind::Error, Text(refused));
+        RefreshElevationFields(*sequence);
+        return;
+    }
+    Document.Edit(QStringLiteral("Elevation %1").arg(QChar(JunctionLetters[size_t(position)])),
+                  [this, flags](TWireConfigurationList &) { Current()->Elevations.SetEnteredFlags(flags); },
+                  FSequence);
+}
+
+void TDetailPages::VariableWiresClicked(bool checked)
+{
+    TWireConfiguration *sequence = Current();
+    if (!sequence)
+        return;
+    if (!checked && sequence->VariableWires
+        && Ask.Message(this, TMessageKind::Warning,
+                       QStringLiteral("Disabling variable wire weight, the segments will be reset to %1 lbs/ft.")
+                           .arg(General(sequence->WireWeight)),
+                       QMessageBox::Ok | QMessageBox::Cancel)
+            != QMessageBox::Ok) {
+        cbEnableWires->setChecked(true);
+        return;
+    }
+    Document.Edit(QStringLiteral("Variable Wire Weight"),
+                  [this, checked](TWireConfigurationList &) { Current()->SetVariableWires(checked); }, FSequence);
+}
+
+} // namespace corvadel
