@@ -264,8 +264,11 @@ void TGlobalSetting::Load(const std::string &path)
 void TGlobalSetting::Save(const std::string &path) const
 {
     const std::string defPath = ChangeFileExt(path, ".def");
-    DeleteFile(defPath);
+    // The settings own their four sections, written afresh in their order;
+    // sections kept by others (the main window's) stay as they are.
     TIniFile ini(defPath);
+    for (const char *section : {ApplicationSection, DesignSection, DefaultsSection, GraphicsSection})
+        ini.EraseSection(section);
     ini.WriteString(ApplicationSection, "Resize Form", BoolToStr(ResizeForm));
     ini.WriteString(ApplicationSection, "Enable Display Label", BoolToStr(EnableDisplayLabel));
     ini.WriteString(ApplicationSection, "Enable Dynamic Display", BoolToStr(EnableDynamicDisplay));

@@ -1,5 +1,6 @@
 #include "uIniFile.h"
 
+#include "uFileReplacement.h"
 #include "uFormats.h"
 
 #include <cerrno>
@@ -148,12 +149,21 @@ void TIniFile::UpdateFile() const
         for (const Entry &entry : section.Entries)
             text += entry.Key + '=' + entry.Value + "\r\n";
     }
-    std::FILE *file = std::fopen(Path.c_str(), "wb");
-    if (!file)
-        throw EFileError("Cannot create file \"" + Path + "\"");
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    if (std::fclose(file) != 0 || !written)
-        throw EFileError("Cannot write file \"" + Path + "\"");
+    // A failed write must not leave the user's settings half written.
+    TFileReplacement replacement(Path);
+    replacement.Write(text);
+    replacement.Commit();
+}
+
+void TIniFile::EraseSection(std::string_view section)
+{
+    const auto hit = SectionIndex.find(UpperCase(section));
+    if (hit == SectionIndex.end())
+        return;
+    Sections.erase(Sections.begin() + static_cast<std::ptrdiff_t>(hit->second));
+    SectionIndex.clear();
+    for (size_t i = 0; i < Sections.size(); ++i)
+        SectionIndex.emplace(UpperCase(Sections[i].Name), i);
 }
 
 bool FileExists(const std::string &fileName)

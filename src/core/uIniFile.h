@@ -26,6 +26,8 @@ public:
     std::vector<std::string> ReadSection(std::string_view section) const;
     // Creates the section and the key when they are missing.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    // Removes a section and its keys; nothing happens when it is missing.
+    void EraseSection(std::string_view section);
     // Writes the sections and keys to the file (CR LF line ends).
     // Throws EFileError when it cannot be written.
     void UpdateFile() const;

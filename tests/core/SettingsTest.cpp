@@ -189,6 +189,21 @@ TEST_F(ProgramFolder, SaveWritesSectionsInOrderAndRestoresRemovedKeys)
     EXPECT_EQ(again.Colors.RingFont, settings.Colors.RingFont);
 }
 
+// Sections the settings do not own (the main window keeps its own) survive
+// a save, while the owned ones are written afresh without stale keys.
+TEST_F(ProgramFolder, SaveKeepsSectionsItDoesNotOwn)
+{
+    Write("corvadel.def", "[MAIN WINDOW]\nRecent 1=/p/a.xml\n[GRAPHICS SETTING]\nObsolete Key=1\n");
+    TGlobalSetting settings(Program());
+    settings.Save(Program());
+
+    TIniFile ini(Def());
+    EXPECT_EQ(ini.ReadString("MAIN WINDOW", "Recent 1", ""), "/p/a.xml");
+    EXPECT_FALSE(ini.ValueExists("GRAPHICS SETTING", "Obsolete Key"));
+    EXPECT_TRUE(ini.ValueExists("GRAPHICS SETTING", "Ring Font"));
+    EXPECT_EQ(ini.ReadSection("APPLICATION SETTING").front(), "Resize Form");
+}
+
 TEST(GlobalSetting, IdentityAndHelpers)
 {
     EXPECT_STREQ(TGlobalSetting::Version, "1.2.3");
