@@ -375,6 +375,7 @@ TEST_F(MainWindow, FailedOpenKeepsTheOpenProject)
     EXPECT_TRUE(Ask.LastText().startsWith("Cannot open <" + QString::fromStdString(bad)
                                           + ">. The file is not a TARVO file or it is corrupted."))
         << Ask.LastText().toStdString();
+    EXPECT_TRUE(Ask.LastText().contains("the file is damaged or cut short")) << "the reader's reason follows";
     EXPECT_EQ(Project().FileName, Example("box.xml").toStdString());
     EXPECT_DOUBLE_EQ(Shown().Spans.FindByNumber(1)->Angle, 50);
     EXPECT_TRUE(Window.Document().IsModified());
