@@ -1,7 +1,9 @@
 #include "Commands.h"
 
 #include "uCommandSupport.h"
+#include "uFileLocations.h"
 #include "uFormats.h"
+#include "uIniFile.h"
 
 #include <QCoreApplication>
 
@@ -202,7 +204,13 @@ std::string HelpText()
         text += "\nCommands (headless, no display needed; corvadel COMMAND --help shows a command's options):\n";
     for (const TCommand &command : Commands())
         text += "  " + CommandUsage(command) + "\n      " + command.Summary + "\n";
-    text += "\nThe catalogue CodeList.xml and the settings file corvadel.def lie beside the executable.\n";
+    text += "\nExit status: 0 done; 1 calc: a sequence could not be calculated (the error listing is printed);\n"
+            "2 a wrong argument or a file that cannot be read or written (one line on stderr).\n";
+    const TFileLocations where = LocateFiles(RunningProgramPath());
+    text += "\nFiles (beside the executable first, then the installed or the user's folder):\n"
+            "  catalogue  " + where.Catalogue + (where.CatalogueFound ? "" : " (not found)") + "\n"
+            "  settings   " + where.Settings + (FileExists(where.Settings) ? "" : " (not yet written; defaults apply)")
+            + "\n";
     return text;
 }
 

@@ -219,27 +219,30 @@ void TTARVOParameters::Save(TIniFile &ini) const
 TGlobalSetting::TGlobalSetting() = default;
 
 TGlobalSetting::TGlobalSetting(std::string programPath)
-    : ProgramPath(std::move(programPath))
+    : ProgramPath(std::move(programPath)), Locations(LocateFiles(ProgramPath))
 {
     const std::string catalogue = CodeListPath();
     try {
         CodeList.Load(catalogue);
     } catch (const EFileError &) {
-        Warnings.push_back("The catalogue " + catalogue
+        const std::string where = Locations.CatalogueFound
+                                      ? catalogue
+                                      : catalogue + " (nor in " + ExtractFilePath(ProgramPath) + "../share/corvadel/)";
+        Warnings.push_back("The catalogue " + where
                            + " could not be opened; no typical signals, signs or wires are offered.");
     }
     Warnings.insert(Warnings.end(), CodeList.Warnings.begin(), CodeList.Warnings.end());
-    Load(ProgramPath);
+    Load(SettingsPath());
 }
 
 std::string TGlobalSetting::SettingsPath() const
 {
-    return ChangeFileExt(ProgramPath, ".def");
+    return Locations.Settings;
 }
 
 std::string TGlobalSetting::CodeListPath() const
 {
-    return ExtractFilePath(ProgramPath) + "CodeList.xml";
+    return Locations.Catalogue;
 }
 
 void TGlobalSetting::Load(const std::string &path)

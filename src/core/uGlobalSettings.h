@@ -3,6 +3,7 @@
 #pragma once
 
 #include "uCodes.h"
+#include "uFileLocations.h"
 
 #include <string>
 #include <string_view>
@@ -76,10 +77,10 @@ public:
     static constexpr const char *Maker = "Velmark";
     static constexpr const char *ProductTitle = "Corvadel";
     static constexpr const char *ProductAcronym = "TARVO";
-    static constexpr const char *Version = "1.2.3";
+    static constexpr const char *Version = CORVADEL_VERSION;
     static constexpr const char *WebPage = "https://corvadel.example/help";
 
-    // Reads the catalogue beside the program and the ".def" settings file.
+    // Reads the catalogue and the settings file where LocateFiles finds them.
     // Neither a missing nor a malformed file stops the start: each problem
     // is added to Warnings and the affected values keep their defaults.
     explicit TGlobalSetting(std::string programPath);
@@ -87,6 +88,7 @@ public:
     TGlobalSetting();
 
     std::string ProgramPath;
+    TFileLocations Locations;
     TCustomColor Colors;
     TTARVOParameters Parameters;
     bool ResizeForm = true;

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <system_error>
 
 namespace corvadel {
 
@@ -149,6 +150,10 @@ void TIniFile::UpdateFile() const
         for (const Entry &entry : section.Entries)
             text += entry.Key + '=' + entry.Value + "\r\n";
     }
+    // The user's configuration folder may not exist yet; a folder that
+    // cannot be made shows as the write failing.
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(Path).parent_path(), ignored);
     // A failed write must not leave the user's settings half written.
     TFileReplacement replacement(Path);
     replacement.Write(text);

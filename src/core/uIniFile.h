@@ -28,7 +28,8 @@ public:
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     // Removes a section and its keys; nothing happens when it is missing.
     void EraseSection(std::string_view section);
-    // Writes the sections and keys to the file (CR LF line ends).
+    // Writes the sections and keys to the file (CR LF line ends), making its
+    // folder when needed.
     // Throws EFileError when it cannot be written.
     void UpdateFile() const;
 

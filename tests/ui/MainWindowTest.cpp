@@ -501,7 +501,7 @@ TEST(MainWindowSettings, RecentFilesAndGeometryAreKeptInTheirOwnSection)
         window.resize(900, 640);
         EXPECT_TRUE(window.close());
     }
-    const TIniFile ini(folder.Path("corvadel.def"));
+    const TIniFile ini(TGlobalSetting(program).SettingsPath());
     EXPECT_EQ(ini.ReadString("MAIN WINDOW", "Recent1", ""), Example("h.xml").toStdString());
     TGlobalSetting settings(program);
     TfrmMain again(settings, ask, {});
