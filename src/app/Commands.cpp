@@ -17,7 +17,7 @@ namespace corvadel {
 namespace {
 
 const TOption SettingsOption = {"--settings", "FILE.def",
-                                "read the settings from FILE.def instead of the file beside the executable"};
+                                "read the settings from FILE.def instead of the program's own settings file"};
 
 const TOption *FindOption(const TCommand &command, const std::string &name)
 {

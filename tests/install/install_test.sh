@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch DESTDIR and runs the installed program as
+# a user would: catalogue found in share/, settings looked for in the user's
+# folder, desktop files valid.
+set -euo pipefail
+build=$1
+source=$2
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+DESTDIR="$scratch/root" cmake --install "$build" --prefix /usr >/dev/null
+prefix="$scratch/root/usr"
+for f in bin/corvadel share/corvadel/CodeList.xml share/applications/example.corvadel.Corvadel.desktop \
+         share/metainfo/example.corvadel.Corvadel.metainfo.xml share/mime/packages/corvadel.xml \
+         share/man/man1/corvadel.1 share/icons/hicolor/scalable/apps/corvadel.svg; do
+  [ -f "$prefix/$f" ] || fail "not installed: $f"
+done
+
+mkdir -p "$scratch/home"
+run() { env -u XDG_CONFIG_HOME HOME="$scratch/home" "$prefix/bin/corvadel" "$@"; }
+run calc "$source/examples/box.xml" >"$scratch/out" 2>"$scratch/err" || fail "installed calc exited $?: $(cat "$scratch/err")"
+grep -qi catalogue "$scratch/err" && fail "installed calc did not find its catalogue: $(cat "$scratch/err")"
+run --help >"$scratch/help"
+grep -q "catalogue  $prefix/share/corvadel/CodeList.xml\$" "$scratch/help" || fail "--help names another catalogue"
+grep -q "settings   $scratch/home/.config/corvadel/corvadel.def" "$scratch/help" || fail "--help names other settings"
+[ -z "$(ls "$prefix/bin" | grep -v '^corvadel$')" ] || fail "the installed program wrote beside itself"
+
+desktop-file-validate "$prefix/share/applications/example.corvadel.Corvadel.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/example.corvadel.Corvadel.metainfo.xml" >/dev/null \
+  || fail "appstreamcli: $(appstreamcli validate --no-net "$prefix/share/metainfo/example.corvadel.Corvadel.metainfo.xml")"
+
+# The manual speaks of every command.
+for command in $("$prefix/bin/corvadel" --help | sed -n 's/^  corvadel \([a-z]*\) .*/\1/p'); do
+  grep -q "^\.B corvadel $command" "$prefix/share/man/man1/corvadel.1" || fail "the manual leaves out '$command'"
+done
