@@ -7,6 +7,7 @@
 #include "uGeometry.h"
 #include "uGlobalSettings.h"
 #include "uJsonWriter.h"
+#include "uResultQuantities.h"
 #include "uSequenceCalculation.h"
 #include "uSpanStatics.h"
 #include "uWires.h"
@@ -18,19 +19,6 @@
 namespace corvadel {
 
 namespace {
-
-std::string Balance(double rotation, bool anglesChanged)
-{
-    if (std::fabs(rotation) <= 1)
-        return std::string("System is in balance") + (anglesChanged ? " (Input Angles Changed)" : "");
-    return "For system balance rotate pole two " + Trim(FloatToStrF(std::fabs(rotation), 6, 2)) +
-           (rotation > 0 ? " degree(s) clockwise" : " degree(s) counterclockwise");
-}
-
-bool ShowsBalance(const TWireConfiguration &sequence)
-{
-    return sequence.SequenceType == stDelta || sequence.SequenceType == stBox;
-}
 
 // --- JSON ---
 
@@ -163,16 +151,6 @@ std::string Cell(const std::string &text)
     return text.size() >= Width ? " " + text : std::string(Width - text.size(), ' ') + text;
 }
 
-std::string Fixed(double value, int width, int digits)
-{
-    return Trim(FloatToStrF(value, width, digits));
-}
-
-std::string Numeric(double value)
-{
-    return Fixed(value, 15, 2);
-}
-
 // A grid of labelled rows with one value column per item.
 template<class Item>
 std::string Grid(const std::string &caption, const std::vector<const Item *> &items,
@@ -213,11 +191,25 @@ std::string SignalHeights(const TWireConfigurationResult &result)
     for (int k = 1; k <= rows; ++k)
         lines.push_back({"Weight " + IntToStr(k), [k](const TBaseWireResult &span) {
                              const TBaseSignalResult *signal = span.SignalResults.FindBySignalNumber(k);
-                             return signal ? Fixed(signal->HeightAboveLowest, 8, 2) : std::string();
+                             return signal ? SignalHeightQuantity().Text(*signal) : std::string();
                          }});
-    return "    Height of Each Signal or Sign Attachment Point above the Lowest (ft)\n" +
+    return "    " + std::string(SignalHeightTitle) + " (ft)\n" +
            Grid<TBaseWireResult>("", Items(result.SpanResults),
                                  [](const TBaseWireResult &span) { return "Span " + IntToStr(span.SpanNumber); }, lines);
+}
+
+template<class Item>
+using TRows = std::vector<std::pair<std::string, std::function<std::string(const Item &)>>>;
+
+// The rows the windows show, then any the text adds.
+template<class Item>
+TRows<Item> Rows(const std::vector<TResultQuantity<Item>> &shown, const std::vector<TResultQuantity<Item>> &extra = {})
+{
+    TRows<Item> rows;
+    for (const auto *list : {&shown, &extra})
+        for (const TResultQuantity<Item> &quantity : *list)
+            rows.push_back({quantity.Label, [quantity](const Item &item) { return quantity.Text(item); }});
+    return rows;
 }
 
 std::string TextResult(const TWireConfiguration &sequence, const TWireConfigurationResult &result,
@@ -226,31 +218,23 @@ std::string TextResult(const TWireConfiguration &sequence, const TWireConfigurat
     std::string text = std::string("  ") + (result.AtMaxSAG ? "Max. SAG" : "Min. SAG") + " (" +
                        FloatToStr(result.AtMaxSAG ? sequence.MaxSAG : sequence.MinSAG) + " ft)\n";
     const double windFactor = TSequenceCalculation::WindFactor(sequence, parameters);
-    text += "    Calculated Design Factor: " + Numeric(windFactor);
+    text += "    Calculated Design Factor: " + NumericText(windFactor);
     if (windFactor < parameters.DesignFactor)
         text += "   Warning: using default " + FloatToStr(parameters.DesignFactor);
     text += "\n";
     if (ShowsBalance(sequence))
-        text += "    " + Balance(result.Rotation, result.AnglesChanged) + "\n";
-    text += "    Tension (lbs): " + Numeric(result.Tension) + " after " + IntToStr(result.Iterations) + " iteration(s)\n";
-    text += "    Maximum Wire Load (lbs): " + Numeric(result.MaxWireLoad) + "\n";
-    text += "    Distance between Highest and Lowest Points (ft) : " + Numeric(result.SystemSAG) + "\n";
+        text += "    " + BalanceSentence(result.Rotation, result.AnglesChanged) + "\n";
+    text += "    Tension (lbs): " + NumericText(result.Tension) + " after " + IntToStr(result.Iterations) + " iteration(s)\n";
+    text += "    Maximum Wire Load (lbs): " + NumericText(result.MaxWireLoad) + "\n";
+    text += "    Distance between Highest and Lowest Points (ft) : " + NumericText(result.SystemSAG) + "\n";
     text += Grid<TBaseWireResult>(
         "Span Values", Items(result.SpanResults),
         [](const TBaseWireResult &span) { return "Span " + IntToStr(span.SpanNumber); },
-        {{"Tension Relations", [](const TBaseWireResult &s) { return Fixed(s.TensionRelation, 8, 5); }},
-         {"Elevation Difference (ft)", [](const TBaseWireResult &s) { return Fixed(s.ElevationDifference, 8, 2); }},
-         {"Reaction at End of Span (lbs)", [](const TBaseWireResult &s) { return Fixed(s.EndReaction, 8, 2); }},
-         {"Distance from End to Low Point (ft)", [](const TBaseWireResult &s) { return Fixed(s.LowPointDistance, 8, 2); }},
-         {"SAG below End of Span (ft)", [](const TBaseWireResult &s) { return Fixed(s.SAG, 8, 2); }},
-         {"Plan Direction (degrees)", [](const TBaseWireResult &s) { return Fixed(s.PlanDirection, 8, 2); }}});
+        Rows(SpanQuantities(), {{"Plan Direction (degrees)", 8, 2, [](const TBaseWireResult &s) { return s.PlanDirection; }}}));
     text += Grid<TBasePoleResult>(
         "Pole Values", Items(result.PoleResults),
         [](const TBasePoleResult &pole) { return "Pole " + IntToStr(pole.PoleNumber); },
-        {{"Stringing Tension (lbs)", [](const TBasePoleResult &p) { return Fixed(p.StringingTension, 8, 3); }},
-         {"Attachment Height above Pole Base (ft)", [](const TBasePoleResult &p) { return Fixed(p.AttachmentHeight, 8, 2); }},
-         {"Attachment Elevation (ft)", [](const TBasePoleResult &p) { return Fixed(p.AttachmentElevation, 8, 2); }},
-         {"Base Moment (ft/lbs)", [](const TBasePoleResult &p) { return Fixed(p.BaseMoment, 10, 2); }}});
+        Rows(PoleQuantities()));
     return text + SignalHeights(result);
 }
 
@@ -267,17 +251,17 @@ std::string TextCombinations(const TWireConfigurationList &project)
             const TCombinationResult *result = combination->Results.FindByAtMaxSAG(atMaxSAG);
             text += "    " + Pad(IntToStr(combination->PoleA) + ", " + IntToStr(combination->SequenceA), 29) +
                     Pad(IntToStr(combination->PoleB) + ", " + IntToStr(combination->SequenceB), 30) +
-                    Cell(Fixed(combination->ABAngle, 10, 3));
+                    Cell(FixedText(combination->ABAngle, 10, 3));
             if (result)
-                text += "  " + Cell(Fixed(result->CombinedMoment, 10, 3)) + "          " +
-                        Cell(Fixed(result->ResultantAngle, 10, 3));
+                text += "  " + Cell(FixedText(result->CombinedMoment, 10, 3)) + "          " +
+                        Cell(FixedText(result->ResultantAngle, 10, 3));
             else
                 text += "  (no result)";
             text += "\n";
         }
+        if (project.CombinationWarningAt(atMaxSAG))
+            text += std::string("  Warning:\n  ") + TCombinationAnalysis::WarningMessage + "\n";
     }
-    if (project.CombinationWarning)
-        text += std::string("Warning:\n") + TCombinationAnalysis::WarningMessage + "\n";
     return text;
 }
 

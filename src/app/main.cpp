@@ -3,6 +3,7 @@
 #include "uGlobalSettings.h"
 #include "MainFRM.h"
 #include "uAsk.h"
+#include "uResultWindows.h"
 #include "uIniFile.h"
 #include "uWires.h"
 
@@ -59,15 +60,6 @@ bool DisplayAvailable()
     return false;
 }
 
-// The result windows join this seam when they land; until then a message.
-TResultWindows PlainResultWindows(TAsk &ask)
-{
-    return {[&ask](QWidget *parent, const TWireConfigurationList &, const TGlobalSetting &) {
-                ask.Tell(parent, TMessageKind::Information, QStringLiteral("Every sequence was calculated."));
-            },
-            [&ask](QWidget *parent, const QString &listing) { ask.Tell(parent, TMessageKind::Error, listing); }};
-}
-
 int RunDesktop(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -75,7 +67,7 @@ int RunDesktop(int argc, char **argv)
     KeepCNumbers();
     TGlobalSetting settings(ProgramPath());
     TQtAsk ask;
-    TfrmMain window(settings, ask, PlainResultWindows(ask));
+    TfrmMain window(settings, ask, ResultWindows());
     window.show();
     const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     // Once the window stands: what the settings and catalogue said, then the file.

@@ -23,7 +23,7 @@ bool TCalculationRun::RunCalculation(TWireConfigurationList &project)
     if (!all)
         return false;
     project.Combinations.ClearCombinationResults();
-    project.CombinationWarning = false;
+    project.ClearCombinationWarnings();
     TCombinationAnalysis::CalculateCombinations(project, true);
     TCombinationAnalysis::CalculateCombinations(project, false);
     return true;

@@ -34,7 +34,7 @@ void TCombinationAnalysis::CalculateCombinations(TWireConfigurationList &project
         // Rounding may leave a tiny negative square for opposite equal moments.
         const double resultant = std::sqrt(std::max(0.0, ma * ma + mb * mb - 2 * ma * mb * std::cos(theta)));
         if (resultant < ma || resultant < mb)
-            project.CombinationWarning = true;
+            project.SetCombinationWarning(atMaxSAG);
         const double sine = resultant > 0 ? std::clamp(std::sin(theta) / resultant * ma, -1.0, 1.0) : 0;
         combination->CombinedMoment = resultant;
         combination->ResultantAngle = std::asin(sine) * RadToDeg;

@@ -13,7 +13,7 @@ public:
 
     // One result per combination for the given SAG case; a combination whose
     // sequences, results or pole results are missing is skipped. Sets the
-    // project's CombinationWarning when a resultant is less than either
+    // project's warning of that case when a resultant is less than either
     // moment; clearing it is the caller's (once per run, so that a warning of
     // the maximum-SAG case survives the minimum-SAG one).
     static void CalculateCombinations(TWireConfigurationList &project, bool atMaxSAG);

@@ -101,7 +101,20 @@ public:
     std::string Author;
     TDateTime ProjectDate;
     TDateTime LastRevision;
-    bool CombinationWarning = false; // set by the combination analysis
+    bool CombinationWarning = false; // set by the combination analysis, for either SAG case
+    // The warning of one SAG case: a warning of the maximum SAG must not
+    // show under the minimum SAG, nor the other way round.
+    bool CombinationWarningAt(bool atMaxSAG) const { return CaseWarnings[atMaxSAG ? 0 : 1]; }
+    void SetCombinationWarning(bool atMaxSAG)
+    {
+        CaseWarnings[atMaxSAG ? 0 : 1] = true;
+        CombinationWarning = true;
+    }
+    void ClearCombinationWarnings()
+    {
+        CaseWarnings[0] = CaseWarnings[1] = false;
+        CombinationWarning = false;
+    }
 
     // The settings new sequences take their defaults from.
     const TTARVOParameters &Parameters() const { return *Params; }
@@ -144,6 +157,7 @@ public:
 
 private:
     const TTARVOParameters *Params;
+    bool CaseWarnings[2] = {false, false};
 };
 
 } // namespace corvadel

@@ -64,7 +64,7 @@ TEST_F(Combinations, ResultantFollowsTheAngleBetweenTheSpans)
             sequence->Results.FreeAll();
         Moments(true, ma, mb);
         TCombination &combination = Combine(c.Angle);
-        Project.CombinationWarning = false;
+        Project.ClearCombinationWarnings();
         TCombinationAnalysis::CalculateCombinations(Project, true);
         ASSERT_EQ(combination.Results.Count(), 1);
         const TCombinationResult *result = combination.Results.FindByAtMaxSAG(true);
@@ -113,15 +113,17 @@ TEST_F(Combinations, MissingSequenceResultOrPoleIsSkipped)
 
 TEST_F(Combinations, WarningOfTheMaximumSagSurvivesTheMinimumSag)
 {
-    // At 120 degrees the resultant of equal moments equals each of them.
     Moments(true, 1000, 3000);
-    Moments(false, 1000, 1000);
+    Moments(false, 1000, 0); // a resultant of exactly 1000: no warning
     Combine(120);
-    Project.CombinationWarning = false;
+    Project.ClearCombinationWarnings();
     TCombinationAnalysis::CalculateCombinations(Project, true);
     EXPECT_TRUE(Project.CombinationWarning);
     TCombinationAnalysis::CalculateCombinations(Project, false);
     EXPECT_TRUE(Project.CombinationWarning);
+    // Each case keeps its own.
+    EXPECT_TRUE(Project.CombinationWarningAt(true));
+    EXPECT_FALSE(Project.CombinationWarningAt(false));
 }
 
 } // namespace

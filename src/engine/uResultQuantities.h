@@ -1,0 +1,48 @@
+// The quantities the result windows and the text of `corvadel calc` show:
+// one table of labels, units and formats, so both say the same thing.
+#pragma once
+
+#include "uResults.h"
+
+#include <string>
+#include <vector>
+
+namespace corvadel {
+
+class TWireConfiguration;
+
+// Fixed notation with `digits` decimals and at most `width` significant
+// digits, without padding.
+std::string FixedText(double value, int width, int digits);
+// The two-decimal form of a numeric field.
+std::string NumericText(double value);
+
+template<class Item>
+struct TResultQuantity {
+    const char *Label; // with its unit
+    int Width;
+    int Digits;
+    double (*Value)(const Item &);
+
+    std::string Text(const Item &item) const { return FixedText(Value(item), Width, Digits); }
+};
+
+using TSpanQuantity = TResultQuantity<TBaseWireResult>;
+using TPoleQuantity = TResultQuantity<TBasePoleResult>;
+
+// Rows of the span values, top to bottom.
+const std::vector<TSpanQuantity> &SpanQuantities();
+// Rows of the pole values, top to bottom.
+const std::vector<TPoleQuantity> &PoleQuantities();
+// A signal's height above the lowest attachment point.
+const TResultQuantity<TBaseSignalResult> &SignalHeightQuantity();
+
+inline constexpr const char *SignalHeightTitle = "Height of Each Signal or Sign Attachment Point above the Lowest";
+
+// Whether the type has a balance to report (a Delta or a Box).
+bool ShowsBalance(const TWireConfiguration &sequence);
+// "System is in balance" or which way to rotate pole two, from the
+// result's rotation in degrees.
+std::string BalanceSentence(double rotation, bool anglesChanged);
+
+} // namespace corvadel

@@ -1,0 +1,301 @@
+#include "DisplayResultFRM.h"
+
+#include "CombinationResultFRM.h"
+#include "KorvelEditComp.h"
+#include "WarpResultFRM.h"
+#include "uFormats.h"
+#include "uGlobalSettings.h"
+#include "uResultGrid.h"
+#include "uResultQuantities.h"
+#include "uSequenceCalculation.h"
+#include "uWires.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace corvadel {
+
+namespace {
+
+constexpr const char *MaxSAGTab = "Max. SAG";
+constexpr const char *MinSAGTab = "Min. SAG";
+
+QString Text(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+TKorvelEdit *ReadOnlyNumber(const char *name)
+{
+    auto *field = new TKorvelEdit;
+    field->setObjectName(name);
+    field->SetEditType(etFloat);
+    field->setReadOnly(true);
+    return field;
+}
+
+template<class Quantities>
+QStringList Labels(const Quantities &quantities)
+{
+    QStringList labels;
+    for (const auto &quantity : quantities)
+        labels << quantity.Label;
+    return labels;
+}
+
+QStringList Numbered(const char *word, int count)
+{
+    QStringList headers;
+    for (int n = 1; n <= count; ++n)
+        headers << QStringLiteral("%1 %2").arg(QLatin1String(word)).arg(n);
+    return headers;
+}
+
+// Empties the grid, then column n takes the quantities of item number n.
+template<class Item, class Find>
+void FillColumns(TResultGrid &grid, const std::vector<TResultQuantity<Item>> &quantities, int count, Find find)
+{
+    grid.ClearCells();
+    for (int n = 1; n <= count; ++n) {
+        const Item *item = find(n);
+        if (!item || n > grid.columnCount())
+            continue;
+        for (size_t row = 0; row < quantities.size(); ++row)
+            grid.SetCell(static_cast<int>(row), n - 1, Text(quantities[row].Text(*item)));
+    }
+    grid.FitColumns(60);
+    grid.FitHeight();
+}
+
+} // namespace
+
+void ExecModal(QDialog &dialog)
+{
+    dialog.exec();
+}
+
+TfrmDisplayResult::TfrmDisplayResult(const TWireConfigurationList &project, const TGlobalSetting &settings,
+                                     QWidget *parent)
+    : QDialog(parent)
+    , Project(project)
+    , Settings(settings)
+{
+    setObjectName("frmDisplayResult");
+    setWindowTitle("Results");
+    setSizeGripEnabled(true);
+    BuildLayout();
+    for (const TWireConfiguration *sequence : Project)
+        cbSequenceList->addItem(Text(sequence->DisplayName()));
+    connect(cbSequenceList, &QComboBox::currentIndexChanged, this, &TfrmDisplayResult::SequenceChanged);
+    connect(tbSAG, &QTabBar::currentChanged, this, &TfrmDisplayResult::TabChanged);
+    if (!Project.Empty())
+        SequenceChanged(0);
+    btnCombinations->setVisible(!Project.Combinations.Empty());
+    pnlSignalHeight->setVisible(Project.Parameters().RelativeSignal);
+}
+
+void TfrmDisplayResult::BuildLayout()
+{
+    auto *layout = new QVBoxLayout(this);
+
+    auto *strip = new QHBoxLayout;
+    auto *sequenceLabel = new QLabel("Sequence :");
+    cbSequenceList = new QComboBox;
+    cbSequenceList->setObjectName("cbSequenceList");
+    cbSequenceList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    sequenceLabel->setBuddy(cbSequenceList);
+    btnWarpResult = new QPushButton("Warp Results");
+    btnWarpResult->setObjectName("btnWarpResult");
+    btnCombinations = new QPushButton("Combination Results");
+    btnCombinations->setObjectName("btnCombinations");
+    connect(btnWarpResult, &QPushButton::clicked, this, &TfrmDisplayResult::OpenWarp);
+    connect(btnCombinations, &QPushButton::clicked, this, &TfrmDisplayResult::OpenCombinations);
+    strip->addWidget(sequenceLabel);
+    strip->addWidget(cbSequenceList);
+    strip->addStretch();
+    strip->addWidget(btnWarpResult);
+    strip->addWidget(btnCombinations);
+    layout->addLayout(strip);
+
+    tbSAG = new QTabBar;
+    tbSAG->setObjectName("tbSAG");
+    tbSAG->setExpanding(false);
+    layout->addWidget(tbSAG);
+
+    auto *span = new QGroupBox("Span Values");
+    span->setObjectName("gbSpanValues");
+    auto *spanLayout = new QVBoxLayout(span);
+    auto *factorRow = new QHBoxLayout;
+    edtDesignFactor = ReadOnlyNumber("edtDesignFactor");
+    lblWarning = new QLabel;
+    lblWarning->setObjectName("lblWarning");
+    lblWarning->setStyleSheet("color: #b00000; font-weight: bold");
+    factorRow->addWidget(new QLabel("Calculated Design Factor:"));
+    factorRow->addWidget(edtDesignFactor);
+    factorRow->addWidget(lblWarning);
+    factorRow->addStretch();
+    spanLayout->addLayout(factorRow);
+    sgSpanResults = new TResultGrid("sgSpanResults");
+    sgSpanResults->SetRowHeaders(Labels(SpanQuantities()));
+    sgSpanResults->verticalHeader()->setMinimumWidth(176);
+    spanLayout->addWidget(sgSpanResults);
+    layout->addWidget(span);
+
+    auto *pole = new QGroupBox("Pole Values");
+    pole->setObjectName("gbPoleValues");
+    auto *poleLayout = new QVBoxLayout(pole);
+    auto *poleFields = new QFormLayout;
+    edtMaxWireLoad = ReadOnlyNumber("edtMaxWireLoad");
+    edtHLDistance = ReadOnlyNumber("edtHLDistance");
+    poleFields->addRow("Maximum Wire Load (lbs):", edtMaxWireLoad);
+    poleFields->addRow("Distance between Highest and Lowest Points (ft) :", edtHLDistance);
+    poleLayout->addLayout(poleFields);
+    sgPoleResults = new TResultGrid("sgPoleResults");
+    sgPoleResults->SetRowHeaders(Labels(PoleQuantities()));
+    sgPoleResults->verticalHeader()->setMinimumWidth(237);
+    poleLayout->addWidget(sgPoleResults);
+    layout->addWidget(pole);
+
+    pnlSignalHeight = new QGroupBox(SignalHeightTitle);
+    pnlSignalHeight->setObjectName("pnlSignalHeight");
+    auto *signalLayout = new QVBoxLayout(pnlSignalHeight);
+    sgSignalResults = new TResultGrid("sgSignalResults");
+    sgSignalResults->verticalHeader()->setMinimumWidth(176);
+    signalLayout->addWidget(sgSignalResults);
+    layout->addWidget(pnlSignalHeight, 1);
+
+    auto *status = new QStatusBar;
+    status->setObjectName("stMessages");
+    status->setSizeGripEnabled(false);
+    const int widths[4] = {100, 350, 180, 50};
+    for (int i = 0; i < 4; ++i) {
+        Panels[i] = new QLabel;
+        Panels[i]->setObjectName(QStringLiteral("stPanel%1").arg(i + 1));
+        Panels[i]->setMinimumWidth(widths[i]);
+        status->addWidget(Panels[i], i == 1 ? 1 : 0);
+    }
+    layout->addWidget(status);
+    resize(760, 640);
+}
+
+void TfrmDisplayResult::SequenceChanged(int index)
+{
+    if (index < 0 || index >= Project.Count())
+        return;
+    FSequence = Project.Objects(index);
+    const QSignalBlocker blocker(tbSAG);
+    while (tbSAG->count() > 0)
+        tbSAG->removeTab(0);
+    if (FSequence->Results.FindByAtMaxSAG(true))
+        tbSAG->addTab(MaxSAGTab);
+    if (FSequence->Results.FindByAtMaxSAG(false))
+        tbSAG->addTab(MinSAGTab);
+    LayoutGrids();
+    tbSAG->setCurrentIndex(0);
+    TabChanged(0);
+}
+
+void TfrmDisplayResult::LayoutGrids()
+{
+    const int spans = FSequence->Spans.Count();
+    int poles = 0;
+    for (const TBasePole *pole : FSequence->Poles)
+        poles += pole->IsRing ? 0 : 1;
+    sgSpanResults->SetColumnHeaders(Numbered("Span", spans));
+    sgPoleResults->SetColumnHeaders(Numbered("Pole", poles));
+    sgSignalResults->SetColumnHeaders(Numbered("Span", spans));
+    sgSignalResults->SetRowHeaders({QString()});
+}
+
+void TfrmDisplayResult::TabChanged(int index)
+{
+    if (!FSequence || index < 0)
+        return;
+    FResult = FSequence->Results.FindByAtMaxSAG(tbSAG->tabText(index) == MaxSAGTab);
+    if (!FResult)
+        return;
+    ShowSummary();
+    ShowSpanValues();
+    ShowPoleValues();
+    if (Project.Parameters().RelativeSignal)
+        ShowSignalHeights();
+}
+
+void TfrmDisplayResult::ShowSummary()
+{
+    const TTARVOParameters &parameters = Project.Parameters();
+    const double factor = TSequenceCalculation::WindFactor(*FSequence, parameters);
+    edtDesignFactor->SetNumericOutput(factor);
+    lblWarning->setText("Warning: using default " + Text(FloatToStr(parameters.DesignFactor)));
+    lblWarning->setVisible(factor < parameters.DesignFactor);
+    edtMaxWireLoad->SetNumericOutput(FResult->MaxWireLoad);
+    edtHLDistance->SetNumericOutput(FResult->SystemSAG);
+    Panels[2]->setText("OK");
+    btnWarpResult->setVisible(FResult->AnglesChanged);
+    Panels[0]->setText(ShowsBalance(*FSequence) ? Text(BalanceSentence(FResult->Rotation, FResult->AnglesChanged))
+                                                : QString());
+}
+
+void TfrmDisplayResult::ShowSpanValues()
+{
+    FillColumns(*sgSpanResults, SpanQuantities(), FResult->SpanResults.Count(),
+                [this](int n) { return FResult->SpanResults.FindBySpanNumber(n); });
+}
+
+void TfrmDisplayResult::ShowPoleValues()
+{
+    FillColumns(*sgPoleResults, PoleQuantities(), FResult->PoleResults.Count(),
+                [this](int n) { return FResult->PoleResults.FindByPoleNumber(n); });
+}
+
+void TfrmDisplayResult::ShowSignalHeights()
+{
+    int rows = 1;
+    for (const TBaseWireResult *span : FResult->SpanResults)
+        rows = std::max(rows, span->SignalResults.Count());
+    sgSignalResults->setRowCount(rows);
+    sgSignalResults->ClearCells();
+    for (int row = 0; row < rows; ++row)
+        sgSignalResults->SetRowHeader(row, QString());
+    for (const TBaseWireResult *span : FResult->SpanResults) {
+        const int column = span->SpanNumber - 1;
+        if (column < 0 || column >= sgSignalResults->columnCount())
+            continue;
+        for (const TBaseSignalResult *signal : span->SignalResults) {
+            const int row = signal->SignalNumber - 1;
+            if (row < 0 || row >= rows)
+                continue;
+            sgSignalResults->SetRowHeader(row, QStringLiteral("Weight %1").arg(signal->SignalNumber));
+            sgSignalResults->SetCell(row, column, Text(SignalHeightQuantity().Text(*signal)));
+        }
+    }
+    sgSignalResults->FitColumns(60);
+}
+
+void TfrmDisplayResult::OpenCombinations()
+{
+    if (!FResult)
+        return;
+    TfrmCombinationResult window(Project, FResult->AtMaxSAG, Settings, this);
+    ShowModal(window);
+}
+
+void TfrmDisplayResult::OpenWarp()
+{
+    if (!FResult)
+        return;
+    TfrmWarpResult window(*FResult, this);
+    ShowModal(window);
+}
+
+} // namespace corvadel

@@ -1,0 +1,69 @@
+// The results of a calculated project, sequence by sequence and per SAG case.
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTabBar;
+class QWidget;
+
+namespace corvadel {
+
+class TGlobalSetting;
+class TKorvelEdit;
+class TResultGrid;
+class TWireConfiguration;
+class TWireConfigurationList;
+class TWireConfigurationResult;
+
+// Shows a window modally; tests look at it instead of waiting for a person.
+using TShowModal = std::function<void(QDialog &)>;
+void ExecModal(QDialog &dialog);
+
+class TfrmDisplayResult : public QDialog {
+    Q_OBJECT
+public:
+    TfrmDisplayResult(const TWireConfigurationList &project, const TGlobalSetting &settings, QWidget *parent = nullptr);
+
+    // How the combination and warp windows are shown.
+    TShowModal ShowModal = ExecModal;
+
+    const TWireConfiguration *ShownSequence() const { return FSequence; }
+    const TWireConfigurationResult *ShownResult() const { return FResult; }
+
+private:
+    void BuildLayout();
+    void SequenceChanged(int index);
+    void LayoutGrids();
+    void TabChanged(int index);
+    void ShowSummary();
+    void ShowSpanValues();
+    void ShowPoleValues();
+    void ShowSignalHeights();
+    void OpenCombinations();
+    void OpenWarp();
+
+    const TWireConfigurationList &Project;
+    const TGlobalSetting &Settings;
+    const TWireConfiguration *FSequence = nullptr;
+    const TWireConfigurationResult *FResult = nullptr;
+    QComboBox *cbSequenceList = nullptr;
+    QPushButton *btnWarpResult = nullptr;
+    QPushButton *btnCombinations = nullptr;
+    QTabBar *tbSAG = nullptr;
+    TKorvelEdit *edtDesignFactor = nullptr;
+    QLabel *lblWarning = nullptr;
+    TResultGrid *sgSpanResults = nullptr;
+    TKorvelEdit *edtMaxWireLoad = nullptr;
+    TKorvelEdit *edtHLDistance = nullptr;
+    TResultGrid *sgPoleResults = nullptr;
+    QWidget *pnlSignalHeight = nullptr;
+    TResultGrid *sgSignalResults = nullptr;
+    QLabel *Panels[4] = {};
+};
+
+} // namespace corvadel

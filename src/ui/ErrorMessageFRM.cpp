@@ -1,0 +1,30 @@
+#include "ErrorMessageFRM.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace corvadel {
+
+TfrmErrorMessage::TfrmErrorMessage(const QString &listing, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName("frmErrorMessage");
+    setWindowTitle("Error Message");
+    setSizeGripEnabled(true);
+    auto *layout = new QVBoxLayout(this);
+    auto *errors = new QPlainTextEdit(this);
+    errors->setObjectName("mmErrors");
+    errors->setReadOnly(true);
+    errors->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    errors->setPlainText(listing);
+    layout->addWidget(errors);
+    auto *close = new QPushButton("Close", this);
+    close->setObjectName("btnClose");
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(close, 0, Qt::AlignHCenter);
+    // The design size, in device-independent pixels so it scales with the screen.
+    resize(517, 259);
+}
+
+} // namespace corvadel

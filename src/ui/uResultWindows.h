@@ -1,0 +1,12 @@
+// The real result and error windows for the main window's seam.
+#pragma once
+
+#include "DisplayResultFRM.h"
+#include "MainFRM.h"
+
+namespace corvadel {
+
+// Every window is shown through `show`; tests pass one that looks at it.
+TResultWindows ResultWindows(TShowModal show = ExecModal);
+
+} // namespace corvadel
