@@ -88,7 +88,11 @@ QString TResultGrid::CopyText() const
             rows.insert(row);
     const bool rowHeaders = verticalHeader()->isVisible();
     QStringList lines;
-    if (horizontalHeader()->isVisible()) {
+    // A grid whose captions stand above it keeps them as hidden headers.
+    bool headed = false;
+    for (int column = 0; column < columnCount(); ++column)
+        headed = headed || horizontalHeaderItem(column);
+    if (headed) {
         QStringList headers;
         if (rowHeaders)
             headers << QString();
