@@ -93,6 +93,7 @@ TfrmCombinationResult::TfrmCombinationResult(const TWireConfigurationList &proje
     auto *grid = new TResultGrid("sgCombinationResults");
     grid->verticalHeader()->hide();
     grid->horizontalHeader()->hide();
+    grid->horizontalHeader()->setStretchLastSection(true);
     // Hidden, but copied with the rows.
     grid->SetColumnHeaders({"First Pole No.", "First Pole Seq.", "Second Pole No.", "Second Pole Seq.", "Angle",
                             "Resultant Base Moment", "Angle of Resultant from Span on 2nd Pole"});

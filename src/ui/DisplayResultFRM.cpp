@@ -41,6 +41,7 @@ TKorvelEdit *ReadOnlyNumber(const char *name)
     field->setObjectName(name);
     field->SetEditType(etFloat);
     field->setReadOnly(true);
+    field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0000000000.00")) + 16);
     return field;
 }
 
@@ -155,6 +156,7 @@ void TfrmDisplayResult::BuildLayout()
     pole->setObjectName("gbPoleValues");
     auto *poleLayout = new QVBoxLayout(pole);
     auto *poleFields = new QFormLayout;
+    poleFields->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     edtMaxWireLoad = ReadOnlyNumber("edtMaxWireLoad");
     edtHLDistance = ReadOnlyNumber("edtHLDistance");
     poleFields->addRow("Maximum Wire Load (lbs):", edtMaxWireLoad);
@@ -181,11 +183,13 @@ void TfrmDisplayResult::BuildLayout()
     for (int i = 0; i < 4; ++i) {
         Panels[i] = new QLabel;
         Panels[i]->setObjectName(QStringLiteral("stPanel%1").arg(i + 1));
-        Panels[i]->setMinimumWidth(widths[i]);
-        status->addWidget(Panels[i], i == 1 ? 1 : 0);
+        // The second and fourth panels stay empty: they give way to the sentence.
+        if (i % 2 == 0)
+            Panels[i]->setMinimumWidth(widths[i]);
+        status->addWidget(Panels[i], i == 0 ? 1 : 0); // the balance sentence needs the room
     }
     layout->addWidget(status);
-    resize(760, 640);
+    resize(900, 680);
 }
 
 void TfrmDisplayResult::SequenceChanged(int index)

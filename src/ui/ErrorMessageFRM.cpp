@@ -17,6 +17,8 @@ TfrmErrorMessage::TfrmErrorMessage(const QString &listing, QWidget *parent)
     errors->setObjectName("mmErrors");
     errors->setReadOnly(true);
     errors->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    errors->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    errors->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     errors->setPlainText(listing);
     layout->addWidget(errors);
     auto *close = new QPushButton("Close", this);

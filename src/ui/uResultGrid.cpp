@@ -18,6 +18,7 @@ TResultGrid::TResultGrid(const QString &name, QWidget *parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
@@ -70,9 +71,10 @@ void TResultGrid::FitColumns(int width)
 
 void TResultGrid::FitHeight()
 {
-    int height = 2 * frameWidth() + (horizontalHeader()->isVisible() ? horizontalHeader()->height() : 0);
-    for (int row = 0; row < rowCount(); ++row)
-        height += rowHeight(row);
+    // Computed from the sizes the rows will take: the grid may not be shown yet.
+    int height = 2 * frameWidth() + verticalHeader()->defaultSectionSize() * rowCount();
+    if (!horizontalHeader()->isHidden())
+        height += horizontalHeader()->sizeHint().height();
     // Room for a horizontal scroll bar when the columns do not fit.
     height += horizontalScrollBar()->sizeHint().height();
     setFixedHeight(height);
