@@ -4,10 +4,10 @@
 
 #include "uProjectDocument.h"
 #include "uGlobalSettings.h"
+#include "uIcons.h"
 #include "uTopology.h"
 
 #include <QAction>
-#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -17,17 +17,6 @@
 #include <map>
 
 namespace corvadel {
-
-namespace {
-
-// The command's icon when the icon resource is built in.
-QIcon CommandIcon(const char *name)
-{
-    const QString path = QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name));
-    return QFile::exists(path) ? QIcon(path) : QIcon();
-}
-
-} // namespace
 
 // One row per command: where it stands, how it reads, what runs it and when
 // it is enabled. A row without a name is a separator; a handler of nullptr
@@ -161,6 +150,12 @@ void TfrmMain::BuildActions()
     }
     findChild<QAction *>("dynamic_graphic")->setChecked(Settings.EnableDynamicDisplay);
     findChild<QAction *>("labels")->setChecked(Settings.EnableDisplayLabel);
+
+    // Each Add command shows the plan of its type.
+    for (int type = 1; IsSequenceType(type); ++type)
+        if (auto *addType = findChild<QAction *>(
+                "add_" + QString::fromStdString(Topology(type).TypeName).toLower()))
+            addType->setIcon(TypeIcon(type));
 
     // The drop-down "Add Span Wire" button opens the six Add commands.
     auto *add = new QToolButton;

@@ -6,6 +6,7 @@
 #include "uDetailPages.h"
 #include "uDrawingArea.h"
 #include "uGeometry.h"
+#include "uIcons.h"
 #include "uGlobalSettings.h"
 #include "uProjectDocument.h"
 #include "uWires.h"
@@ -244,6 +245,7 @@ void TfrmMain::RefreshSequenceTree(int show)
     for (const TWireConfiguration *sequence : FDocument->Project()) {
         auto *node = new QTreeWidgetItem(root, {Text(sequence->DisplayName())});
         node->setData(0, Qt::UserRole, sequence->Number);
+        node->setIcon(0, TypeIcon(sequence->SequenceType));
         if (sequence->Number == show)
             tvSpanWireList->setCurrentItem(node);
     }

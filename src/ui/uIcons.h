@@ -1,0 +1,13 @@
+// The program's own icons, built in as a resource.
+#pragma once
+
+#include <QIcon>
+
+namespace corvadel {
+
+// The tool-bar icon of a command by its name; none when there is no such icon.
+QIcon CommandIcon(const char *name);
+// A tiny plan of the sequence type for the tree, with its own look when selected.
+QIcon TypeIcon(int sequenceType);
+
+} // namespace corvadel
