@@ -260,6 +260,9 @@ TEST_P(CalcExample, CalculatesAndWritesReadableJson)
     // The text form of the same run succeeds as well.
     ASSERT_EQ(Run(Quoted(Examples + GetParam())), 0) << Errors;
     EXPECT_NE(Output.find("Distance between Highest and Lowest Points (ft) :"), std::string::npos);
+    // A moment is a force times a length.
+    EXPECT_NE(Output.find("Base Moment (ft-lbs)"), std::string::npos);
+    EXPECT_EQ(Output.find("ft/lbs"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, CalcExample,
