@@ -150,6 +150,8 @@ void TfrmDisplayResult::BuildLayout()
     sgSpanResults->SetRowHeaders(Labels(SpanQuantities()));
     sgSpanResults->verticalHeader()->setMinimumWidth(176);
     spanLayout->addWidget(sgSpanResults);
+    // The value groups keep their height; the signal heights take the rest.
+    span->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     layout->addWidget(span);
 
     auto *pole = new QGroupBox("Pole Values");
@@ -166,6 +168,7 @@ void TfrmDisplayResult::BuildLayout()
     sgPoleResults->SetRowHeaders(Labels(PoleQuantities()));
     sgPoleResults->verticalHeader()->setMinimumWidth(237);
     poleLayout->addWidget(sgPoleResults);
+    pole->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     layout->addWidget(pole);
 
     pnlSignalHeight = new QGroupBox(SignalHeightTitle);
@@ -175,6 +178,7 @@ void TfrmDisplayResult::BuildLayout()
     sgSignalResults->verticalHeader()->setMinimumWidth(176);
     signalLayout->addWidget(sgSignalResults);
     layout->addWidget(pnlSignalHeight, 1);
+    layout->addStretch(0); // takes the room when the signal heights are hidden
 
     auto *status = new QStatusBar;
     status->setObjectName("stMessages");
