@@ -112,6 +112,10 @@ std::string JsonReport(TWireConfigurationList &project, bool ok)
             json.String(line);
     json.EndArray();
     json.Key("combinationWarning").Boolean(project.CombinationWarning);
+    json.Key("combinationWarnings").BeginObject();
+    json.Key("maxSAG").Boolean(project.CombinationWarningAt(true));
+    json.Key("minSAG").Boolean(project.CombinationWarningAt(false));
+    json.EndObject();
     json.Key("sequences").BeginArray();
     for (TWireConfiguration *sequence : project)
         JsonSequence(json, *sequence, project.Parameters());

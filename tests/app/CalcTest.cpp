@@ -256,6 +256,9 @@ TEST_P(CalcExample, CalculatesAndWritesReadableJson)
     }
     for (const Json &combination : report["combinations"].Items())
         EXPECT_EQ(combination["results"].Items().size(), 2u);
+    // Either case's warning is the project's.
+    const Json &warnings = report["combinationWarnings"];
+    EXPECT_EQ(report["combinationWarning"].Bool(), warnings["maxSAG"].Bool() || warnings["minSAG"].Bool());
 
     // The text form of the same run succeeds as well.
     ASSERT_EQ(Run(Quoted(Examples + GetParam())), 0) << Errors;

@@ -143,7 +143,7 @@ TEST_F(ResultWindow, GridsCarryTheirHeadersAndFormats)
 {
     Calculate("box.xml");
     TResultGrid *spans = Grid("sgSpanResults");
-    QAbstractItemModelTester spanModel(spans->model(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    QAbstractItemModelTester spanModel(spans->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     const TWireConfigurationResult &result = *Project.Objects(0)->Results.FindByAtMaxSAG(true);
     ASSERT_EQ(spans->rowCount(), 5);
     ASSERT_EQ(spans->columnCount(), 8);
@@ -275,7 +275,7 @@ TEST_F(ResultWindow, CombinationWithoutAResultForTheCaseShowsEmptyCells)
         TfrmCombinationResult window(Project, atMaxSAG, Settings);
         auto *grid = window.findChild<TResultGrid *>("sgCombinationResults");
         ASSERT_NE(grid, nullptr);
-        QAbstractItemModelTester model(grid->model(), QAbstractItemModelTester::FailureReportingMode::Warning);
+        QAbstractItemModelTester model(grid->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
         ASSERT_EQ(grid->rowCount(), Project.Combinations.Count());
         ASSERT_EQ(grid->columnCount(), 7);
         const TCombination &first = *Project.Combinations.Objects(0);
