@@ -7,6 +7,7 @@
 #include "uDrawingArea.h"
 #include "uGeometry.h"
 #include "uIcons.h"
+#include "uIniFile.h"
 #include "uGlobalSettings.h"
 #include "uProjectDocument.h"
 #include "uWires.h"
@@ -69,6 +70,7 @@ TfrmMain::TfrmMain(TGlobalSetting &settings, TAsk &ask, TResultWindows results, 
     connect(&FDocument->UndoStack(), &QUndoStack::cleanChanged, this, &TfrmMain::RefreshStatus);
     connect(pgDetail, &TDetailPages::DrawingChanged, this, &TfrmMain::RefreshDrawing);
     FDocument->New();
+    ShowStartPicture();
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -320,7 +322,16 @@ bool TfrmMain::CloseProject()
 
 void TfrmMain::NewProject()
 {
-    CloseProject();
+    if (CloseProject())
+        ShowStartPicture();
+}
+
+void TfrmMain::ShowStartPicture()
+{
+    // A picture named after the program, beside it, greets a new project.
+    if (Settings.ProgramPath.empty())
+        return;
+    imgSpanWire->SetStartPicture(QImage(QString::fromStdString(ChangeFileExt(Settings.ProgramPath, ".bmp"))));
 }
 
 bool TfrmMain::OpenFile(const QString &path)

@@ -28,6 +28,12 @@ void TDrawingArea::Show(int sequence, int mode, int span)
     update();
 }
 
+void TDrawingArea::SetStartPicture(const QImage &picture)
+{
+    StartPicture = picture;
+    update();
+}
+
 void TDrawingArea::paintEvent(QPaintEvent *)
 {
     const qreal ratio = devicePixelRatioF();
@@ -41,9 +47,15 @@ void TDrawingArea::paintEvent(QPaintEvent *)
         else
             graphics.DrawSequence(Mode, Sequence, 0);
     }
+    const bool drawn = Project && Project->FindByNumber(Sequence);
     QImage picture = canvas.Picture();
     picture.setDevicePixelRatio(ratio);
-    QPainter(this).drawImage(0, 0, picture);
+    QPainter painter(this);
+    painter.drawImage(0, 0, picture);
+    if (!drawn && !StartPicture.isNull()) {
+        const QSize size = StartPicture.size().scaled(this->size(), Qt::KeepAspectRatio).boundedTo(StartPicture.size());
+        painter.drawImage(QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size), StartPicture);
+    }
 }
 
 } // namespace corvadel

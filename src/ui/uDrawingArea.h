@@ -2,6 +2,7 @@
 // span, drawn again at the widget's current size and pixel ratio.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 namespace corvadel {
@@ -18,6 +19,8 @@ public:
     // mode 0..2: plan diagram; -1: the profile of `span`; sequence 0 clears.
     void Show(int sequence, int mode, int span);
     void Clear() { Show(0, 0, 0); }
+    // Shown, centred, while no sequence is drawn; a null image shows nothing.
+    void SetStartPicture(const QImage &picture);
     QSize sizeHint() const override { return {586, 240}; }
 
 protected:
@@ -29,6 +32,7 @@ private:
     int Sequence = 0;
     int Mode = 0;
     int Span = 0;
+    QImage StartPicture;
 };
 
 } // namespace corvadel

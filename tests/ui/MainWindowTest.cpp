@@ -540,3 +540,33 @@ TEST_F(MainWindow, DisablingVariableWiresAsksFirst)
 }
 
 } // namespace
+
+namespace {
+
+// A picture named after the program lies beside it: a new project shows it
+// in the drawing area until a sequence is drawn.
+TEST(MainWindowStart, PictureBesideTheProgramGreetsANewProject)
+{
+    test::ScratchFolder folder;
+    const std::string program = folder.Path("corvadel");
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(QColor(10, 200, 30));
+    ASSERT_TRUE(picture.save(QString::fromStdString(folder.Path("corvadel.bmp")), "BMP"));
+    TScriptedAsk ask;
+    TGlobalSetting settings(program);
+    TfrmMain window(settings, ask, {});
+    window.resize(800, 600);
+    window.show();
+    auto *drawing = window.findChild<QWidget *>("imgSpanWire");
+    const auto centre = [drawing] {
+        return drawing->grab().toImage().pixelColor(drawing->width() / 2, drawing->height() / 2);
+    };
+    EXPECT_EQ(centre(), QColor(10, 200, 30));
+
+    ASSERT_TRUE(window.OpenFile(Example("simple.xml")));
+    EXPECT_NE(centre(), QColor(10, 200, 30)) << "the sequence's drawing replaces it";
+    window.findChild<QAction *>("new")->trigger();
+    EXPECT_EQ(centre(), QColor(10, 200, 30));
+}
+
+} // namespace
