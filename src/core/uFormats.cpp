@@ -80,7 +80,7 @@ Decimal ToDecimal15(double value)
 bool ShortDecimal(double value, std::string &text)
 {
     static constexpr double Scales[] = { 1e1, 1e2, 1e3, 1e4, 1e5, 1e6 };
-    if (!(std::fabs(value) >= 1e-5))
+    if (!(std::fabs(value) >= 1e-4))
         return false;
     for (int places = 1; places <= 6; ++places) {
         const double scale = Scales[places - 1];
@@ -108,13 +108,13 @@ bool ShortDecimal(double value, std::string &text)
     return false;
 }
 
-// The positional form of a value between 1E-5 and 1E15 whose shortest exact
+// The positional form of a value between 1E-4 and 1E15 whose shortest exact
 // text has at most 15 significant digits: that text is its rounding to 15
 // digits (see ToDecimal15), written as it is.
 bool ShortPositional(double value, std::string &text)
 {
     const double magnitude = std::fabs(value);
-    if (!(magnitude >= 1e-5 && magnitude < 1e15))
+    if (!(magnitude >= 1e-4 && magnitude < 1e15))
         return false;
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
@@ -164,7 +164,8 @@ std::string FloatToStr(double value)
     while (d.Digits.size() > 1 && d.Digits.back() == '0')
         d.Digits.pop_back();
     std::string text = d.Negative ? "-" : "";
-    const bool scientific = d.Exponent >= 15 || d.Exponent < -5;
+    // Below 1E-4 the positional form would hide the digits behind zeros.
+    const bool scientific = d.Exponent >= 15 || d.Exponent < -4;
     if (scientific) {
         text += d.Digits[0];
         if (d.Digits.size() > 1) {

@@ -30,8 +30,8 @@ TEST(FloatToStr, GeneralFormTable)
         { 123456789012345.0, "123456789012345" },
         { 1e15, "1E15" },
         { 1.5e20, "1.5E20" },
-        { 0.00001, "0.00001" },
-        { 0.000012, "0.000012" },
+        { 0.00001, "1E-5" },
+        { 0.000012, "1.2E-5" },
         { 1e-6, "1E-6" },
         { -2.5e-7, "-2.5E-7" },
         { 0.1 + 0.2, "0.3" },
@@ -67,7 +67,7 @@ std::string ReferenceGeneralForm(double value)
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
     std::string out = negative ? "-" : "";
-    if (exponent >= 15 || exponent < -5)
+    if (exponent >= 15 || exponent < -4)
         return out + digits.substr(0, 1) + (digits.size() > 1 ? "." + digits.substr(1) : "") + "E"
             + std::to_string(exponent);
     if (exponent < 0)
@@ -94,9 +94,33 @@ TEST(FloatToStr, AgreesWithPrintfRoundingAcrossMagnitudes)
             value = -value;
         ASSERT_EQ(FloatToStr(value), ReferenceGeneralForm(value)) << std::hexfloat << value;
     }
-    for (double value : { 1e-5, std::nextafter(1e-5, 0.0), 1e15, std::nextafter(1e15, 0.0), 999999999999999.5,
+    for (double value : { 1e-4, std::nextafter(1e-4, 0.0), std::nextafter(1e-4, 1.0), 1e-5, std::nextafter(1e-5, 0.0), 1e15, std::nextafter(1e15, 0.0), 999999999999999.5,
              0.1 + 0.2, 99999.99999999999 })
         EXPECT_EQ(FloatToStr(value), ReferenceGeneralForm(value)) << std::hexfloat << value;
+}
+
+// Small magnitudes switch to the scientific form below 1E-4, on both sides
+// of zero, and every text reads back to the same value.
+TEST(FloatToStr, ScientificBelowOneTenThousandth)
+{
+    const struct {
+        double value;
+        const char *text;
+    } cases[] = {
+        { 0.0001, "0.0001" },
+        { -0.0001, "-0.0001" },
+        { 0.00012, "0.00012" },
+        { 0.00001, "1E-5" },
+        { -0.00001, "-1E-5" },
+        { 0.000052, "5.2E-5" },
+        { -0.000052, "-5.2E-5" },
+        { 0.0000999, "9.99E-5" },
+        { 0.0000015, "1.5E-6" },
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(FloatToStr(c.value), c.text) << c.value;
+        EXPECT_EQ(StrToFloat(c.text), c.value) << c.text;
+    }
 }
 
 TEST(FloatToStr, LargestRealsReadBack)
