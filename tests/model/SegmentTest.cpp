@@ -306,5 +306,23 @@ TEST(SegmentCopy, CopiesGeometryDirectlyAndCompositionsThroughSetters)
     EXPECT_DOUBLE_EQ(copy.UnitWeight(), 1.2);
 }
 
+// Shortening a span to exactly a signal's distance removes that signal, so
+// a zero-length segment starting there would name a signal that no longer
+// exists, and the next edits would build on it (a segment ending at a
+// signal 3 of a two-signal span). The chain stays whole instead.
+TEST(SpanLength, ShorteningToASignalsDistanceKeepsTheChainWholeThroughLaterEdits)
+{
+    TBaseWire span(1);
+    LoadTwoSignals(span);
+    span.SetLength(70);
+    EXPECT_EQ(span.Signals.Count(), 1);
+    ExpectConsistentChain(span);
+    span.AddSignal(MakeSignal(50));
+    ExpectConsistentChain(span);
+    span.SetLength(100);
+    ExpectConsistentChain(span);
+    EXPECT_EQ(SegmentRows(span.Segments), (Rows { { 0, 1, 0, 30 }, { 1, 2, 30, 20 }, { 2, 99, 50, 50 } }));
+}
+
 } // namespace
 } // namespace corvadel
