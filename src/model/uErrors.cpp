@@ -106,7 +106,7 @@ private:
         if (rule.Letters.empty())
             return;
         const auto entered = std::count_if(rule.Letters.begin(), rule.Letters.end(),
-            [this](char letter) { return Sequence.Elevations.EnteredFlag(std::string(1, letter)) == 'Y'; });
+            [this, &rule](char letter) { return rule.Counted(Sequence.Elevations.EnteredFlag(std::string(1, letter))); });
         if (entered < rule.Minimum)
             Report(rule.Message);
     }

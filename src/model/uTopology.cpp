@@ -53,7 +53,7 @@ std::vector<TSequenceTopology> BuildTopologies()
         .LastRing = 101,
         .CheckedAngles = 4,
         .AnglesBelow90 = { 1, 2, 3, 4 },
-        .EnteredRule = { "UC", 1, UorC },
+        .EnteredRule = { "UC", 1, UorC, TEnteredRule::LettersNotN },
         .EditableFlags = "UCDG",
         .FlagLimit = { "UC", 1, CannotEnter + "both U and C elevations" },
     };

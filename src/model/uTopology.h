@@ -43,11 +43,16 @@ struct TAngleSum {
     int Second;
 };
 
-// How many of the given junction letters must be entered ("Y").
+// How many of the given junction letters must count as entered: those that
+// are "Y", or for a rule worded "must not all be N", those that are not "N".
 struct TEnteredRule {
+    enum TCounts { LettersY, LettersNotN };
     std::string Letters;
     int Minimum = 0;
     std::string Message;
+    TCounts Counts = LettersY;
+
+    bool Counted(char flag) const { return Counts == LettersY ? flag == 'Y' : flag != 'N'; }
 };
 
 // At most `Maximum` of the junction letters may be entered ("Y") at once;

@@ -144,6 +144,10 @@ TEST_F(ValidationTest, EnteredElevationRulesOfEachType)
         { stDelta, "YNNYNNY", TwoOf }, { stHybrid, "YNNYYNN", TwoOf }, { stHybrid, "NNYNNYN", "" },
         { stBox, "NNNNYYN", ThreeOf }, { stBox, "YNNNYYN", "" },
         { stBox, "NNNYYYN", ThreeOf }, // Y does not count for a Box
+        // H is worded "U and C must not both be N": any other letter passes,
+        // while the others count letters that are "Y".
+        { stH, "NyNNNNN", "" }, { stH, "NNNNyNN", "" }, { stH, "NNNNNNN", UorC }, { stH, "NN", UorC },
+        { stDelta, "NyYNNNN", TwoOf }, { stBox, "yNNNYYN", ThreeOf },
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(::testing::Message() << "type " << c.Type << " flags " << c.Flags);
