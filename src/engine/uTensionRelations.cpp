@@ -52,15 +52,17 @@ TBalance Evaluate(int type, int spanCount, const TSpanValues &angles)
     }
     const TSpanValues &a = angles;
     if (type == stDelta) {
-        // Ring 101: the direction of span 5 that balances spans 2 and 6.
-        const double phi = std::atan(rl[2] * std::sin(a[6]) / (rl[5] - rl[2] * std::cos(a[6])));
+        // Ring 101: the direction of span 5 that balances spans 2 and 6, in
+        // its true quadrant: a negative denominator means more than 90
+        // degrees, not the opposite direction.
+        const double phi = std::atan2(rl[2] * std::sin(a[6]), rl[5] - rl[2] * std::cos(a[6]));
         balance.Rotation = (a[5] - phi) * 180 / Pi;
         rl[6] = rl[5] * std::cos(phi) - rl[2] * std::cos(phi + a[6]);
         balance.Direction[5] = phi;
     } else if (type == stBox) {
         // Ring 101: the direction of span 8 that balances spans 7 and 2.
         const double q = rl[7];
-        const double phi = std::atan(q * std::sin(a[7]) / (rl[2] - q * std::cos(a[7])));
+        const double phi = std::atan2(q * std::sin(a[7]), rl[2] - q * std::cos(a[7])); // true quadrant too
         balance.Rotation = (phi - a[8]) * 180 / Pi;
         rl[7] = rl[2] * std::sin(phi) / std::sin(a[7] + phi);
         rl[8] = rl[2] * std::sin(a[7]) / std::sin(a[7] + phi);

@@ -1,6 +1,7 @@
 #include "EngineTestSupport.h"
 #include "uGeometry.h"
 #include "uPlanLayout.h"
+#include "uResultQuantities.h"
 #include "uTensionRelations.h"
 
 #include <gtest/gtest.h>
@@ -89,6 +90,41 @@ TEST(TensionRelations, DeltaWithTheBalancingAngleNeedsNoRotation)
     ASSERT_TRUE(TTensionRelations::ComputeTensionRelations(*sequence));
     EXPECT_NEAR(sequence->Spans.Rotation, 0, 1e-9);
     EXPECT_NEAR(sequence->Spans.InitialRotation, 0, 1e-9);
+}
+
+// A badly unbalanced Box is calculated, not refused: span 8 must turn to
+// about 90.6 degrees, a rotation of pole two of about 62.7 degrees.
+TEST(TensionRelations, BoxFarOutOfBalanceGivesPositiveRelationsAndTheRotation)
+{
+    auto sequence = MakeSequence(stBox, {50, 100, 100, 55, 100, 60, 100, 65},
+                                 {27.6, 95.13, 70.2, 89.11, 53.6, 94.25, 81.51, 27.9});
+    ASSERT_TRUE(TTensionRelations::ComputeTensionRelations(*sequence));
+    for (const TBaseWire *span : sequence->Spans)
+        EXPECT_GT(span->TensionRelation, 0) << span->Number;
+    EXPECT_NEAR(sequence->Spans.FindByNumber(8)->PlanDirection, 90.6, 0.05);
+    EXPECT_NEAR(sequence->Spans.Rotation, 62.7, 0.05);
+    EXPECT_EQ(BalanceSentence(sequence->Spans.Rotation, sequence->AnglesChanged).rfind(
+                  "For system balance rotate pole two 62.7", 0),
+              0u);
+    EXPECT_NE(BalanceSentence(sequence->Spans.Rotation, false).find("degree(s) clockwise"), std::string::npos);
+}
+
+// A Delta whose span 5 must turn past 90 degrees to balance ring 101: the
+// relations stay positive and turning span 5 there balances the system.
+TEST(TensionRelations, DeltaBalancedPastNinetyDegrees)
+{
+    auto sequence = MakeSequence(stDelta, {60, 100, 100, 70, 100, 65}, {80, 60, 20, 60, 40, 30});
+    ASSERT_TRUE(TTensionRelations::ComputeTensionRelations(*sequence));
+    const double phi = sequence->Spans.FindByNumber(5)->PlanDirection;
+    EXPECT_GT(phi, 90);
+    EXPECT_LT(phi, 180);
+    for (const TBaseWire *span : sequence->Spans)
+        EXPECT_GT(span->TensionRelation, 0) << span->Number;
+    EXPECT_NEAR(sequence->Spans.Rotation, 40 - phi, 1e-9);
+
+    sequence->Spans.SetAngleOf(5, phi);
+    ASSERT_TRUE(TTensionRelations::ComputeTensionRelations(*sequence));
+    EXPECT_NEAR(sequence->Spans.Rotation, 0, 1e-9);
 }
 
 class BoxBalance : public ::testing::Test
