@@ -100,21 +100,21 @@ TDetailPages::TDetailPages(TProjectDocument &document, TAsk &ask, const TGlobalS
     connect(cbWSpans, &QComboBox::activated, this, &TDetailPages::SelectSpan);
 }
 
-TKorvelEdit *TDetailPages::AddField(const TFieldSpec &spec)
+TKorvelEdit *TDetailPages::AddField(const TFieldSpec &field)
 {
     auto *edit = new TKorvelEdit;
-    edit->setObjectName(spec.Name);
+    edit->setObjectName(field.Name);
     edit->SetEditType(etFloat);
     edit->SetMaxLength(7);
     edit->setText(QStringLiteral("0.00"));
     edit->setMinimumWidth(60);
-    edit->setReadOnly(spec.Kind == fkShown);
-    Fields[spec.Name] = edit;
-    auto *label = new QLabel(spec.Caption);
+    edit->setReadOnly(field.Kind == fkShown);
+    Fields[field.Name] = edit;
+    auto *label = new QLabel(field.Caption);
     label->setBuddy(edit);
-    Labels[spec.Name] = label;
-    if (spec.Kind != fkShown) {
-        Specs[edit] = spec;
+    Labels[field.Name] = label;
+    if (field.Kind != fkShown) {
+        FieldKinds[edit] = field;
         connect(edit, &QLineEdit::editingFinished, this, [this, edit] { Commit(edit); });
     }
     return edit;
@@ -435,10 +435,10 @@ bool TDetailPages::Commit(TKorvelEdit *edit)
     TWireConfiguration *sequence = Current();
     if (!sequence || !edit->isModified())
         return true;
-    const auto found = Specs.find(edit);
-    if (found == Specs.end())
+    const auto found = FieldKinds.find(edit);
+    if (found == FieldKinds.end())
         return true;
-    const TFieldSpec *spec = &found->second;
+    const TFieldSpec *field = &found->second;
     double value = 0;
     try {
         value = edit->NumericOutput();
@@ -447,12 +447,12 @@ bool TDetailPages::Commit(TKorvelEdit *edit)
         Refresh();
         return false;
     }
-    if (spec->Kind == fkLength && !ConfirmLength(*sequence, spec->Span, value)) {
+    if (field->Kind == fkLength && !ConfirmLength(*sequence, field->Span, value)) {
         Refresh();
         return false;
     }
     edit->setModified(false);
-    const TFieldSpec kind = *spec;
+    const TFieldSpec kind = *field;
     Document.Edit(QStringLiteral("Change %1").arg(Labels[edit->objectName()]->text().remove(':')),
                   [this, kind, value](TWireConfigurationList &) {
                       TWireConfiguration &s = *Current();

@@ -55,7 +55,7 @@ Q_SIGNALS:
 
 private:
     TWireConfiguration *Current() const;
-    TKorvelEdit *AddField(const TFieldSpec &spec);
+    TKorvelEdit *AddField(const TFieldSpec &field);
     QWidget *BuildLengthsPage();
     QWidget *BuildElevationsPage();
     QWidget *BuildDesignPage();
@@ -80,7 +80,7 @@ private:
     int FSpan = 0;
     std::map<QString, TKorvelEdit *> Fields;
     std::map<QString, QLabel *> Labels;
-    std::map<const TKorvelEdit *, TFieldSpec> Specs;
+    std::map<const TKorvelEdit *, TFieldSpec> FieldKinds;
     QCheckBox *Flags[7] = {};
     QCheckBox *cbEnableWires = nullptr;
     QCheckBox *cbWarp = nullptr;
