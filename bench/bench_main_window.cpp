@@ -32,25 +32,34 @@ void Settle(QWidget &window)
     QCoreApplication::processEvents();
 }
 
+// The two start-ups compared, inside a running application.
+void StartEmptyWindow()
+{
+    QMainWindow window;
+    window.resize(1200, 800);
+    Settle(window);
+}
+
+void StartWithProject()
+{
+    TQtAsk ask;
+    TGlobalSetting settings;
+    TfrmMain window(settings, ask, {});
+    window.resize(1200, 800);
+    window.OpenFile(BoxExample);
+    Settle(window);
+}
+
 void BM_StartEmptyWindow(benchmark::State &state)
 {
-    for (auto _ : state) {
-        QMainWindow window;
-        window.resize(1200, 800);
-        Settle(window);
-    }
+    for (auto _ : state)
+        StartEmptyWindow();
 }
 
 void BM_StartWithProject(benchmark::State &state)
 {
-    TQtAsk ask;
-    for (auto _ : state) {
-        TGlobalSetting settings;
-        TfrmMain window(settings, ask, {});
-        window.resize(1200, 800);
-        window.OpenFile(BoxExample);
-        Settle(window);
-    }
+    for (auto _ : state)
+        StartWithProject();
 }
 
 void BM_CommitBoxLength(benchmark::State &state)
@@ -112,18 +121,10 @@ void BM_ProcessWithProject(benchmark::State &state)
 int RunChild(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    if (std::strcmp(argv[2], "empty") == 0) {
-        QMainWindow window;
-        window.resize(1200, 800);
-        Settle(window);
-        return 0;
-    }
-    TQtAsk ask;
-    TGlobalSetting settings;
-    TfrmMain window(settings, ask, {});
-    window.resize(1200, 800);
-    window.OpenFile(BoxExample);
-    Settle(window);
+    if (std::strcmp(argv[2], "empty") == 0)
+        StartEmptyWindow();
+    else
+        StartWithProject();
     return 0;
 }
 
