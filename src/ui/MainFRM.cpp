@@ -29,6 +29,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace corvadel {
 
 namespace {
@@ -210,12 +212,27 @@ void TfrmMain::CommitIdentification()
 
 void TfrmMain::ShowSequence(int number)
 {
+    SelectTreeNode(number);
     pgDetail->ShowSequence(number);
     pgDetail->setVisible(CurrentSequence() != 0);
     RefreshHeader();
     RefreshDrawing();
     RefreshStatus();
     UpdateActions();
+}
+
+// The tree follows whatever shows a sequence, without showing it twice.
+void TfrmMain::SelectTreeNode(int number)
+{
+    const QTreeWidgetItem *root = tvSpanWireList->topLevelItem(0);
+    for (int i = 0; root && i < root->childCount(); ++i) {
+        QTreeWidgetItem *node = root->child(i);
+        if (node->data(0, Qt::UserRole).toInt() != number || node == tvSpanWireList->currentItem())
+            continue;
+        const bool refreshing = std::exchange(Refreshing, true);
+        tvSpanWireList->setCurrentItem(node);
+        Refreshing = refreshing;
+    }
 }
 
 void TfrmMain::TreeSelectionChanged()

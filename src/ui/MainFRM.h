@@ -74,6 +74,7 @@ private:
     void AddBox();
     bool CloseProjectQuestion();
     void NewProject();
+    void SelectTreeNode(int number);
     void ShowStartPicture();
     void Open();
     void Save();

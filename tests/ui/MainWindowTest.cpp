@@ -302,6 +302,16 @@ TEST_F(MainWindow, RemoveSequenceTwoOfThreeRenumbersAndRebuildsTheTree)
     EXPECT_EQ(Window.CurrentSequence(), 1);
 }
 
+TEST_F(MainWindow, ShowingASequenceFromCodeSelectsItsNode)
+{
+    Open("intersection.xml");
+    auto *tree = Window.findChild<QTreeWidget *>("tvSpanWireList");
+    Window.ShowSequence(3);
+    EXPECT_EQ(Window.CurrentSequence(), 3);
+    ASSERT_NE(tree->currentItem(), nullptr);
+    EXPECT_EQ(tree->currentItem()->text(0), Root()->child(2)->text(0));
+}
+
 TEST_F(MainWindow, DuplicateNamesTheCopyAndLaysOutItsPlan)
 {
     Open("box.xml");
