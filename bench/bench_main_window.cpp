@@ -40,14 +40,23 @@ void StartEmptyWindow()
     Settle(window);
 }
 
+// The main window with the Box example open, painted at 1200 x 800.
+struct TBoxWindow {
+    TQtAsk Ask;
+    TGlobalSetting Settings;
+    TfrmMain Window{Settings, Ask, {}};
+
+    TBoxWindow()
+    {
+        Window.resize(1200, 800);
+        Window.OpenFile(BoxExample);
+        Settle(Window);
+    }
+};
+
 void StartWithProject()
 {
-    TQtAsk ask;
-    TGlobalSetting settings;
-    TfrmMain window(settings, ask, {});
-    window.resize(1200, 800);
-    window.OpenFile(BoxExample);
-    Settle(window);
+    TBoxWindow box;
 }
 
 void BM_StartEmptyWindow(benchmark::State &state)
@@ -64,12 +73,8 @@ void BM_StartWithProject(benchmark::State &state)
 
 void BM_CommitBoxLength(benchmark::State &state)
 {
-    TQtAsk ask;
-    TGlobalSetting settings;
-    TfrmMain window(settings, ask, {});
-    window.resize(1200, 800);
-    window.OpenFile(BoxExample);
-    Settle(window);
+    TBoxWindow box;
+    TfrmMain &window = box.Window;
     QApplication::setActiveWindow(&window);
     auto *field = window.findChild<TKorvelEdit *>("edtL3");
     auto *drawing = window.findChild<QWidget *>("imgSpanWire");
