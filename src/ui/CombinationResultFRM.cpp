@@ -6,6 +6,7 @@
 #include "uResultGrid.h"
 #include "uResultQuantities.h"
 #include "uWires.h"
+#include "uHelpContext.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -86,6 +87,7 @@ TfrmCombinationResult::TfrmCombinationResult(const TWireConfigurationList &proje
     : QDialog(parent)
 {
     setObjectName("frmCombinationResult");
+    SetHelpContext(this, hcCombinationResult);
     setWindowTitle(atMaxSAG ? "Combination Result [MAX SAG]" : "Combination Result [MIN SAG]");
     setSizeGripEnabled(true);
     auto *layout = new QVBoxLayout(this);

@@ -9,6 +9,7 @@
 #include "uResultQuantities.h"
 #include "uSequenceCalculation.h"
 #include "uWires.h"
+#include "uHelpContext.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -92,6 +93,7 @@ TfrmDisplayResult::TfrmDisplayResult(const TWireConfigurationList &project, cons
     , Settings(settings)
 {
     setObjectName("frmDisplayResult");
+    SetHelpContext(this, hcResult);
     setWindowTitle("Results");
     setSizeGripEnabled(true);
     BuildLayout();

@@ -1,4 +1,5 @@
 #include "ErrorMessageFRM.h"
+#include "uHelpContext.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -10,6 +11,7 @@ TfrmErrorMessage::TfrmErrorMessage(const QString &listing, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName("frmErrorMessage");
+    SetHelpContext(this, hcErrors);
     setWindowTitle("Error Message");
     setSizeGripEnabled(true);
     auto *layout = new QVBoxLayout(this);

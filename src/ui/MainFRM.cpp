@@ -11,6 +11,7 @@
 #include "uGlobalSettings.h"
 #include "uProjectDocument.h"
 #include "uWires.h"
+#include "uHelpContext.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,6 +55,7 @@ TfrmMain::TfrmMain(TGlobalSetting &settings, TAsk &ask, TResultWindows results, 
     , Memory(settings)
 {
     setObjectName(QStringLiteral("frmMain"));
+    SetHelpContext(this, hcMain);
     setAcceptDrops(true);
     MainSplitter = new QSplitter(Qt::Horizontal);
     MainSplitter->setObjectName(QStringLiteral("splMain"));

@@ -2,6 +2,7 @@
 
 #include "KorvelEditComp.h"
 #include "uResults.h"
+#include "uHelpContext.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -30,6 +31,7 @@ TfrmWarpResult::TfrmWarpResult(const TWireConfigurationResult &result, QWidget *
     : QDialog(parent)
 {
     setObjectName("frmWarpResult");
+    SetHelpContext(this, hcWarpResult);
     setWindowTitle("Warp Results");
     auto *layout = new QVBoxLayout(this);
     auto *groups = new QHBoxLayout;
