@@ -178,6 +178,7 @@ void TTARVOParameters::SetDefaults()
     DefaultMaxSAG = 0;
     DesignFactor = 1.8;
     MinClearance = 20.6;
+    MinSignalClearance = 15;
     MaxTension = 100000;
     AreaFactor = 0.1;
 }
@@ -189,6 +190,7 @@ void TTARVOParameters::Load(const TIniFile &ini, std::vector<std::string> &warni
         return;
     TSettingsReader reader(ini, warnings);
     MinClearance = reader.Real(DesignSection, "Min Clearance", MinClearance);
+    MinSignalClearance = reader.Real(DesignSection, "Min Signal Clearance", MinSignalClearance);
     WireWeight = reader.Real(DesignSection, "Wire Weight", WireWeight);
     WindPressure = reader.Real(DesignSection, "Wind Pressure", WindPressure);
     RelativeSignal = reader.Flag(DesignSection, "Relative Signal", RelativeSignal);
@@ -204,6 +206,7 @@ void TTARVOParameters::Load(const TIniFile &ini, std::vector<std::string> &warni
 void TTARVOParameters::Save(TIniFile &ini) const
 {
     ini.WriteString(DesignSection, "Min Clearance", FloatToStr(MinClearance));
+    ini.WriteString(DesignSection, "Min Signal Clearance", FloatToStr(MinSignalClearance));
     ini.WriteString(DesignSection, "Wire Weight", FloatToStr(WireWeight));
     ini.WriteString(DesignSection, "Wind Pressure", FloatToStr(WindPressure));
     ini.WriteString(DesignSection, "Relative Signal", BoolToStr(RelativeSignal));
@@ -253,12 +256,14 @@ void TGlobalSetting::Load(const std::string &path)
     EnableDisplayLabel = false;
     EnableDynamicDisplay = false;
     AutomaticProjectDetail = false;
+    PrintLoadedProfiles = true;
     if (FileExists(defPath)) {
         TSettingsReader reader(ini, Warnings);
         ResizeForm = reader.Flag(ApplicationSection, "Resize Form", ResizeForm);
         EnableDisplayLabel = reader.Flag(ApplicationSection, "Enable Display Label", EnableDisplayLabel);
         EnableDynamicDisplay = reader.Flag(ApplicationSection, "Enable Dynamic Display", EnableDynamicDisplay);
         AutomaticProjectDetail = reader.Flag(ApplicationSection, "Automatic Project Detail", AutomaticProjectDetail);
+        PrintLoadedProfiles = reader.Flag(ApplicationSection, "Print Loaded Profiles", PrintLoadedProfiles);
     }
     Parameters.Load(ini, Warnings);
     Colors.Load(ini, Warnings);
@@ -276,6 +281,7 @@ void TGlobalSetting::Save(const std::string &path) const
     ini.WriteString(ApplicationSection, "Enable Display Label", BoolToStr(EnableDisplayLabel));
     ini.WriteString(ApplicationSection, "Enable Dynamic Display", BoolToStr(EnableDynamicDisplay));
     ini.WriteString(ApplicationSection, "Automatic Project Detail", BoolToStr(AutomaticProjectDetail));
+    ini.WriteString(ApplicationSection, "Print Loaded Profiles", BoolToStr(PrintLoadedProfiles));
     Parameters.Save(ini);
     Colors.Save(ini);
     ini.UpdateFile();

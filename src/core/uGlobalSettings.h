@@ -63,6 +63,8 @@ public:
     double DefaultMaxSAG = 0;
     double DesignFactor = 1.8;
     double MinClearance = 20.6;
+    // Bottom of a signal housing or sign over the roadway, feet.
+    double MinSignalClearance = 15;
     double MaxTension = 100000;
     double AreaFactor = 0.1;
 
@@ -95,6 +97,7 @@ public:
     bool EnableDisplayLabel = false;
     bool EnableDynamicDisplay = false;
     bool AutomaticProjectDetail = false;
+    bool PrintLoadedProfiles = true;
     TCodeList CodeList;
 
     std::vector<std::string> Warnings;
