@@ -102,7 +102,7 @@ TEST(HelpPages, EveryLinkAndPictureLeadsSomewhereAndEveryPageIsInTheContents)
                 continue;
             const QString target = link.section('#', 0, 0).isEmpty() ? page : link.section('#', 0, 0);
             const QString anchor = link.section('#', 1);
-            if (!pages.contains(target) && !target.endsWith(QLatin1String(".css"))) {
+            if (!QFile::exists(QStringLiteral(":/help/") + target)) {
                 ADD_FAILURE() << "broken link " << link.toStdString();
                 continue;
             }
@@ -179,7 +179,7 @@ TEST_F(Help, BackForwardAndFindInThePage)
     EXPECT_EQ(help->Browser().source(), HelpPage(hcParameters));
 
     EXPECT_TRUE(help->Find(QStringLiteral("Wind Pressure")));
-    EXPECT_EQ(help->Browser().textCursor().selectedText(), "Wind Pressure");
+    EXPECT_EQ(help->Browser().textCursor().selectedText().toLower(), "wind pressure"); // any case
     EXPECT_TRUE(help->Find(QStringLiteral("Wind Pressure"))); // again, and round from the top
     EXPECT_FALSE(help->Find(QStringLiteral("no such words here at all")));
 }
