@@ -106,7 +106,6 @@ TfrmHelp::TfrmHelp(QWidget *parent)
     , edtFind(new QLineEdit)
 {
     setObjectName(QStringLiteral("frmHelp"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     setCentralWidget(brwHelp);
     resize(760, 620);
 

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QTextBrowser>
 
+#include <vector>
+
 class QLineEdit;
 
 namespace corvadel {
