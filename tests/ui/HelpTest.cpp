@@ -1,15 +1,22 @@
 // The help window: every context has its topic, every link and picture of
 // the pages leads somewhere, and F1 asks for the topic of its window.
+#include "AboutFRM.h"
 #include "HelpFRM.h"
 #include "MainFRM.h"
+#include "ParametersFRM.h"
+#include "ProjectDetailFRM.h"
 #include "../support/ScriptedAsk.h"
 #include "../support/WhenModal.h"
 #include "uGlobalSettings.h"
 #include "uHelpContext.h"
+#include "uWires.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +26,9 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 using namespace corvadel;
 using corvadel::test::TScriptedAsk;
@@ -183,6 +193,66 @@ TEST_F(Help, BackForwardAndFindInThePage)
     EXPECT_EQ(help->Browser().textCursor().selectedText().toLower(), "wind pressure"); // any case
     EXPECT_TRUE(help->Find(QStringLiteral("Wind Pressure"))); // again, and round from the top
     EXPECT_FALSE(help->Find(QStringLiteral("no such words here at all")));
+}
+
+} // namespace
+
+namespace {
+
+struct TDialogCase {
+    const char *Name;
+    std::function<std::unique_ptr<QDialog>(const TGlobalSetting &, TScriptedAsk &, const TWireConfigurationList &)>
+        Make;
+    int Context;
+};
+
+TEST(HelpButtons, EachDialogAsksForItsOwnTopic)
+{
+    std::vector<int> asked;
+    SetHelpService([&](QWidget *, int context) { asked.push_back(context); });
+    const TDialogCase cases[] = {
+        {"parameters",
+         [](const TGlobalSetting &s, TScriptedAsk &a, const TWireConfigurationList &) {
+             return std::unique_ptr<QDialog>(new TfrmParameters(s, a));
+         },
+         hcParameters},
+        {"project detail",
+         [](const TGlobalSetting &, TScriptedAsk &, const TWireConfigurationList &p) {
+             return std::unique_ptr<QDialog>(new TfrmProjectDetail(p));
+         },
+         hcProjectDetail},
+        {"about",
+         [](const TGlobalSetting &, TScriptedAsk &, const TWireConfigurationList &) {
+             return std::unique_ptr<QDialog>(new TfrmAbout);
+         },
+         hcAbout},
+    };
+    TGlobalSetting settings;
+    TScriptedAsk ask;
+    TWireConfigurationList project(settings.Parameters);
+    for (const TDialogCase &c : cases) {
+        SCOPED_TRACE(c.Name);
+        asked.clear();
+        const auto dialog = c.Make(settings, ask, project);
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Help), Qt::LeftButton);
+        EXPECT_EQ(asked, std::vector<int>{c.Context});
+    }
+    SetHelpService(nullptr);
+}
+
+TEST(About, ShowsTheProductItsVersionAndItsLogo)
+{
+    TfrmAbout about;
+    EXPECT_EQ(about.windowTitle(), "About");
+    QStringList texts;
+    for (const QLabel *label : about.findChildren<QLabel *>())
+        if (!label->text().isEmpty())
+            texts << label->text();
+    EXPECT_EQ(texts, QStringList({"TARVO", "Version 1.2.3", "Velmark", "Corvadel"}));
+    const QImage logo = about.findChild<QLabel *>("imgLogo")->pixmap().toImage();
+    ASSERT_FALSE(logo.isNull());
+    EXPECT_GT(qAlpha(logo.pixel(logo.width() / 2, logo.height() / 2)), 0);
+    EXPECT_EQ(about.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->text(), "OK");
 }
 
 } // namespace
