@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "uCommandSupport.h"
 #include "uGlobalSettings.h"
+#include "HelpFRM.h"
 #include "MainFRM.h"
 #include "uAsk.h"
 #include "uResultWindows.h"
@@ -68,6 +69,7 @@ int RunDesktop(int argc, char **argv)
     TGlobalSetting settings(ProgramPath());
     TQtAsk ask;
     TfrmMain window(settings, ask, ResultWindows());
+    THelpDesk help(&window);
     window.show();
     const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     // Once the window stands: what the settings and catalogue said, then the file.

@@ -67,7 +67,7 @@ void TfrmMain::BuildActions()
         {"print_setup", "P&rint Setup...", "&File", {}, nullptr, -1, nullptr, nullptr},
         {nullptr, nullptr, "&File", {}, nullptr, -1, nullptr, nullptr},
         {"exit", "E&xit", "&File", QKeySequence(Qt::CTRL | Qt::Key_Q), "Exit", -1, &W::Exit, Always},
-        {"project_detail", "Pro&ject Detail", "&Application", {}, nullptr, -1, nullptr, nullptr},
+        {"project_detail", "Pro&ject Detail", "&Application", {}, nullptr, -1, &W::ShowProjectDetail, Always},
         {nullptr, nullptr, "&Application", {}, nullptr, -1, nullptr, nullptr},
         {"add_simple", "&Simple", "&Application/Add &Sequence", {}, nullptr, -1, &W::AddSimple, Always},
         {"add_wye", "&WYE", "&Application/Add &Sequence", {}, nullptr, -1, &W::AddWye, Always},
@@ -93,9 +93,10 @@ void TfrmMain::BuildActions()
          &W::ToggleDynamic, HasSequence, true},
         {"labels", "Display &Labels", "&Options", {}, "Display Labels", 3, &W::ToggleLabels, Always, true},
         {nullptr, nullptr, "&Options", {}, nullptr, -1, nullptr, nullptr},
-        {"parameters", "Parameters ...", "&Options", {}, nullptr, -1, nullptr, nullptr},
-        {"help", "&Contents", "&Help", QKeySequence::HelpContents, "Help", 4, nullptr, nullptr},
-        {"about", "&About...", "&Help", {}, nullptr, -1, nullptr, nullptr},
+        {"parameters", "Parameters ...", "&Options", {}, nullptr, -1, &W::ShowParameters, Always},
+        // F1 asks for the topic of the window it is pressed in, not the contents.
+        {"help", "&Contents", "&Help", {}, "Help", 4, &W::ShowHelpContents, Always},
+        {"about", "&About...", "&Help", {}, nullptr, -1, &W::ShowAbout, Always},
     };
     std::map<QString, QMenu *> menus;
     const auto menuFor = [&](const QString &path) {

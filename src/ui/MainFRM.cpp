@@ -341,8 +341,11 @@ bool TfrmMain::CloseProject()
 
 void TfrmMain::NewProject()
 {
-    if (CloseProject())
-        ShowStartPicture();
+    if (!CloseProject())
+        return;
+    if (Settings.AutomaticProjectDetail)
+        ShowProjectDetail();
+    ShowStartPicture();
 }
 
 void TfrmMain::ShowStartPicture()

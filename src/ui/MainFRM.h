@@ -87,6 +87,12 @@ private:
     void ToggleDynamic();
     void ToggleLabels();
 
+    // Parameters, project detail, about and help (MainDialogsOptions.cpp).
+    void ShowParameters();
+    void ShowProjectDetail();
+    void ShowAbout();
+    void ShowHelpContents();
+
     void DocumentChanged(int sequence);
     void RefreshSequenceTree(int show);
     void RefreshCombinationGrid();

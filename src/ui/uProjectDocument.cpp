@@ -67,6 +67,8 @@ void TProjectDocument::Restore(const std::string &text, int sequence)
     root.LoadFromText(text);
     const std::string fileName = FProject->FileName;
     FProject->Close();
+    // The text leaves out empty details: what it does not hold was empty.
+    FProject->ResetDetails();
     FProject->FileName = fileName;
     if (!root.Children.empty())
         FProject->ReadProjectElement(*root.Children.front());
