@@ -25,7 +25,7 @@ namespace corvadel {
 
 namespace {
 
-const QSize PictureSize(220, 170);
+const QSize PictureSize(210, 210); // square: a quarter turn keeps it inside
 
 QString Text(const std::string &text)
 {
@@ -118,7 +118,7 @@ QWidget *TfrmCombination::BuildGridPane()
         LoadCombination(row);
     });
     grid->addWidget(sgCombinations, 3, 0, 1, 5);
-    pane->setFixedWidth(230);
+    pane->setFixedWidth(280);
     return pane;
 }
 
