@@ -2,12 +2,13 @@
 
 #include "KorvelEditComp.h"
 #include "uAsk.h"
+#include "uCombinationGrid.h"
+#include "uDialogButtons.h"
 #include "uGlobalSettings.h"
 #include "uGraphics.h"
 #include "uHelpContext.h"
 #include "uProjectDocument.h"
 #include "uQtCanvas.h"
-#include "uTextGrid.h"
 #include "uWires.h"
 
 #include <QApplication>
@@ -76,16 +77,7 @@ TfrmCombination::TfrmCombination(TProjectDocument &document, const TGlobalSettin
     column->addLayout(row);
     auto *bottom = new QHBoxLayout;
     bottom->addStretch();
-    auto *help = new QPushButton(QStringLiteral("Help"));
-    help->setObjectName(QStringLiteral("btnHelp"));
-    help->setAutoDefault(false);
-    connect(help, &QPushButton::clicked, this, [this] { RequestHelp(this); });
-    auto *close = new QPushButton(QStringLiteral("Close"));
-    close->setObjectName(QStringLiteral("btnClose"));
-    close->setAutoDefault(false);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    bottom->addWidget(help);
-    bottom->addWidget(close);
+    AddHelpAndClose(this, bottom);
     column->addLayout(bottom);
 
     for (int side = 0; side < 2; ++side) {
@@ -99,17 +91,7 @@ TfrmCombination::TfrmCombination(TProjectDocument &document, const TGlobalSettin
 
 QWidget *TfrmCombination::BuildGridPane()
 {
-    auto *pane = new QWidget;
-    auto *grid = new QGridLayout(pane);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Combinations")), 0, 0, 1, 5);
-    grid->addWidget(new QLabel(QStringLiteral("First Pole")), 1, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Second Pole ")), 1, 2, 1, 2);
-    const char *const captions[] = {"Pole No.", "Seq.", "Pole No.", "Seq."};
-    for (int c = 0; c < 4; ++c)
-        grid->addWidget(new QLabel(QLatin1String(captions[c])), 2, c);
-    grid->addWidget(new QLabel(QStringLiteral("Angle (Degrees)")), 1, 4, 2, 1);
-    sgCombinations = NewTextGrid("sgCombinations", {}, {30, 28, 33, 32, 67});
+    QWidget *pane = NewCombinationsPane("Angle (Degrees)", {30, 28, 33, 32, 67}, sgCombinations);
     sgCombinations->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(sgCombinations, &QTableWidget::cellClicked, this, [this](int row) {
         if (row < 0 || row >= Document.Project().Combinations.Count())
@@ -117,7 +99,6 @@ QWidget *TfrmCombination::BuildGridPane()
         SetAddMode(false);
         LoadCombination(row);
     });
-    grid->addWidget(sgCombinations, 3, 0, 1, 5);
     pane->setFixedWidth(280);
     return pane;
 }
@@ -156,9 +137,7 @@ QWidget *TfrmCombination::BuildEditor()
         {"btnRemove", "Remove", &TfrmCombination::RemoveClicked},
     };
     for (const auto &[name, caption, handler] : commands) {
-        auto *button = new QPushButton(QLatin1String(caption));
-        button->setObjectName(QLatin1String(name));
-        button->setAutoDefault(false);
+        QPushButton *button = NewButton(name, QLatin1String(caption));
         connect(button, &QPushButton::clicked, this, handler);
         buttons->addWidget(button);
         if (!btnAdd)
@@ -216,13 +195,8 @@ void TfrmCombination::SetAddMode(bool add)
 
 void TfrmCombination::RefreshGrid()
 {
-    const TCombinationList &combinations = Document.Project().Combinations;
-    std::vector<QStringList> rows;
-    for (const TCombination *c : combinations)
-        rows.push_back({QString::number(c->PoleA), QString::number(c->SequenceA), QString::number(c->PoleB),
-                        QString::number(c->SequenceB), Text(FloatToStr(c->ABAngle))});
-    FillTextGrid(sgCombinations, rows);
-    if (rows.empty()) {
+    FillCombinationGrid(sgCombinations, Document.Project().Combinations);
+    if (Document.Project().Combinations.Empty()) {
         SetAddMode(true);
         return;
     }

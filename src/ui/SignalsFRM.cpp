@@ -3,6 +3,7 @@
 #include "KorvelEditComp.h"
 #include "uAsk.h"
 #include "uCodes.h"
+#include "uDialogButtons.h"
 #include "uGlobalSettings.h"
 #include "uHelpContext.h"
 #include "uIcons.h"
@@ -190,8 +191,7 @@ QWidget *TfrmSignals::BuildSignalsPage()
     auto *bar = new QHBoxLayout;
     bar->addWidget(new QLabel(QStringLiteral("Signal Detail")));
     bar->addStretch();
-    btnCustomSignal = new QPushButton(QStringLiteral("Custom Signal"));
-    btnCustomSignal->setObjectName(QStringLiteral("btnCustomSignal"));
+    btnCustomSignal = NewButton("btnCustomSignal", QStringLiteral("Custom Signal"));
     connect(btnCustomSignal, &QPushButton::clicked, this, &TfrmSignals::CustomSignalClicked);
     bar->addWidget(btnCustomSignal);
     column->addLayout(bar);
@@ -251,8 +251,7 @@ QWidget *TfrmSignals::BuildCustomPane()
         form->addWidget(edit, line, col + 1);
         ++row;
     }
-    auto *add = new QPushButton(QStringLiteral("Add To List"));
-    add->setObjectName(QStringLiteral("btnAddToList"));
+    QPushButton *add = NewButton("btnAddToList", QStringLiteral("Add To List"));
     connect(add, &QPushButton::clicked, this, &TfrmSignals::AddToListClicked);
     form->addWidget(add, 4, 3);
     edtSignalCode = NewEdit("edtSignalCode", etFree);
@@ -335,29 +334,17 @@ QWidget *TfrmSignals::BuildBottom()
     row->addWidget(multipliers);
     row->addStretch();
 
-    const std::pair<const char *, void (TfrmSignals::*)()> buttons[] = {
-        {"&Add", &TfrmSignals::AddClicked},
-        {"&Update", &TfrmSignals::UpdateClicked},
-        {"&Remove", &TfrmSignals::RemoveClicked},
+    const std::tuple<const char *, const char *, void (TfrmSignals::*)()> buttons[] = {
+        {"btnAdd", "&Add", &TfrmSignals::AddClicked},
+        {"btnUpdate", "&Update", &TfrmSignals::UpdateClicked},
+        {"btnRemove", "&Remove", &TfrmSignals::RemoveClicked},
     };
-    const char *const names[] = {"btnAdd", "btnUpdate", "btnRemove"};
-    for (int i = 0; i < 3; ++i) {
-        auto *button = new QPushButton(QLatin1String(buttons[i].first));
-        button->setObjectName(QLatin1String(names[i]));
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, buttons[i].second);
+    for (const auto &[name, caption, handler] : buttons) {
+        QPushButton *button = NewButton(name, QLatin1String(caption));
+        connect(button, &QPushButton::clicked, this, handler);
         row->addWidget(button);
     }
-    auto *help = new QPushButton(QStringLiteral("Help"));
-    help->setObjectName(QStringLiteral("btnHelp"));
-    help->setAutoDefault(false);
-    connect(help, &QPushButton::clicked, this, [this] { RequestHelp(this); });
-    auto *close = new QPushButton(QStringLiteral("Close"));
-    close->setObjectName(QStringLiteral("btnClose"));
-    close->setAutoDefault(false);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    row->addWidget(help);
-    row->addWidget(close);
+    AddHelpAndClose(this, row);
     return bottom;
 }
 
@@ -404,7 +391,8 @@ void TfrmSignals::LoadItem(int row)
     }
     // The item's own values, also for a catalogue signal: the catalogue
     // may say otherwise, and Update writes what the fields show.
-    LoadSignalFields(*item);
+    LoadSignalFields({item->Code, item->SignalType, item->Material, item->Sections, item->LensSize,
+                      item->SimpleDeadLoad, item->Height, item->SimpleAreaFactor});
     pcSignals->setCurrentIndex(0);
     const TTypicalSignal *entry = CatalogueSignal(Settings.CodeList, item->Code);
     if (!entry) {
@@ -461,31 +449,20 @@ void TfrmSignals::TypicalRowClicked(int row)
     if (!cell)
         return;
     if (const TTypicalSignal *entry = CatalogueSignal(Settings.CodeList, cell->text().toStdString()))
-        LoadSignalFields(*entry);
+        LoadSignalFields({entry->Code, entry->Category, entry->Material, entry->Sections, entry->LensSize,
+                          entry->Weight, entry->Height, entry->Area});
 }
 
-void TfrmSignals::LoadSignalFields(const TBaseSignal &item)
+void TfrmSignals::LoadSignalFields(const TSignalFields &values)
 {
-    edtSignalCode->setText(Text(item.Code));
-    edtSignalCategory->setText(Text(item.SignalType));
-    edtSignalSections->SetNumericOutput(item.Sections);
-    edtSignalMaterial->setText(Text(item.Material));
-    edtSignalLensSize->setText(General(item.LensSize));
-    edtSignalDeadLoad->setText(General(item.SimpleDeadLoad));
-    edtSignalHeight->setText(General(item.Height));
-    edtSignalAreaFactor->setText(General(item.SimpleAreaFactor));
-}
-
-void TfrmSignals::LoadSignalFields(const TTypicalSignal &entry)
-{
-    edtSignalCode->setText(Text(entry.Code));
-    edtSignalCategory->setText(Text(entry.Category));
-    edtSignalSections->SetNumericOutput(entry.Sections);
-    edtSignalMaterial->setText(Text(entry.Material));
-    edtSignalLensSize->setText(General(entry.LensSize));
-    edtSignalDeadLoad->setText(General(entry.Weight));
-    edtSignalHeight->setText(General(entry.Height));
-    edtSignalAreaFactor->setText(General(entry.Area));
+    edtSignalCode->setText(Text(values.Code));
+    edtSignalCategory->setText(Text(values.Category));
+    edtSignalSections->SetNumericOutput(values.Sections);
+    edtSignalMaterial->setText(Text(values.Material));
+    edtSignalLensSize->setText(General(values.LensSize));
+    edtSignalDeadLoad->setText(General(values.DeadLoad));
+    edtSignalHeight->setText(General(values.Height));
+    edtSignalAreaFactor->setText(General(values.AreaFactor));
 }
 
 void TfrmSignals::CustomSignalClicked()

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class QComboBox;
 class QLabel;
@@ -24,7 +25,6 @@ class TBaseWire;
 class TGlobalSetting;
 class TKorvelEdit;
 class TProjectDocument;
-class TTypicalSignal;
 class TWireConfigurationList;
 
 class TfrmSignals : public QDialog {
@@ -50,8 +50,18 @@ private:
     void ShowCategory(const std::string &code);
     void RefillTypicalGrid();
     void TypicalRowClicked(int row);
-    void LoadSignalFields(const TBaseSignal &item);
-    void LoadSignalFields(const TTypicalSignal &entry);
+    // What the fields shared by both signal panes show.
+    struct TSignalFields {
+        std::string Code;
+        std::string Category;
+        std::string Material;
+        int Sections;
+        double LensSize;
+        double DeadLoad;
+        double Height;
+        double AreaFactor;
+    };
+    void LoadSignalFields(const TSignalFields &values);
     void CustomSignalClicked();
     void AddToListClicked();
     void SignTypePicked(int index);
