@@ -97,6 +97,7 @@ QWidget *TfrmMain::BuildLeftPane()
     split->addWidget(top);
 
     QWidget *bottom = NewCombinationsPane("Angle (Degree)", {30, 28, 33, 37, 67}, sgCombinations);
+    connect(sgCombinations, &QTableWidget::cellDoubleClicked, this, [this] { Run(&TfrmMain::EditCombinations); });
     split->addWidget(bottom);
     split->setSizes({340, 211});
     return split;

@@ -185,7 +185,10 @@ QWidget *TfrmSignals::BuildSignalsPage()
     for (const TCategory &category : Categories)
         lvCategories->addItem(new QListWidgetItem(CategoryIcon(QLatin1String(category.Icon)),
                                                   QLatin1String(category.Caption)));
+    // A click on the icon already selected shows its typical pane again.
     connect(lvCategories, &QListWidget::currentRowChanged, this, &TfrmSignals::CategoryClicked);
+    connect(lvCategories, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { CategoryClicked(lvCategories->row(item)); });
     column->addWidget(lvCategories);
 
     auto *bar = new QHBoxLayout;

@@ -105,6 +105,16 @@ TEST_F(MainDialogCommands, CombinationsNeedTwoSequences)
     ASSERT_TRUE(grid->item(0, 3));
     EXPECT_EQ(grid->item(0, 3)->text(), "2");
     EXPECT_TRUE(grid->isEnabled());
+    // A double click on the grid opens the dialog as well.
+    QString again;
+    QTimer::singleShot(0, [&again] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            again = modal->objectName();
+            modal->close();
+        }
+    });
+    Q_EMIT grid->cellDoubleClicked(0, 0);
+    EXPECT_EQ(again, "frmCombination");
 }
 
 } // namespace

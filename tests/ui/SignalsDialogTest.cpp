@@ -105,7 +105,11 @@ TEST_F(SignalsDialog, OpensOnTheSpanWithItsCaptionsAndFirstItemLoaded)
     }());
     EXPECT_EQ(Dialog->windowTitle(), "Signals and  Signs Distribution in the Span #1");
     EXPECT_EQ(Widget<QLabel>("lblPercent")->text(), "(10.00%):");
-    EXPECT_EQ(HelpContextOf(Dialog.get()), hcSignals);
+    std::vector<int> asked;
+    SetHelpService([&asked](QWidget *, int context) { asked.push_back(context); });
+    Click("btnHelp");
+    SetHelpService(nullptr);
+    EXPECT_EQ(asked, std::vector<int>{hcSignals});
     auto *list = Widget<QTableWidget>("sgSignalList");
     ASSERT_EQ(list->columnCount(), 13);
     EXPECT_EQ(list->horizontalHeaderItem(11)->text(), "Dead Load");
@@ -132,6 +136,7 @@ TEST_F(SignalsDialog, EmptySpanShowsOneDisabledRowAndTheCustomCategory)
     Widget<QListWidget>("lvCategories")->setCurrentRow(2);
     EXPECT_EQ(Settings.CodeList.CategoryFilter, "S3A");
     EXPECT_FALSE(Widget<QPushButton>("btnCustomSignal")->isVisibleTo(Dialog.get()));
+    EXPECT_TRUE(Widget<QListWidget>("lvCategories")->item(2)->isSelected());
     auto *typical = Widget<QTableWidget>("sgTypicalSignals");
     EXPECT_EQ(typical->item(0, 6)->text(), "S3A-8AL");
     Q_EMIT typical->cellClicked(0, 2);
@@ -356,6 +361,16 @@ TEST_F(SignalsDialog, RemoveMarksTheProjectAndLoadsTheNextItem)
     EXPECT_TRUE(Document.IsModified());
     Document.UndoStack().undo();
     EXPECT_EQ(Span().Signals.Count(), 2);
+}
+
+TEST_F(SignalsDialog, ClickOnTheSelectedCategoryShowsItsTypicalPaneAgain)
+{
+    Open();
+    Click("btnCustomSignal");
+    auto *icons = Widget<QListWidget>("lvCategories");
+    const QRect custom = icons->visualItemRect(icons->item(0));
+    QTest::mouseClick(icons->viewport(), Qt::LeftButton, {}, custom.center());
+    EXPECT_EQ(Widget<QStackedWidget>("pnSignalDetail")->currentWidget()->objectName(), "pnTypical");
 }
 
 TEST_F(SignalsDialog, ListedCustomSignalShowsTheCustomPaneFromTheSignsPage)
