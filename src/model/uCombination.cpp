@@ -10,13 +10,13 @@ namespace {
 constexpr double QuarterTurn = Pi / 2;
 constexpr double LastQuarterBound = 15 * Pi / 8;
 
-double Turned(double rotation)
+} // namespace
+
+double TCombination::Turned(double rotation)
 {
     rotation += QuarterTurn;
     return rotation > LastQuarterBound ? 0 : rotation;
 }
-
-} // namespace
 
 void TCombination::RotateA()
 {

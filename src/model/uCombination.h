@@ -34,6 +34,7 @@ public:
     void SetRotationTwo(double value) { Assign(RotationTwo, value); }
 
     // A quarter turn of the drawing of sequence A (or B), back to 0 after four.
+    static double Turned(double rotation);
     void RotateA();
     void RotateB();
 

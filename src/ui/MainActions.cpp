@@ -45,6 +45,16 @@ bool HasSequence(const TfrmMain &window)
     return window.CurrentSequence() != 0;
 }
 
+bool HasSpan(const TfrmMain &window)
+{
+    return window.CurrentSequence() != 0 && window.CurrentSpan() != 0;
+}
+
+bool HasTwoSequences(const TfrmMain &window)
+{
+    return window.SequenceCount() >= 2;
+}
+
 } // namespace
 
 void TfrmMain::BuildActions()
@@ -81,11 +91,13 @@ void TfrmMain::BuildActions()
         {nullptr, nullptr, "&Application", {}, nullptr, -1, nullptr, nullptr},
         {"automatic_calculation", "Automatic Calculation...", "&Application", {}, nullptr, -1, nullptr, nullptr},
         {nullptr, nullptr, "&Application", {}, nullptr, -1, nullptr, nullptr},
-        {"signals", "&Signals and Signs...", "&Application", {}, "Edit Signals and Signs", 1, nullptr, nullptr},
+        {"signals", "&Signals and Signs...", "&Application", {}, "Edit Signals and Signs", 1, &W::EditSignals,
+         HasSpan},
         {"variable_wires", "Variable Wire Weights..", "&Application", {}, "Edit Variable Wires Weights", 1, nullptr,
          nullptr},
         {nullptr, nullptr, "&Application", {}, nullptr, -1, nullptr, nullptr},
-        {"combinations", "Com&binations...", "&Application", {}, "Edit Combinations", 1, nullptr, nullptr},
+        {"combinations", "Com&binations...", "&Application", {}, "Edit Combinations", 1, &W::EditCombinations,
+         HasTwoSequences},
         {nullptr, nullptr, "&Application", {}, nullptr, -1, nullptr, nullptr},
         {"calculate", "&Calculate Result", "&Application", QKeySequence(Qt::Key_F9), "Display Result", 2,
          &W::Calculate, HasSequence},

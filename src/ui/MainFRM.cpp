@@ -2,6 +2,7 @@
 
 #include "KorvelEditComp.h"
 #include "uAsk.h"
+#include "uCombinationGrid.h"
 #include "uCalculationRun.h"
 #include "uDetailPages.h"
 #include "uDrawingArea.h"
@@ -95,26 +96,8 @@ QWidget *TfrmMain::BuildLeftPane()
     topLayout->addWidget(tvSpanWireList);
     split->addWidget(top);
 
-    auto *bottom = new QWidget;
-    auto *grid = new QGridLayout(bottom);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Combinations")), 0, 0, 1, 5);
-    grid->addWidget(new QLabel(QStringLiteral("First Pole")), 1, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Second Pole ")), 1, 2, 1, 2);
-    const char *const captions[] = {"Pole No.", "Seq.", "Pole No.", "Seq.", "Angle (Degree)"};
-    for (int c = 0; c < 5; ++c)
-        grid->addWidget(new QLabel(QLatin1String(captions[c])), 2, c);
-    sgCombinations = new QTableWidget(1, 5);
-    sgCombinations->setObjectName(QStringLiteral("sgCombinations"));
-    sgCombinations->horizontalHeader()->hide();
-    sgCombinations->verticalHeader()->hide();
-    sgCombinations->setSelectionBehavior(QAbstractItemView::SelectRows);
-    sgCombinations->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    sgCombinations->horizontalHeader()->setStretchLastSection(true);
-    const int widths[] = {30, 28, 33, 37, 67};
-    for (int c = 0; c < 5; ++c)
-        sgCombinations->setColumnWidth(c, widths[c]);
-    grid->addWidget(sgCombinations, 3, 0, 1, 5);
+    QWidget *bottom = NewCombinationsPane("Angle (Degree)", {30, 28, 33, 37, 67}, sgCombinations);
+    connect(sgCombinations, &QTableWidget::cellDoubleClicked, this, [this] { Run(&TfrmMain::EditCombinations); });
     split->addWidget(bottom);
     split->setSizes({340, 211});
     return split;
@@ -276,18 +259,7 @@ void TfrmMain::RefreshSequenceTree(int show)
 
 void TfrmMain::RefreshCombinationGrid()
 {
-    const TCombinationList &combinations = FDocument->Project().Combinations;
-    sgCombinations->setRowCount(std::max(1, combinations.Count()));
-    sgCombinations->clearContents();
-    int row = 0;
-    for (const TCombination *c : combinations) {
-        const QString cells[] = {QString::number(c->PoleA), QString::number(c->SequenceA), QString::number(c->PoleB),
-                                 QString::number(c->SequenceB), Text(FloatToStr(c->ABAngle))};
-        for (int col = 0; col < 5; ++col)
-            sgCombinations->setItem(row, col, new QTableWidgetItem(cells[col]));
-        ++row;
-    }
-    sgCombinations->setEnabled(!combinations.Empty());
+    FillCombinationGrid(sgCombinations, FDocument->Project().Combinations);
 }
 
 void TfrmMain::RefreshHeader()

@@ -51,6 +51,9 @@ public:
     bool CloseProject();
     void ShowSequence(int number);
     int CurrentSequence() const;
+    // The span the detail pages show (0 = none) and how many sequences there are.
+    int CurrentSpan() const;
+    int SequenceCount() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -86,6 +89,9 @@ private:
     void Calculate();
     void ToggleDynamic();
     void ToggleLabels();
+    // Dialogs that edit one span's signals and signs, and the combinations.
+    void EditSignals();
+    void EditCombinations();
 
     // Parameters, project detail, about and help (MainDialogsOptions.cpp).
     void ShowParameters();

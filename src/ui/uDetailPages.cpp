@@ -5,6 +5,7 @@
 #include "uGeometry.h"
 #include "uGlobalSettings.h"
 #include "uProjectDocument.h"
+#include "uTextGrid.h"
 #include "uWires.h"
 
 #include <QCheckBox>
@@ -64,16 +65,6 @@ const char *const *DistanceFieldsFor(int count)
             return row;
     }
     return nullptr;
-}
-
-void FillGrid(QTableWidget *grid, const std::vector<QStringList> &rows)
-{
-    grid->setRowCount(std::max<int>(1, int(rows.size())));
-    grid->clearContents();
-    for (int r = 0; r < int(rows.size()); ++r)
-        for (int c = 0; c < rows[r].size(); ++c)
-            grid->setItem(r, c, new QTableWidgetItem(rows[r][c]));
-    grid->setEnabled(!rows.empty());
 }
 
 } // namespace
@@ -237,15 +228,7 @@ QWidget *TDetailPages::BuildGridPage(QComboBox *&selector, QTableWidget *&grid, 
     top->addWidget(selector);
     top->addStretch();
     column->addLayout(top);
-    grid = new QTableWidget(1, int(headers.size()));
-    grid->setObjectName(gridName);
-    grid->setHorizontalHeaderLabels(headers);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->verticalHeader()->hide();
-    for (int c = 0; c < int(widths.size()); ++c)
-        grid->setColumnWidth(c, widths[size_t(c)]);
-    grid->horizontalHeader()->setStretchLastSection(true);
+    grid = NewTextGrid(gridName, headers, widths);
     column->addWidget(grid);
     return page;
 }
@@ -388,7 +371,7 @@ void TDetailPages::RefreshSignalGrid()
             rows.push_back({QString::number(item->Number), item->IsSignal ? "Signal" : "Sign", General(item->Distance),
                             General(item->WindArea()), General(item->DeadLoad()),
                             item->IsSignal ? General(item->Height) : QString()});
-    FillGrid(sgSignalList, rows);
+    FillTextGrid(sgSignalList, rows);
 }
 
 void TDetailPages::RefreshSegmentGrid()
@@ -402,7 +385,7 @@ void TDetailPages::RefreshSegmentGrid()
             rows.push_back({QString::number(segment->StartPoint), Text(SegmentPointName(segment->StartPoint)),
                             Text(SegmentPointName(segment->EndPoint)), General(segment->Length),
                             General(segment->Weight())});
-    FillGrid(sgCompositionList, rows);
+    FillTextGrid(sgCompositionList, rows);
 }
 
 bool TDetailPages::ConfirmLength(const TWireConfiguration &sequence, int span, double length)

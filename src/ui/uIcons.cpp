@@ -24,6 +24,13 @@ QString IconPath(const QString &name)
     return QStringLiteral(":/icons/%1.svg").arg(name);
 }
 
+QIcon WithSelectedLook(const QString &name)
+{
+    QIcon icon(IconPath(name));
+    icon.addFile(IconPath(name + "_selected"), {}, QIcon::Selected);
+    return icon;
+}
+
 } // namespace
 
 QIcon CommandIcon(const char *name)
@@ -36,10 +43,12 @@ QIcon TypeIcon(int sequenceType)
 {
     if (!IsSequenceType(sequenceType))
         return {};
-    const QString type = QString::fromStdString(Topology(sequenceType).TypeName).toLower();
-    QIcon icon(IconPath("type_" + type));
-    icon.addFile(IconPath("type_" + type + "_selected"), {}, QIcon::Selected);
-    return icon;
+    return WithSelectedLook("type_" + QString::fromStdString(Topology(sequenceType).TypeName).toLower());
+}
+
+QIcon CategoryIcon(const QString &name)
+{
+    return WithSelectedLook("category_" + name);
 }
 
 } // namespace corvadel

@@ -9,5 +9,8 @@ namespace corvadel {
 QIcon CommandIcon(const char *name);
 // A tiny plan of the sequence type for the tree, with its own look when selected.
 QIcon TypeIcon(int sequenceType);
+// A signal category of the signals dialog ("custom", "s1a", ...), with its
+// highlighted picture when selected.
+QIcon CategoryIcon(const QString &name);
 
 } // namespace corvadel

@@ -42,6 +42,16 @@ TEST(Icons, EveryTypeHasAPlanAndASelectedLook)
     EXPECT_TRUE(TypeIcon(0).isNull());
 }
 
+TEST(Icons, EverySignalCategoryHasAPictureAndAHighlightedOne)
+{
+    for (const char *name : {"custom", "s1a", "s3a", "s4a", "s5a", "s5b"}) {
+        SCOPED_TRACE(name);
+        const QIcon icon = CategoryIcon(QLatin1String(name));
+        EXPECT_GT(Drawn(icon), 20);
+        EXPECT_GT(Drawn(icon, QIcon::Selected), Drawn(icon));
+    }
+}
+
 TEST(Icons, ToolBarCommandsAndTreeNodesCarryThem)
 {
     TGlobalSetting settings;

@@ -1,0 +1,227 @@
+// The combinations dialog driven through its widgets, on a project of a
+// Simple, a WYE and a Delta sequence.
+#include "CombinationFRM.h"
+#include "KorvelEditComp.h"
+#include "../support/ScriptedAsk.h"
+#include "uGlobalSettings.h"
+#include "uHelpContext.h"
+#include "uProjectDocument.h"
+#include "uWires.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace corvadel;
+using corvadel::test::TScriptedAsk;
+
+namespace {
+
+class CombinationDialog : public ::testing::Test {
+protected:
+    CombinationDialog()
+        : Document(Settings.Parameters)
+    {
+        Document.Edit("set up", [](TWireConfigurationList &project) {
+            for (int type : {stSimple, stWYE, stDelta})
+                project.AddSequence(type);
+        });
+    }
+
+    struct TPair {
+        int SequenceA, PoleA, SequenceB, PoleB;
+        double Angle;
+    };
+
+    void Open(std::vector<TPair> combinations = {})
+    {
+        if (!combinations.empty())
+            Document.Edit("combine", [&](TWireConfigurationList &project) {
+                for (const TPair &c : combinations) {
+                    TCombination *added = project.Combinations.Add(std::make_unique<TCombination>());
+                    added->SetNumber(project.Combinations.Count() - 1);
+                    added->SetSequenceA(c.SequenceA);
+                    added->SetSequenceB(c.SequenceB);
+                    added->SetPoleA(c.PoleA);
+                    added->SetPoleB(c.PoleB);
+                    added->SetABAngle(c.Angle);
+                }
+            });
+        Steps = Document.UndoStack().count();
+        Dialog = std::make_unique<TfrmCombination>(Document, Settings, Ask);
+        Dialog->show();
+    }
+    static TPair Pair(int sequenceA, int poleA, int sequenceB, int poleB, double angle)
+    {
+        return {sequenceA, poleA, sequenceB, poleB, angle};
+    }
+
+    template <typename T = QWidget>
+    T *Widget(const QString &name) { return Dialog->findChild<T *>(name); }
+    QComboBox *Sequence(int side) { return Widget<QComboBox>(QStringLiteral("cbSequence%1").arg(side)); }
+    QComboBox *Pole(int side) { return Widget<QComboBox>(QStringLiteral("cbPole%1").arg(side)); }
+    QLabel *Picture(int side)
+    {
+        return Widget<QLabel>(side == 1 ? QStringLiteral("imgSequenceOne") : QStringLiteral("imgSequenceTwo"));
+    }
+    void Click(const char *button) { Widget<QPushButton>(QLatin1String(button))->click(); }
+    void ClickPicture(int side) { QTest::mouseClick(Picture(side), Qt::LeftButton); }
+    void ClickRow(int row)
+    {
+        auto *grid = Widget<QTableWidget>("sgCombinations");
+        grid->selectRow(row);
+        Q_EMIT grid->cellClicked(row, 0);
+    }
+    // Sequences by their list position, poles by their text.
+    void Pick(int sequenceA, const char *poleA, int sequenceB, const char *poleB, const char *angle)
+    {
+        Sequence(1)->setCurrentIndex(sequenceA);
+        Sequence(2)->setCurrentIndex(sequenceB);
+        Pole(1)->setCurrentText(QLatin1String(poleA));
+        Pole(2)->setCurrentText(QLatin1String(poleB));
+        Widget<TKorvelEdit>("edtAngle")->setText(QLatin1String(angle));
+    }
+    TCombinationList &Combinations() { return Document.Project().Combinations; }
+    bool Stepped() { return Document.UndoStack().count() > Steps; }
+
+    TGlobalSetting Settings;
+    TProjectDocument Document;
+    TScriptedAsk Ask;
+    std::unique_ptr<TfrmCombination> Dialog;
+    int Steps = 0;
+};
+
+TEST_F(CombinationDialog, OpensWithEverySequenceAndOnlyPolesOffered)
+{
+    Open();
+    EXPECT_EQ(HelpContextOf(Dialog.get()), hcCombinations);
+    ASSERT_EQ(Sequence(1)->count(), 3);
+    EXPECT_EQ(Sequence(1)->itemText(1), QString::fromStdString(Document.Project().FindByNumber(2)->DisplayName()));
+    EXPECT_EQ(Pole(1)->count(), 0);
+    EXPECT_FALSE(Widget<QTableWidget>("sgCombinations")->isEnabled());
+    EXPECT_EQ(Widget<QPushButton>("btnAdd")->text(), "Add");
+    Sequence(1)->setCurrentIndex(1); // the WYE: three poles around one ring
+    QStringList poles;
+    for (int i = 0; i < Pole(1)->count(); ++i)
+        poles << Pole(1)->itemText(i);
+    EXPECT_EQ(poles, QStringList({"1", "2", "3"}));
+    EXPECT_FALSE(Picture(1)->pixmap().isNull());
+}
+
+TEST_F(CombinationDialog, AddNumbersByCountAndStaysInAddMode)
+{
+    Open();
+    Pick(0, "2", 1, "3", "45.5");
+    Click("btnAdd");
+    ASSERT_EQ(Combinations().Count(), 1);
+    const TCombination &first = *Combinations().First();
+    EXPECT_EQ(first.Number, 0);
+    EXPECT_EQ(first.SequenceA, 1);
+    EXPECT_EQ(first.PoleA, 2);
+    EXPECT_EQ(first.SequenceB, 2);
+    EXPECT_EQ(first.PoleB, 3);
+    EXPECT_DOUBLE_EQ(first.ABAngle, 45.5);
+    auto *grid = Widget<QTableWidget>("sgCombinations");
+    EXPECT_EQ(grid->item(0, 4)->text(), "45.5");
+    EXPECT_EQ(Widget<QPushButton>("btnAdd")->text(), "Add");
+    Pick(2, "1", 1, "1", "10");
+    Click("btnAdd");
+    ASSERT_EQ(Combinations().Count(), 2);
+    EXPECT_EQ(Combinations().Last()->Number, 1);
+    EXPECT_EQ(Document.UndoStack().count(), Steps + 2);
+    EXPECT_TRUE(Document.IsModified());
+}
+
+TEST_F(CombinationDialog, SequenceWithItselfIsRefusedWithoutAQuestion)
+{
+    Open();
+    Pick(1, "1", 1, "2", "30");
+    Click("btnAdd");
+    EXPECT_TRUE(Combinations().Empty());
+    EXPECT_TRUE(Ask.Asked.empty());
+    EXPECT_FALSE(Stepped());
+}
+
+TEST_F(CombinationDialog, FourClicksOnAPictureBringItsTurnBack)
+{
+    Open();
+    Sequence(1)->setCurrentIndex(0);
+    const QImage upright = Picture(1)->pixmap().toImage();
+    const double expected[] = {Pi / 2, Pi, 3 * Pi / 2, 0};
+    for (double rotation : expected) {
+        ClickPicture(1);
+        EXPECT_DOUBLE_EQ(Dialog->Rotation(1), rotation);
+    }
+    EXPECT_DOUBLE_EQ(Dialog->Rotation(2), 0);
+    EXPECT_EQ(Picture(1)->pixmap().toImage(), upright);
+    ClickPicture(1);
+    EXPECT_NE(Picture(1)->pixmap().toImage(), upright);
+}
+
+TEST_F(CombinationDialog, TurnsInAddModeGoToTheNewCombinationOnly)
+{
+    Open({Pair(1, 1, 2, 1, 0)});
+    ClickPicture(2);
+    EXPECT_DOUBLE_EQ(Combinations().First()->RotationTwo, 0);
+    EXPECT_FALSE(Stepped());
+    Pick(1, "2", 2, "1", "90");
+    ClickPicture(2); // picking a sequence keeps the editor's turn
+    Click("btnAdd");
+    ASSERT_EQ(Combinations().Count(), 2);
+    EXPECT_DOUBLE_EQ(Combinations().First()->RotationTwo, 0);
+    EXPECT_DOUBLE_EQ(Combinations().Last()->RotationTwo, Pi);
+}
+
+TEST_F(CombinationDialog, UpdateChangesTheClickedRowOrNothing)
+{
+    Open({Pair(1, 1, 2, 1, 0), Pair(1, 2, 3, 2, 20)});
+    ClickRow(1);
+    EXPECT_EQ(Widget<QPushButton>("btnAdd")->text(), "Update");
+    EXPECT_EQ(Sequence(2)->currentIndex(), 2);
+    EXPECT_EQ(Pole(2)->currentText(), "2");
+    EXPECT_EQ(Widget<TKorvelEdit>("edtAngle")->text(), "20");
+    ClickPicture(1);
+    // A field that does not convert stops the update before anything changes.
+    const std::string before = Document.Text();
+    Sequence(1)->setCurrentIndex(1);
+    Widget<TKorvelEdit>("edtAngle")->setText(".");
+    Click("btnAdd");
+    EXPECT_EQ(Ask.LastText(), "'.' is not a valid floating point value");
+    EXPECT_EQ(Document.Text(), before);
+    Widget<TKorvelEdit>("edtAngle")->setText("35");
+    Click("btnAdd");
+    const TCombination &updated = *Combinations().Objects(1);
+    EXPECT_EQ(updated.SequenceA, 2);
+    EXPECT_DOUBLE_EQ(updated.ABAngle, 35);
+    EXPECT_DOUBLE_EQ(updated.RotationOne, Pi / 2);
+    EXPECT_EQ(Combinations().Count(), 2);
+    Click("btnReset");
+    EXPECT_EQ(Widget<QPushButton>("btnAdd")->text(), "Add");
+}
+
+TEST_F(CombinationDialog, RemovingTheLastLeavesAnEditorThatStillAdds)
+{
+    Open({Pair(1, 1, 2, 1, 0)});
+    Document.UndoStack().setClean();
+    ClickRow(0);
+    Click("btnRemove");
+    EXPECT_TRUE(Combinations().Empty());
+    EXPECT_TRUE(Document.IsModified());
+    EXPECT_EQ(Widget<QPushButton>("btnAdd")->text(), "Add");
+    ClickPicture(1); // no combination to reach any more
+    Click("btnAdd");
+    ASSERT_EQ(Combinations().Count(), 1);
+    EXPECT_EQ(Combinations().First()->Number, 0);
+    EXPECT_DOUBLE_EQ(Combinations().First()->RotationOne, Pi / 2);
+    Document.UndoStack().undo();
+    Document.UndoStack().undo();
+    EXPECT_EQ(Combinations().Count(), 1);
+}
+
+} // namespace
