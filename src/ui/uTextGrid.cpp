@@ -3,6 +3,8 @@
 #include <QHeaderView>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace corvadel {
 
 QTableWidget *NewTextGrid(const char *name, const QStringList &headers, const std::vector<int> &widths)
@@ -16,8 +18,11 @@ QTableWidget *NewTextGrid(const char *name, const QStringList &headers, const st
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->verticalHeader()->hide();
-    for (int c = 0; c < int(widths.size()); ++c)
-        grid->setColumnWidth(c, widths[size_t(c)]);
+    // The design widths are starting sizes; a caption never gets cut.
+    for (int c = 0; c < int(widths.size()); ++c) {
+        const int caption = headers.isEmpty() ? 0 : grid->horizontalHeader()->sectionSizeHint(c);
+        grid->setColumnWidth(c, std::max(widths[size_t(c)], caption));
+    }
     grid->horizontalHeader()->setStretchLastSection(true);
     return grid;
 }
