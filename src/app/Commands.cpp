@@ -64,6 +64,20 @@ const std::vector<TCommand> &Commands()
           SettingsOption,
           {"-o", "OUT.png", "the picture to write, in the format its extension names: .png, .jpg or .bmp", true}},
          RunDraw},
+        {"report",
+         "FILE",
+         "calculate the project and write its whole print job as one PDF",
+         {SettingsOption,
+          {"-o", "OUT.pdf",
+           "the PDF to write; nothing is written when a sequence cannot be calculated (the error listing goes to "
+           "stderr, exit status 1)",
+           true}},
+         RunReport},
+        {"sheet",
+         "simple|wye|h|delta|hybrid|box",
+         "write the blank input sheet of a sequence type as a PDF",
+         {SettingsOption, {"-o", "OUT.pdf", "the PDF to write", true}},
+         RunSheet},
     };
     return commands;
 }
@@ -204,7 +218,7 @@ std::string HelpText()
         text += "\nCommands (headless, no display needed; corvadel COMMAND --help shows a command's options):\n";
     for (const TCommand &command : Commands())
         text += "  " + CommandUsage(command) + "\n      " + command.Summary + "\n";
-    text += "\nExit status: 0 done; 1 calc: a sequence could not be calculated (the error listing is printed);\n"
+    text += "\nExit status: 0 done; 1 calc, report: a sequence could not be calculated (the error listing is printed);\n"
             "2 a wrong argument or a file that cannot be read or written (one line on stderr).\n";
     const TFileLocations where = LocateFiles(RunningProgramPath());
     text += "\nFiles (beside the executable first, then the installed or the user's folder):\n"

@@ -81,5 +81,7 @@ std::string ProgramPath();
 int RunDraw(const TArguments &arguments);    // CmdDraw.cpp
 int RunConvert(const TArguments &arguments); // CmdConvert.cpp
 int RunCalc(const TArguments &arguments);    // CmdCalc.cpp
+int RunReport(const TArguments &arguments);  // CmdReport.cpp
+int RunSheet(const TArguments &arguments);   // CmdReport.cpp
 
 } // namespace corvadel

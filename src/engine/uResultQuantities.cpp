@@ -20,21 +20,21 @@ std::string NumericText(double value)
 const std::vector<TSpanQuantity> &SpanQuantities()
 {
     static const std::vector<TSpanQuantity> quantities = {
-        {"Tension Relations", 8, 5, [](const TBaseWireResult &s) { return s.TensionRelation; }},
-        {"Elevation Difference (ft)", 8, 2, [](const TBaseWireResult &s) { return s.ElevationDifference; }},
-        {"Reaction at End of Span (lbs)", 8, 2, [](const TBaseWireResult &s) { return s.EndReaction; }},
-        {"Distance from End to Low Point (ft)", 8, 2, [](const TBaseWireResult &s) { return s.LowPointDistance; }},
-        {"SAG below End of Span (ft)", 8, 2, [](const TBaseWireResult &s) { return s.SAG; }}};
+        {"Tension Relations", 8, 5, [](const TBaseWireResult &s) { return s.TensionRelation; }, "Tension Relations:", 5},
+        {"Elevation Difference (ft)", 8, 2, [](const TBaseWireResult &s) { return s.ElevationDifference; }, "Elevation Differences (ft)"},
+        {"Reaction at End of Span (lbs)", 8, 2, [](const TBaseWireResult &s) { return s.EndReaction; }, "Reaction at the end of the span (lbs)"},
+        {"Distance from End to Low Point (ft)", 8, 2, [](const TBaseWireResult &s) { return s.LowPointDistance; }, "Distance from end to low point (ft)"},
+        {"SAG below End of Span (ft)", 8, 2, [](const TBaseWireResult &s) { return s.SAG; }, "SAG below end of span (ft)"}};
     return quantities;
 }
 
 const std::vector<TPoleQuantity> &PoleQuantities()
 {
     static const std::vector<TPoleQuantity> quantities = {
-        {"Stringing Tension (lbs)", 8, 3, [](const TBasePoleResult &p) { return p.StringingTension; }},
-        {"Attachment Height above Pole Base (ft)", 8, 2, [](const TBasePoleResult &p) { return p.AttachmentHeight; }},
-        {"Attachment Elevation (ft)", 8, 2, [](const TBasePoleResult &p) { return p.AttachmentElevation; }},
-        {"Base Moment (ft-lbs)", 10, 2, [](const TBasePoleResult &p) { return p.BaseMoment; }}};
+        {"Stringing Tension (lbs)", 8, 3, [](const TBasePoleResult &p) { return p.StringingTension; }, "Stringing Tension (lbs):"},
+        {"Attachment Height above Pole Base (ft)", 8, 2, [](const TBasePoleResult &p) { return p.AttachmentHeight; }, "Attachment Height above pole base (ft)"},
+        {"Attachment Elevation (ft)", 8, 2, [](const TBasePoleResult &p) { return p.AttachmentElevation; }, "Attachment Elevation (ft)"},
+        {"Base Moment (ft-lbs)", 10, 2, [](const TBasePoleResult &p) { return p.BaseMoment; }, "Base Moment (ft-lbs)"}};
     return quantities;
 }
 
@@ -56,6 +56,14 @@ std::string BalanceSentence(double rotation, bool anglesChanged)
         return std::string("System is in balance") + (anglesChanged ? " (Input Angles Changed)" : "");
     return "For system balance rotate pole two " + FixedText(std::fabs(rotation), 6, 2) +
            (rotation > 0 ? " degree(s) clockwise" : " degree(s) counterclockwise");
+}
+
+std::string PrintedBalanceSentence(double rotation, bool anglesChanged, double initialRotation)
+{
+    if (std::fabs(rotation) <= 1 && anglesChanged)
+        return "System is in balance (Input Angles Changed instead of rotating Pole Two " +
+               FixedText(initialRotation, 6, 2) + ")";
+    return BalanceSentence(rotation, false);
 }
 
 } // namespace corvadel

@@ -1,5 +1,6 @@
-// The quantities the result windows and the text of `corvadel calc` show:
-// one table of labels, units and formats, so both say the same thing.
+// The quantities the result windows, the text of `corvadel calc` and the
+// result report show:
+// one table of labels, units and formats, so all say the same thing.
 #pragma once
 
 #include "uResults.h"
@@ -23,8 +24,13 @@ struct TResultQuantity {
     int Width;
     int Digits;
     double (*Value)(const Item &);
+    // The row's caption and decimals on the printed result report; its unit
+    // is the window's.
+    const char *PrintCaption = "";
+    int PrintDigits = 2;
 
     std::string Text(const Item &item) const { return FixedText(Value(item), Width, Digits); }
+    std::string PrintText(const Item &item) const { return FixedText(Value(item), Width, PrintDigits); }
 };
 
 using TSpanQuantity = TResultQuantity<TBaseWireResult>;
@@ -44,5 +50,8 @@ bool ShowsBalance(const TWireConfiguration &sequence);
 // "System is in balance" or which way to rotate pole two, from the
 // result's rotation in degrees.
 std::string BalanceSentence(double rotation, bool anglesChanged);
+// The printed form, which says after an angle adjustment how far pole two
+// would have had to turn with the angles as entered.
+std::string PrintedBalanceSentence(double rotation, bool anglesChanged, double initialRotation);
 
 } // namespace corvadel

@@ -165,6 +165,7 @@ const TWriter Writers[] = {
     {"draw", [](const std::string &in, const std::string &out) { return Quoted(in) + " --sequence 1 -o " + Quoted(out); },
      ".png"},
     {"convert", [](const std::string &in, const std::string &out) { return Quoted(in) + " -o " + Quoted(out); }, ".xml"},
+    {"report", [](const std::string &in, const std::string &out) { return Quoted(in) + " -o " + Quoted(out); }, ".pdf"},
 };
 
 class WritingCommands : public ::testing::Test
@@ -284,6 +285,19 @@ TEST_F(CommandLine, CutShortProjectIsRefusedByEveryCommand)
     ExpectRefused("calc", {{cut, said}, {cut + " --json", "the file is damaged or cut short"}});
     ExpectRefused("convert", {{cut + " -o " + Quoted(Folder.Path("whole.xml")), said}});
     ExpectRefused("draw", {{cut + " --sequence 1 -o " + Out, "the file is damaged or cut short"}});
+    ExpectRefused("report", {{cut + " -o " + Quoted(Folder.Path("out.pdf")), said}});
+}
+
+TEST_F(CommandLine, ReportAndSheetNameEveryWrongArgument)
+{
+    const std::string pdf = Quoted(Folder.Path("out.pdf"));
+    ExpectRefused("report", {{Wye, "-o OUT.pdf is missing"},
+                             {Wye + " -o " + Out, "out.png"},
+                             {Quoted(Folder.Path("none.xml")) + " -o " + pdf, "none.xml"}});
+    ExpectRefused("sheet", {{"-o " + pdf, "is missing"},
+                            {"triangle -o " + pdf, "'triangle' is not a sequence type"},
+                            {"box -o " + Out, "out.png"},
+                            {"box -o " + Quoted(Folder.Path("no/such/folder/out.pdf")), "no/such/folder/out.pdf"}});
 }
 
 } // namespace

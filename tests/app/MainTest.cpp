@@ -56,7 +56,7 @@ TEST(Executable, UnknownCommandIsNamed)
     const struct {
         const char *Arguments;
         const char *Named;
-    } cases[] = {{"report x.xml -o y.pdf", "report"}, {"clac", "clac"}};
+    } cases[] = {{"export x.xml -o y.pdf", "export"}, {"clac", "clac"}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.Arguments);
         const TCorvadelRun run = RunCorvadel(c.Arguments, "timeout 20");

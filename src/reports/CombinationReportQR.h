@@ -1,0 +1,19 @@
+// The combination report: the resultant base moment on each shared pole,
+// for both SAG cases.
+#pragma once
+
+namespace corvadel {
+
+class TWireConfigurationList;
+struct TReportJob;
+
+class TqrCombinationReportForm
+{
+public:
+    static constexpr int RowsPerPage = 17;
+
+    // Adds the pages of the project's combinations; nothing without any.
+    static void AddPages(TReportJob &job, const TWireConfigurationList &project);
+};
+
+} // namespace corvadel

@@ -1,0 +1,15 @@
+#include "ResultSpanReportQR.h"
+
+#include "uInputValuesLayout.h"
+#include "uWires.h"
+
+namespace corvadel {
+
+void TqrSpanReportForm::AddPages(TReportJob &job, TWireConfigurationList &project, const TGlobalSetting &settings,
+                                 int number)
+{
+    if (const TWireConfiguration *sequence = project.FindByNumber(number))
+        TInputValuesPage {project, *sequence, settings}.AddPages(job);
+}
+
+} // namespace corvadel

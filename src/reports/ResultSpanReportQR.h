@@ -1,0 +1,19 @@
+// The span report: the input values of one sequence, with its diagram.
+#pragma once
+
+namespace corvadel {
+
+class TGlobalSetting;
+class TWireConfigurationList;
+struct TReportJob;
+
+class TqrSpanReportForm
+{
+public:
+    // Adds the pages of sequence `number` to the job; nothing when there is
+    // no such sequence. The diagram is painted from the project, which must
+    // outlive the job.
+    static void AddPages(TReportJob &job, TWireConfigurationList &project, const TGlobalSetting &settings, int number);
+};
+
+} // namespace corvadel

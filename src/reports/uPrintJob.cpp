@@ -1,0 +1,69 @@
+#include "uPrintJob.h"
+
+#include "CombinationReportQR.h"
+#include "DetailReportQR.h"
+#include "ResultReportQR.h"
+#include "ResultSpanReportQR.h"
+#include "uCalculationRun.h"
+#include "uFormats.h"
+#include "uGlobalSettings.h"
+#include "uWires.h"
+
+namespace corvadel {
+
+const std::vector<TSequencePageKind> &TPrintJob::SequencePageKinds()
+{
+    static const std::vector<TSequencePageKind> kinds = {
+        {"span report",
+         [](TReportJob &job, const TSequencePageSource &source) {
+             TqrSpanReportForm::AddPages(job, source.Project, source.Settings, source.Sequence.Number);
+         }},
+        {"maximum-SAG result",
+         [](TReportJob &job, const TSequencePageSource &source) {
+             TqrResultReportForm::AddPages(job, source.Project, true, source.Sequence.Number);
+         }},
+        {"minimum-SAG result",
+         [](TReportJob &job, const TSequencePageSource &source) {
+             TqrResultReportForm::AddPages(job, source.Project, false, source.Sequence.Number);
+         }},
+    };
+    return kinds;
+}
+
+TPageFooter TPrintJob::Footer(const TWireConfigurationList &project)
+{
+    return {project.Author, project.ProjectName, DateToStr(project.ProjectDate)};
+}
+
+std::string TPrintJob::DocumentTitle(const TWireConfigurationList &project)
+{
+    return project.ProjectName.empty() ? std::string(TGlobalSetting::ProductTitle) : project.ProjectName;
+}
+
+bool TPrintJob::Assemble(TWireConfigurationList &project, const TGlobalSetting &settings, TReportJob &job)
+{
+    job = TReportJob {};
+    if (!TCalculationRun::RunCalculation(project))
+        return false;
+    job = Pages(project, settings);
+    return true;
+}
+
+TReportJob TPrintJob::Pages(TWireConfigurationList &project, const TGlobalSetting &settings)
+{
+    TReportJob job;
+    job.Footer = Footer(project);
+    TqrDetailReportForm::AddPages(job, project);
+    // The project keeps its numbers 1 to Count without gaps.
+    for (int number = 1; number <= project.Count(); ++number) {
+        const TWireConfiguration *sequence = project.FindByNumber(number);
+        if (!sequence)
+            continue;
+        for (const TSequencePageKind &kind : SequencePageKinds())
+            kind.AddPages(job, {project, settings, *sequence});
+    }
+    TqrCombinationReportForm::AddPages(job, project);
+    return job;
+}
+
+} // namespace corvadel

@@ -1,0 +1,47 @@
+// The print job of a whole project: the project detail page, then for each
+// sequence in number order its pages, then the combination report.
+#pragma once
+
+#include "uReportPage.h"
+
+#include <string>
+#include <vector>
+
+namespace corvadel {
+
+class TGlobalSetting;
+class TWireConfiguration;
+class TWireConfigurationList;
+
+// What a report that belongs to one sequence is made from.
+struct TSequencePageSource {
+    TWireConfigurationList &Project;
+    const TGlobalSetting &Settings;
+    const TWireConfiguration &Sequence;
+};
+
+// A kind of page printed for every sequence, in the order of the table.
+struct TSequencePageKind {
+    const char *Name;
+    void (*AddPages)(TReportJob &job, const TSequencePageSource &source);
+};
+
+class TPrintJob
+{
+public:
+    // Per sequence: the span report, the maximum-SAG result, the
+    // minimum-SAG result; a kind adds nothing when it has nothing to show.
+    static const std::vector<TSequencePageKind> &SequencePageKinds();
+
+    // Calculates the project; true and the whole job in `job` when every
+    // sequence was calculated, false (the sequences' errors say why) and
+    // no pages otherwise. Project and settings must outlive the job.
+    static bool Assemble(TWireConfigurationList &project, const TGlobalSetting &settings, TReportJob &job);
+    // The pages of a project that is already calculated.
+    static TReportJob Pages(TWireConfigurationList &project, const TGlobalSetting &settings);
+    static TPageFooter Footer(const TWireConfigurationList &project);
+    // The title of the PDF document of a project's job.
+    static std::string DocumentTitle(const TWireConfigurationList &project);
+};
+
+} // namespace corvadel

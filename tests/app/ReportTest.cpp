@@ -1,0 +1,147 @@
+// `corvadel report` and `corvadel sheet`, read back from the PDF they write.
+#include "uCalculationRun.h"
+#include "uGlobalSettings.h"
+#include "uResultQuantities.h"
+#include "uWires.h"
+
+#include "../support/ScratchFolder.h"
+#include "CorvadelProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace corvadel {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string Examples = std::string(CORVADEL_SOURCE_DIR) + "/examples/";
+
+std::string Quoted(const std::string &path)
+{
+    return "'" + path + "'";
+}
+
+// What a program prints for `command`.
+std::string Output(const std::string &command)
+{
+    std::string text;
+    if (FILE *pipe = ::popen(command.c_str(), "r")) {
+        char buffer[4096];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            text.append(buffer, n);
+        ::pclose(pipe);
+    }
+    return text;
+}
+
+// The text of a PDF, through poppler's pdftotext.
+std::string PdfText(const std::string &pdf)
+{
+    return Output("pdftotext -layout " + Quoted(pdf) + " - 2>/dev/null");
+}
+
+int PdfPages(const std::string &pdf)
+{
+    const std::string info = Output("pdfinfo " + Quoted(pdf) + " 2>/dev/null");
+    const size_t at = info.find("Pages:");
+    return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
+}
+
+class ReportCommand : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(Output("command -v pdftotext").empty()) << "pdftotext (poppler-utils) is needed: ./dev test installs it";
+    }
+
+    test::ScratchFolder Folder;
+    const std::string Pdf = Folder.Path("out.pdf");
+};
+
+TEST_F(ReportCommand, TheJobOfAProjectHoldsItsCaptionsAndFigures)
+{
+    const test::TCorvadelRun run = test::RunCorvadel("report " + Quoted(Examples + "intersection.xml") + " -o " + Quoted(Pdf));
+    ASSERT_EQ(run.Status, 0) << run.Errors;
+    const std::string text = PdfText(Pdf);
+
+    TGlobalSetting settings;
+    TWireConfigurationList project(settings.Parameters);
+    ASSERT_TRUE(project.Open(Examples + "intersection.xml"));
+    ASSERT_TRUE(TCalculationRun::RunCalculation(project));
+    const TWireConfigurationResult &result = *project.FindByNumber(1)->Results.FindByAtMaxSAG(true);
+    const std::string expected[] = {
+        "PROJECT DETAIL",
+        project.ProjectName,
+        "INPUT VALUES",
+        "RESULT OF FINAL CALCULATION [MAX SAG]",
+        "RESULT OF FINAL CALCULATION [MIN SAG]",
+        "RESULT OF COMBINATION CALCULATION",
+        "T A R V O",
+        "Version 1.2.3",
+        "Base Moment (ft-lbs)",
+        "Sum of Areas (sq.ft):",
+        "(ft-lbs)",
+        FixedText(result.PoleResults.FindByPoleNumber(1)->BaseMoment, 8, 2),
+        FixedText(result.SpanResults.FindBySpanNumber(1)->TensionRelation, 8, 5),
+        "Page #2",
+    };
+    for (const std::string &line : expected)
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+    for (const char *wrong : {"ft/lbs", "ft*lbs", "Sum of Areas (ft)"})
+        EXPECT_EQ(text.find(wrong), std::string::npos) << wrong;
+}
+
+TEST_F(ReportCommand, EveryExamplePrints)
+{
+    for (const auto &entry : fs::directory_iterator(Examples)) {
+        if (entry.path().extension() != ".xml")
+            continue;
+        SCOPED_TRACE(entry.path().filename().string());
+        const test::TCorvadelRun run = test::RunCorvadel("report " + Quoted(entry.path().string()) + " -o " + Quoted(Pdf));
+        ASSERT_EQ(run.Status, 0) << run.Errors;
+        EXPECT_GE(PdfPages(Pdf), 3);
+        fs::remove(Pdf);
+    }
+}
+
+TEST_F(ReportCommand, AProjectThatCannotBeCalculatedPrintsNothing)
+{
+    TGlobalSetting settings;
+    TWireConfigurationList project(settings.Parameters);
+    ASSERT_TRUE(project.Open(Examples + "simple.xml"));
+    project.FindByNumber(1)->Spans.SetLengthOf(1, 0);
+    ASSERT_TRUE(project.Save(Folder.Path("bad.xml")));
+    ASSERT_FALSE(TCalculationRun::RunCalculation(project));
+
+    const test::TCorvadelRun run = test::RunCorvadel("report " + Quoted(Folder.Path("bad.xml")) + " -o " + Quoted(Pdf));
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_FALSE(fs::exists(Pdf));
+    EXPECT_TRUE(run.Output.empty());
+    for (std::string line : TCalculationRun::ErrorListing(project)) {
+        std::erase(line, '\r');
+        EXPECT_NE(run.Errors.find(line), std::string::npos) << line;
+    }
+}
+
+TEST_F(ReportCommand, SheetsOfEveryType)
+{
+    for (const char *type : {"simple", "WYE", "h", "delta", "hybrid", "Box"}) {
+        SCOPED_TRACE(type);
+        const test::TCorvadelRun run = test::RunCorvadel(std::string("sheet ") + type + " -o " + Quoted(Pdf));
+        ASSERT_EQ(run.Status, 0) << run.Errors;
+        EXPECT_EQ(PdfPages(Pdf), 1);
+        const std::string text = PdfText(Pdf);
+        for (const char *caption : {"INPUT VALUES", "Configuration Type:", "Signals and Signs", "Design Data"})
+            EXPECT_NE(text.find(caption), std::string::npos) << caption;
+        // No footer on a sheet.
+        EXPECT_EQ(text.find("Page #"), std::string::npos);
+    }
+}
+
+} // namespace
+} // namespace corvadel

@@ -1,0 +1,95 @@
+#include "ReportFixture.h"
+
+#include "CombinationReportQR.h"
+#include "DetailReportQR.h"
+#include "uPrintJob.h"
+
+namespace corvadel::test {
+namespace {
+
+class PrintJob : public ReportFixture
+{
+};
+
+const std::string MaxTitle = "RESULT OF FINAL CALCULATION [MAX SAG]";
+const std::string MinTitle = "RESULT OF FINAL CALCULATION [MIN SAG]";
+
+TEST_F(PrintJob, PagesFollowTheSequencesAndTheirSagCases)
+{
+    Open("simple.xml");
+    TWireConfiguration &first = Sequence(1);
+    Project.DuplicateSequence(first);
+    // The first sequence is calculated at its maximum SAG only.
+    first.SetMinSAG(first.MaxSAG);
+    ASSERT_LT(Sequence(2).MinSAG, Sequence(2).MaxSAG);
+    TReportJob job;
+    ASSERT_TRUE(TPrintJob::Assemble(Project, Settings, job));
+    EXPECT_EQ(job.Titles(), (std::vector<std::string> {"PROJECT DETAIL", "INPUT VALUES", MaxTitle, "INPUT VALUES",
+                                                        MaxTitle, MinTitle}));
+    EXPECT_FALSE(job.Pages[0].HasFooter);
+    EXPECT_TRUE(job.Pages[1].HasFooter);
+}
+
+TEST_F(PrintJob, CombinationsCloseTheJob)
+{
+    Open("intersection.xml");
+    ASSERT_GT(Project.Combinations.Count(), 0);
+    TReportJob job;
+    ASSERT_TRUE(TPrintJob::Assemble(Project, Settings, job));
+    EXPECT_EQ(job.Titles().back(), "RESULT OF COMBINATION CALCULATION");
+    EXPECT_EQ(job.Footer.ProjectName, Project.ProjectName);
+}
+
+TEST_F(PrintJob, AFailedCalculationGivesNoPages)
+{
+    Open("simple.xml");
+    Sequence(1).Spans.SetLengthOf(1, 0);
+    TReportJob job;
+    EXPECT_FALSE(TPrintJob::Assemble(Project, Settings, job));
+    EXPECT_TRUE(job.Pages.empty());
+}
+
+TEST_F(PrintJob, EachSequencePageKindAddsItsPagesInTableOrder)
+{
+    OpenCalculated("wye.xml");
+    std::vector<std::string> titles;
+    for (const TSequencePageKind &kind : TPrintJob::SequencePageKinds()) {
+        TReportJob job;
+        kind.AddPages(job, {Project, Settings, Sequence(1)});
+        for (const std::string &title : job.Titles())
+            titles.push_back(title);
+    }
+    EXPECT_EQ(titles, (std::vector<std::string> {"INPUT VALUES", MaxTitle, MinTitle}));
+}
+
+TEST_F(PrintJob, DetailPageOfANewProject)
+{
+    Project.SetProjectName("Main St");
+    Project.SetComments("first\nsecond\nthird");
+    TReportJob job;
+    TqrDetailReportForm::AddPages(job, Project);
+    ASSERT_EQ(job.Pages.size(), 1u);
+    const TReportPage &page = job.Pages[0];
+    EXPECT_TRUE(page.Shows("Main St"));
+    EXPECT_EQ(page.ValueBeside("Filename:"), "");
+    for (const char *line : {"first", "second", "third"})
+        EXPECT_TRUE(page.Shows(line)) << line;
+}
+
+TEST_F(PrintJob, LongTextsStayOnThePage)
+{
+    OpenCalculated("wye.xml");
+    Sequence(1).SetIdentification(std::string(400, 'W') + " and " + std::string(60, 'x'));
+    Project.SetComments(std::string(3000, 'c'));
+    const TReportJob job = TPrintJob::Pages(Project, Settings);
+    for (const TReportPage &page : job.Pages) {
+        const QRectF body = PageGeometry::Body(page.HasFooter);
+        for (const TPageText &text : page.Texts) {
+            EXPECT_TRUE(body.adjusted(-1, -1, 1, 1).contains(text.Box)) << page.Title << ": " << text.Text;
+            EXPECT_GE(text.Font.Points, 5) << text.Text;
+        }
+    }
+}
+
+} // namespace
+} // namespace corvadel::test

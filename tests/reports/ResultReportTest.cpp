@@ -1,0 +1,135 @@
+#include "ReportFixture.h"
+
+#include "ResultReportQR.h"
+
+namespace corvadel::test {
+namespace {
+
+class ResultReport : public ReportFixture
+{
+protected:
+    TReportPage Report(int number = 1, bool atMaxSAG = true)
+    {
+        TReportJob job;
+        TqrResultReportForm::AddPages(job, Project, atMaxSAG, number);
+        EXPECT_EQ(job.Pages.size(), 1u);
+        return job.Pages.empty() ? TReportPage {} : job.Pages[0];
+    }
+
+    TWireConfigurationResult &Result(int number = 1) { return *Sequence(number).Results.FindByAtMaxSAG(true); }
+};
+
+TEST_F(ResultReport, BalanceSentenceOfABoxFollowsTheRotation)
+{
+    OpenCalculated("box.xml");
+    struct TCase {
+        double Rotation;
+        std::string Sentence;
+    };
+    const TCase cases[] = {
+        {0.5, "System is in balance"},
+        {-2.25, "For system balance rotate pole two 2.25 degree(s) counterclockwise"},
+        {3, "For system balance rotate pole two 3.00 degree(s) clockwise"},
+        {1, "System is in balance"},
+        {-1, "System is in balance"},
+    };
+    for (const TCase &c : cases) {
+        Result().Rotation = c.Rotation;
+        Result().AnglesChanged = false;
+        EXPECT_TRUE(Report().Shows(c.Sentence)) << c.Rotation;
+    }
+}
+
+TEST_F(ResultReport, AnAngleAdjustmentIsNamedWithTheRotationItSaved)
+{
+    OpenCalculated("box.xml");
+    Result().Rotation = 0.2;
+    Result().AnglesChanged = true;
+    Result().InitialRotation = -4.5;
+    const TReportPage page = Report();
+    EXPECT_TRUE(page.Shows("System is in balance (Input Angles Changed instead of rotating Pole Two -4.50)"));
+    EXPECT_TRUE(page.Shows("Warp Results"));
+    EXPECT_TRUE(page.Shows("A 8"));
+}
+
+TEST_F(ResultReport, AWyeNeverPrintsABalanceSentence)
+{
+    OpenCalculated("wye.xml");
+    Result().Rotation = 3;
+    const TReportPage page = Report();
+    EXPECT_EQ(CountStartingWith(page, "For system balance"), 0);
+    EXPECT_EQ(CountStartingWith(page, "System is in balance"), 0);
+    EXPECT_FALSE(page.Shows("Warp Results"));
+}
+
+TEST_F(ResultReport, FixedFormatsAndUnits)
+{
+    OpenCalculated("simple.xml");
+    TWireConfigurationResult &result = Result();
+    result.SpanResults.FindBySpanNumber(1)->TensionRelation = 1;
+    result.SpanResults.FindBySpanNumber(1)->EndReaction = 12.5;
+    result.PoleResults.FindByPoleNumber(1)->StringingTension = 1234.5678;
+    result.PoleResults.FindByPoleNumber(1)->BaseMoment = 98765.432;
+    result.SystemSAG = 4.996;
+    result.MaxWireLoad = 4699.755;
+    const TReportPage page = Report();
+    EXPECT_EQ(page.Title, "RESULT OF FINAL CALCULATION [MAX SAG]");
+    const std::pair<std::string, std::string> rows[] = {
+        {"Tension Relations:", "1.00000"},
+        {"Reaction at the end of the span (lbs)", "12.50"},
+        {"Stringing Tension (lbs):", "1234.57"},
+        {"Base Moment (ft-lbs)", "98765.43"},
+        {"Distance between Highest and Lowest Point (ft) :", "5.00"},
+        {"Max. Wire Load (lbs):", "4699.76"},
+        {"Sequence #:", "1"},
+        {"Configuration Type:", "Simple"},
+    };
+    for (const auto &[caption, value] : rows)
+        EXPECT_EQ(page.ValueBeside(caption), value) << caption;
+    // A Simple: one span column, two pole columns, one signal line.
+    EXPECT_EQ(CountStartingWith(page, "[ SPAN"), 1);
+    EXPECT_EQ(CountStartingWith(page, "[ POLE"), 2);
+    EXPECT_EQ(Count(page, "Span 1"), 1);
+    EXPECT_EQ(Count(page, "Span 2"), 0);
+    EXPECT_EQ(CountStartingWith(page, "Base Moment (ft/lbs)"), 0);
+}
+
+TEST_F(ResultReport, DesignFactorWarningNamesTheParameter)
+{
+    OpenCalculated("simple.xml");
+    Settings.Parameters.DesignFactor = 1000;
+    EXPECT_TRUE(Report().Shows("Warning: using default 1000"));
+    Settings.Parameters.DesignFactor = 0;
+    EXPECT_EQ(CountStartingWith(Report(), "Warning: using default"), 0);
+}
+
+TEST_F(ResultReport, SignalHeightsShowSignalsInParenthesesAndSignsInBrackets)
+{
+    OpenCalculated("wye.xml");
+    TBaseWireResult &span = *Result().SpanResults.FindBySpanNumber(1);
+    span.SignalResults.FreeAll();
+    for (const auto &[number, isSignal, height] : {std::tuple {1, true, 12.5}, {2, false, 10.0}}) {
+        auto signal = std::make_unique<TBaseSignalResult>();
+        signal->SignalNumber = number;
+        signal->IsSignal = isSignal;
+        signal->HeightAboveLowest = height;
+        span.SignalResults.Add(std::move(signal));
+    }
+    Result().SpanResults.FindBySpanNumber(2)->SignalResults.FreeAll();
+    const TReportPage page = Report();
+    EXPECT_EQ(page.ValueBeside("Span 1"), "(12.50), [10.00]");
+    EXPECT_EQ(page.ValueBeside("Span 2"), "No signals or signs attached at this span.");
+}
+
+TEST_F(ResultReport, NothingForAMissingResult)
+{
+    OpenCalculated("simple.xml");
+    Sequence(1).Results.FreeAll();
+    TReportJob job;
+    TqrResultReportForm::AddPages(job, Project, true, 1);
+    TqrResultReportForm::AddPages(job, Project, true, 7);
+    EXPECT_TRUE(job.Pages.empty());
+}
+
+} // namespace
+} // namespace corvadel::test
