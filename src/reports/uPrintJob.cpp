@@ -9,6 +9,8 @@
 #include "uGlobalSettings.h"
 #include "uWires.h"
 
+#include <algorithm>
+
 namespace corvadel {
 
 const std::vector<TSequencePageKind> &TPrintJob::SequencePageKinds()
@@ -28,6 +30,12 @@ const std::vector<TSequencePageKind> &TPrintJob::SequencePageKinds()
          }},
     };
     return kinds;
+}
+
+TCopyPlan TPrintJob::CopyPlan(int copies, bool collate)
+{
+    copies = std::max(copies, 1);
+    return collate ? TCopyPlan {copies, 1} : TCopyPlan {1, copies};
 }
 
 TPageFooter TPrintJob::Footer(const TWireConfigurationList &project)

@@ -26,9 +26,19 @@ struct TSequencePageKind {
     void (*AddPages)(TReportJob &job, const TSequencePageSource &source);
 };
 
+// How many times a job goes to the printer, with how many copies each time:
+// collated copies are whole jobs one after the other.
+struct TCopyPlan {
+    int Passes = 1;
+    int CopiesPerPass = 1;
+    bool operator==(const TCopyPlan &) const = default;
+};
+
 class TPrintJob
 {
 public:
+    static TCopyPlan CopyPlan(int copies, bool collate);
+
     // Per sequence: the span report, the maximum-SAG result, the
     // minimum-SAG result; a kind adds nothing when it has nothing to show.
     static const std::vector<TSequencePageKind> &SequencePageKinds();

@@ -66,15 +66,17 @@ void TfrmMain::BuildActions()
         {"save", "&Save", "&File", QKeySequence::Save, "Save", 0, &W::Save, Always},
         {"save_as", "Save &As...", "&File", QKeySequence::SaveAs, "Save As", -1, &W::SaveAs, Always},
         {nullptr, nullptr, "&File", {}, nullptr, -1, nullptr, nullptr},
-        {"input_simple", "&Simple", "&File/Print &Input Sheet", {}, nullptr, -1, nullptr, nullptr},
-        {"input_wye", "&WYE", "&File/Print &Input Sheet", {}, nullptr, -1, nullptr, nullptr},
-        {"input_h", "&H", "&File/Print &Input Sheet", {}, nullptr, -1, nullptr, nullptr},
-        {"input_delta", "&Delta", "&File/Print &Input Sheet", {}, nullptr, -1, nullptr, nullptr},
-        {"input_hybrid", "H&ybrid", "&File/Print &Input Sheet", {}, nullptr, -1, nullptr, nullptr},
-        {"input_box", "&Box", "&File/Print &Input Sheet", {}, nullptr, -1, nullptr, nullptr},
-        {"print_preview", "Print Preview", "&File", {}, "Print Preview", 0, nullptr, nullptr},
-        {"print", "&Print...", "&File", QKeySequence::Print, "Print", 0, nullptr, nullptr},
-        {"print_setup", "P&rint Setup...", "&File", {}, nullptr, -1, nullptr, nullptr},
+        {"input_simple", "&Simple", "&File/Print &Input Sheet", {}, nullptr, -1, &W::PrintSheet<stSimple>, Always},
+        {"input_wye", "&WYE", "&File/Print &Input Sheet", {}, nullptr, -1, &W::PrintSheet<stWYE>, Always},
+        {"input_h", "&H", "&File/Print &Input Sheet", {}, nullptr, -1, &W::PrintSheet<stH>, Always},
+        {"input_delta", "&Delta", "&File/Print &Input Sheet", {}, nullptr, -1, &W::PrintSheet<stDelta>, Always},
+        {"input_hybrid", "H&ybrid", "&File/Print &Input Sheet", {}, nullptr, -1, &W::PrintSheet<stHybrid>, Always},
+        {"input_box", "&Box", "&File/Print &Input Sheet", {}, nullptr, -1, &W::PrintSheet<stBox>, Always},
+        {"print_preview", "Print Preview", "&File", {}, "Print Preview", 0, &W::PrintPreview, HasSequence},
+        {"print", "&Print...", "&File", QKeySequence::Print, "Print", 0, &W::Print, HasSequence},
+        {"print_setup", "P&rint Setup...", "&File", {}, nullptr, -1, &W::PrintSetup, Always},
+        {"export_pdf", "Export PDF…", "&File", QKeySequence(Qt::CTRL | Qt::Key_E), nullptr, -1, &W::ExportPdf,
+         HasSequence},
         {nullptr, nullptr, "&File", {}, nullptr, -1, nullptr, nullptr},
         {"exit", "E&xit", "&File", QKeySequence(Qt::CTRL | Qt::Key_Q), "Exit", -1, &W::Exit, Always},
         {"project_detail", "Pro&ject Detail", "&Application", {}, nullptr, -1, &W::ShowProjectDetail, Always},
@@ -140,7 +142,7 @@ void TfrmMain::BuildActions()
             menu->addSeparator();
             continue;
         }
-        auto *action = new QAction(QLatin1String(command.Caption), this);
+        auto *action = new QAction(QString::fromUtf8(command.Caption), this);
         action->setObjectName(QLatin1String(command.Name));
         action->setShortcut(command.Shortcut);
         action->setIcon(CommandIcon(command.Name));

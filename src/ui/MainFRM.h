@@ -7,12 +7,14 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPrinter;
 class QSplitter;
 class QTableWidget;
 class QTreeWidget;
@@ -21,6 +23,7 @@ class QTreeWidgetItem;
 namespace corvadel {
 
 class TAsk;
+struct TReportJob;
 class TDetailPages;
 class TDrawingArea;
 class TGlobalSetting;
@@ -111,6 +114,23 @@ private:
 
     void RememberRecent(const QString &path);
     void RefreshRecentMenu();
+
+    // Printing (MainDialogsPrint.cpp): the print job of the project after a
+    // calculation, and the blank input sheets.
+    void PrintPreview();
+    void Print();
+    void PrintSetup();
+    void ExportPdf();
+    template<int Type>
+    void PrintSheet()
+    {
+        ShowInputSheet(Type);
+    }
+    void ShowInputSheet(int type);
+    bool BuildPrintJob(TReportJob &job);
+    void ShowPreview(const TReportJob &job);
+    QPrinter &PagePrinter();
+    std::shared_ptr<QPrinter> FPrinter; // the printer chosen in Print Setup, kept for the run
 
     TGlobalSetting &Settings;
     TAsk &Ask;

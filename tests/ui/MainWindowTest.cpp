@@ -81,7 +81,7 @@ TEST_F(MainWindow, NewProjectShowsNewInTheCaptionAndNoDetailPages)
     EXPECT_EQ(Panel(3), "<new>");
     EXPECT_TRUE(Window.findChild<QWidget *>("pgDetail")->isHidden());
     EXPECT_FALSE(Window.findChild<QAction *>("calculate")->isEnabled());
-    EXPECT_FALSE(Window.findChild<QAction *>("print")->isEnabled()); // its window comes later
+    EXPECT_FALSE(Window.findChild<QAction *>("print")->isEnabled()); // nothing to print
 }
 
 struct TTypeCase {

@@ -1,0 +1,152 @@
+// The print commands of the main window: the whole project as one job after
+// a fresh calculation, to the printer, the preview or a PDF file, and the
+// blank input sheets.
+#include "MainFRM.h"
+
+#include "InputSheetQR.h"
+#include "uAsk.h"
+#include "uCalculationRun.h"
+#include "uFileReplacement.h"
+#include "uPrintJob.h"
+#include "uProjectDocument.h"
+#include "uReportPainter.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace corvadel {
+
+namespace {
+
+// The hourglass while the reports are built, restored however the
+// building ends.
+class TWaitCursor
+{
+public:
+    TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
+    TWaitCursor(const TWaitCursor &) = delete;
+    TWaitCursor &operator=(const TWaitCursor &) = delete;
+};
+
+} // namespace
+
+QPrinter &TfrmMain::PagePrinter()
+{
+    if (!FPrinter) {
+        FPrinter = std::make_shared<QPrinter>(QPrinter::HighResolution);
+        // The reports draw their own margins from the sheet's edge.
+        FPrinter->setFullPage(true);
+        TReportPainter::SetLetterLandscape(*FPrinter);
+    }
+    return *FPrinter;
+}
+
+bool TfrmMain::BuildPrintJob(TReportJob &job)
+{
+    bool solved = false;
+    // A job always prints fresh results, replaced as Calculate does.
+    FDocument->Edit(QStringLiteral("Calculate Result"), [&](TWireConfigurationList &project) {
+        solved = TCalculationRun::RunCalculation(project);
+    });
+    if (!solved) {
+        QStringList lines;
+        for (const std::string &line : TCalculationRun::ErrorListing(FDocument->Project()))
+            lines << QString::fromStdString(line);
+        if (Results.ShowErrors)
+            Results.ShowErrors(this, lines.join('\n'));
+        return false;
+    }
+    const TWaitCursor wait;
+    job = TPrintJob::Pages(FDocument->Project(), Settings);
+    return true;
+}
+
+void TfrmMain::ShowPreview(const TReportJob &job)
+{
+    QPrintPreviewDialog preview(&PagePrinter(), this);
+    preview.setObjectName(QStringLiteral("dlgPrintPreview"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, &job](QPrinter *printer) {
+        try {
+            // The preview shows one copy of the job.
+            printer->setCopyCount(1);
+            TReportPainter::Paint(job, *printer);
+        } catch (const std::exception &error) {
+            Ask.Tell(this, TMessageKind::Error, QString::fromStdString(error.what()));
+        }
+    });
+    preview.exec();
+}
+
+void TfrmMain::PrintPreview()
+{
+    if (!CurrentSequence())
+        return;
+    TReportJob job;
+    if (BuildPrintJob(job))
+        ShowPreview(job);
+}
+
+void TfrmMain::Print()
+{
+    if (!CurrentSequence())
+        return;
+    QPrinter &printer = PagePrinter();
+    if (!Ask.Printer(this, printer))
+        return;
+    TReportJob job;
+    if (!BuildPrintJob(job))
+        return;
+    const int copies = printer.copyCount();
+    const TCopyPlan plan = TPrintJob::CopyPlan(copies, printer.collateCopies());
+    try {
+        printer.setCopyCount(plan.CopiesPerPass);
+        for (int pass = 0; pass < plan.Passes; ++pass)
+            TReportPainter::Paint(job, printer);
+    } catch (const std::exception &error) {
+        Ask.Tell(this, TMessageKind::Error, QString::fromStdString(error.what()));
+    }
+    printer.setCopyCount(copies);
+}
+
+void TfrmMain::PrintSetup()
+{
+    Ask.Printer(this, PagePrinter());
+}
+
+void TfrmMain::ExportPdf()
+{
+    if (!CurrentSequence())
+        return;
+    const QString path = Ask.SaveFileName(this, QStringLiteral("Export PDF"), QStringLiteral("PDF Files (*.pdf)"),
+                                          QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo::exists(path)
+        && Ask.Message(this, TMessageKind::Warning,
+                       QStringLiteral("A file <%1> already exists. Do you want overwrite it?").arg(path),
+                       QMessageBox::Yes | QMessageBox::No)
+            != QMessageBox::Yes)
+        return;
+    TReportJob job;
+    if (!BuildPrintJob(job))
+        return;
+    try {
+        const QByteArray pdf = TReportPainter::Pdf(job, TPrintJob::DocumentTitle(FDocument->Project()));
+        // Written whole or not at all, as a project is saved.
+        TFileReplacement file(path.toStdString());
+        file.Write(std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
+        file.Commit();
+    } catch (const std::exception &error) {
+        Ask.Tell(this, TMessageKind::Error, QString::fromStdString(error.what()));
+    }
+}
+
+void TfrmMain::ShowInputSheet(int type)
+{
+    ShowPreview(TqrInputSheetForm::Job(type, Settings));
+}
+
+} // namespace corvadel
