@@ -12,7 +12,6 @@
 #include "uReportPainter.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
@@ -124,11 +123,7 @@ void TfrmMain::ExportPdf()
                                           QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
-    if (QFileInfo::exists(path)
-        && Ask.Message(this, TMessageKind::Warning,
-                       QStringLiteral("A file <%1> already exists. Do you want overwrite it?").arg(path),
-                       QMessageBox::Yes | QMessageBox::No)
-            != QMessageBox::Yes)
+    if (!MayWrite(path))
         return;
     TReportJob job;
     if (!BuildPrintJob(job))

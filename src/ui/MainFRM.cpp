@@ -381,13 +381,18 @@ void TfrmMain::SaveAs()
         RefreshStatus();
         return;
     }
-    if (QFileInfo::exists(path)
-        && Ask.Message(this, TMessageKind::Warning,
-                       QStringLiteral("A file <%1> already exists. Do you want overwrite it?").arg(path),
-                       QMessageBox::Yes | QMessageBox::No)
-            != QMessageBox::Yes)
+    if (!MayWrite(path))
         return;
     SaveTo(path);
+}
+
+bool TfrmMain::MayWrite(const QString &path)
+{
+    return !QFileInfo::exists(path)
+        || Ask.Message(this, TMessageKind::Warning,
+                       QStringLiteral("A file <%1> already exists. Do you want overwrite it?").arg(path),
+                       QMessageBox::Yes | QMessageBox::No)
+            == QMessageBox::Yes;
 }
 
 void TfrmMain::SaveTo(const QString &path)

@@ -86,6 +86,8 @@ private:
     void Save();
     void SaveAs();
     void SaveTo(const QString &path);
+    // False when the file exists and the user will not have it overwritten.
+    bool MayWrite(const QString &path);
     void AddSequence(int type);
     void Duplicate();
     void Remove();
