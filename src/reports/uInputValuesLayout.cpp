@@ -16,6 +16,7 @@ constexpr double DiagramWidth = 500;
 constexpr double HandwritingPitch = 22;
 constexpr double Gap = 16;
 constexpr TSize DiagramSize {586, 240};
+constexpr double Inset = 8;
 constexpr const char *ElevationLetters[] = {"T", "U", "V", "Y", "C", "D", "G"};
 
 struct TField {
@@ -85,14 +86,18 @@ private:
         TWireConfigurationList *project = &Source.Project;
         const TGlobalSetting *settings = &Source.Settings;
         const int number = Sequence.Number;
-        Page.Picture({box, DiagramSize, [project, settings, number](TCanvas &canvas) {
+        // Labels at the diagram's edge stay inside the frame.
+        const QRectF inside = box.adjusted(Inset, Inset * DiagramSize.Height / DiagramSize.Width, -Inset,
+                                           -Inset * DiagramSize.Height / DiagramSize.Width);
+        Page.Picture({inside, DiagramSize, [project, settings, number](TCanvas &canvas) {
                           TGraphics graphics(*settings, canvas);
                           graphics.Project = project;
                           graphics.StandardShape = true;
                           graphics.ShowLabels = true;
                           graphics.ClearImage();
                           graphics.DrawSequence(dmPrint, number, 0);
-                      }});
+                      },
+                      box});
         Page.Frame(box);
     }
 
@@ -118,7 +123,12 @@ private:
             headers.push_back(Bracketed(field.Caption));
             values.Cells.push_back(field.Value);
         }
-        Page.Grid({left, 0, width / 8}, headers, {values});
+        // Eight columns fit the row; fewer, wider ones keep a long caption whole.
+        double widest = 0;
+        for (const std::string &header : headers)
+            widest = std::max(widest, TTextMeasure::Width(header, CaptionFont) + 8);
+        const double column = std::min(width / static_cast<double>(fields.size()), std::max(width / 8, widest));
+        Page.Grid({left, 0, column}, headers, {values});
     }
 
     void Values(double left, double width)

@@ -44,6 +44,7 @@ struct TPagePicture {
     QRectF Box;
     TSize Size;
     std::function<void(TCanvas &)> Paint;
+    QRectF Clip; // what may be painted on; empty: anywhere
 };
 
 struct TReportPage {

@@ -86,7 +86,8 @@ void TReportPainter::PaintPage(QPainter &painter, const TReportPage &page, int n
         PaintFooter(painter, number, footer);
     for (const TPagePicture &picture : page.Pictures) {
         painter.save();
-        painter.setClipRect(picture.Box);
+        if (!picture.Clip.isEmpty())
+            painter.setClipRect(picture.Clip);
         painter.translate(picture.Box.topLeft());
         painter.scale(picture.Box.width() / picture.Size.Width, picture.Box.height() / picture.Size.Height);
         TPainterCanvas canvas(painter, picture.Size.Width, picture.Size.Height);
