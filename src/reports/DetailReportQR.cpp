@@ -43,14 +43,16 @@ void TqrDetailReportForm::AddPages(TReportJob &job, const TWireConfigurationList
     page.Skip(Pitch * 1.5);
     page.Text(QRectF(body.left(), page.Y, CaptionWidth, Pitch), "Comments: ", DetailCaption);
     page.Skip(Pitch);
-    // The box of comments runs to the foot of the page, or of its last page.
+    // The box of comments runs to the foot of every page the comments take.
     const double boxLeft = body.left() + CaptionWidth / 2;
     const double boxTop = page.Y;
     page.Skip(6);
     const size_t firstPage = job.Pages.size() - 1;
     page.Skip(page.Paragraph(boxLeft + 8, body.right() - boxLeft - 16, project.Comments, DetailValue));
-    const double top = job.Pages.size() - 1 == firstPage ? boxTop : body.top();
-    page.Frame(QRectF(boxLeft, top, body.right() - boxLeft, std::max(page.Y + 6, body.bottom()) - top));
+    for (size_t i = firstPage; i < job.Pages.size(); ++i) {
+        const double top = i == firstPage ? boxTop : body.top();
+        job.Pages[i].Frames.push_back(QRectF(boxLeft, top, body.right() - boxLeft, body.bottom() - top));
+    }
 }
 
 } // namespace corvadel

@@ -37,6 +37,10 @@ void DrawText(QPainter &painter, const QRectF &box, const std::string &text, con
 {
     painter.setFont(PageFont(font, *painter.device()));
     painter.setPen(color);
+    // Text too long for its box even at the smallest size breaks into lines
+    // rather than running past the box.
+    if (TTextMeasure::Width(text, font) > box.width())
+        alignment |= Qt::TextWrapAnywhere;
     painter.drawText(box, alignment | Qt::TextDontClip, QString::fromStdString(text));
 }
 
@@ -144,8 +148,8 @@ void TReportPainter::PaintFooter(QPainter &painter, int number, const TPageFoote
     };
     const double right = Width - Margin;
     place(Margin, 230, footer.Author, Qt::AlignLeft);
-    place(Margin + 250, 360, footer.ProjectName, Qt::AlignLeft);
-    place(right - 260, 150, footer.Date, Qt::AlignRight);
+    place(Margin + 250, right - 200 - (Margin + 250), footer.ProjectName, Qt::AlignLeft);
+    place(right - 180, 80, footer.Date, Qt::AlignRight);
     place(right - 90, 90, "Page #" + std::to_string(number), Qt::AlignRight);
 }
 

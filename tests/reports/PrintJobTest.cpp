@@ -76,6 +76,27 @@ TEST_F(PrintJob, DetailPageOfANewProject)
         EXPECT_TRUE(page.Shows(line)) << line;
 }
 
+TEST_F(PrintJob, CommentsLongerThanAPageGoOnInABoxOnTheNextPage)
+{
+    std::string comments;
+    for (int i = 0; i < 80; ++i)
+        comments += "line " + std::to_string(i) + "\n";
+    Project.SetComments(comments);
+    TReportJob job;
+    TqrDetailReportForm::AddPages(job, Project);
+    ASSERT_GE(job.Pages.size(), 2u);
+    EXPECT_TRUE(job.Pages.back().Shows("line 79"));
+    for (const TReportPage &page : job.Pages) {
+        EXPECT_EQ(page.Title, "PROJECT DETAIL");
+        ASSERT_EQ(page.Frames.size(), 1u);
+        for (const TPageText &text : page.Texts) {
+            if (text.Text.starts_with("line ")) {
+                EXPECT_TRUE(page.Frames[0].contains(text.Box)) << text.Text;
+            }
+        }
+    }
+}
+
 TEST_F(PrintJob, LongTextsStayOnThePage)
 {
     OpenCalculated("wye.xml");
