@@ -102,6 +102,8 @@ bool TGeometry::SolveSSA(bool obtuse, double alpha, double b, double c, double &
     if (obtuse)
         angle = Pi - angle;
     const double third = Pi - alpha - angle;
+    if (third <= 0) // the two angles leave no room for a triangle
+        return false;
     double a = 0, ab = 0, ac = 0;
     if (!SolveSAS(third, b, c, a, ab, ac))
         return false;

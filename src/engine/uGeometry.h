@@ -20,7 +20,7 @@ public:
     static bool SolveSAS(double gamma, double b, double c, double &a, double &angleAB, double &angleAC);
     // Angle alpha opposite side c: beta opposite b (its supplement when
     // obtuse), gamma = pi - alpha - beta between b and c, and the side
-    // opposite gamma.
+    // opposite gamma. False also when alpha and beta leave no third angle.
     static bool SolveSSA(bool obtuse, double alpha, double b, double c, double &beta, double &gamma, double &side);
     // Angles alpha, beta, gamma and side d opposite gamma: the side s opposite
     // beta, and the side opposite alpha, which lies between s and d.

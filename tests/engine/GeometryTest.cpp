@@ -54,6 +54,8 @@ TEST(Triangle, ImpossibleTrianglesFailInsteadOfReturningNaN)
     EXPECT_FALSE(TGeometry::SolveSSS(1, 1, 3, x, y, z)); // sides do not meet
     EXPECT_FALSE(TGeometry::SolveSSS(0, 1, 1, x, y, z));
     EXPECT_FALSE(TGeometry::SolveSSA(false, Rad(60), 10, 5, x, y, z)); // sin 60 * 10 / 5 > 1
+    // The obtuse choice beside an obtuse alpha: beta + alpha exceed 180 degrees.
+    EXPECT_FALSE(TGeometry::SolveSSA(true, Rad(120), 4, 5, x, y, z));
     EXPECT_FALSE(TGeometry::SolveAAS(Rad(60), Rad(60), 0, 10, x, y)); // sin gamma = 0
     EXPECT_FALSE(TGeometry::SolveSAS(0, 5, 5, x, y, z));              // degenerate: a = 0
 }
