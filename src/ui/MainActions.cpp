@@ -55,6 +55,11 @@ bool HasTwoSequences(const TfrmMain &window)
     return window.SequenceCount() >= 2;
 }
 
+bool HasRingSequence(const TfrmMain &window)
+{
+    return window.ShowsRingSequence();
+}
+
 } // namespace
 
 void TfrmMain::BuildActions()
@@ -63,6 +68,8 @@ void TfrmMain::BuildActions()
     static const TCommand commands[] = {
         {"new", "&New", "&File", QKeySequence::New, "New", 0, &W::NewProject, Always},
         {"open", "&Open...", "&File", QKeySequence::Open, "Open", 0, &W::Open, Always},
+        {"import", "&Import...", "&File", {}, "Import a project of the TARVO Old Format (*.sws)", -1, &W::Import,
+         Always},
         {"save", "&Save", "&File", QKeySequence::Save, "Save", 0, &W::Save, Always},
         {"save_as", "Save &As...", "&File", QKeySequence::SaveAs, "Save As", -1, &W::SaveAs, Always},
         {nullptr, nullptr, "&File", {}, nullptr, -1, nullptr, nullptr},
@@ -91,12 +98,13 @@ void TfrmMain::BuildActions()
         {"remove_sequence", "&Remove Sequence", "&Application", {}, "Remove Span Wire", -1, &W::Remove,
          HasSequence},
         {nullptr, nullptr, "&Application", {}, nullptr, -1, nullptr, nullptr},
-        {"automatic_calculation", "Automatic Calculation...", "&Application", {}, nullptr, -1, nullptr, nullptr},
+        {"automatic_calculation", "Automatic Calculation...", "&Application", {}, nullptr, -1,
+         &W::AutomaticCalculation, HasRingSequence},
         {nullptr, nullptr, "&Application", {}, nullptr, -1, nullptr, nullptr},
         {"signals", "&Signals and Signs...", "&Application", {}, "Edit Signals and Signs", 1, &W::EditSignals,
          HasSpan},
-        {"variable_wires", "Variable Wire Weights..", "&Application", {}, "Edit Variable Wires Weights", 1, nullptr,
-         nullptr},
+        {"variable_wires", "Variable Wire Weights..", "&Application", {}, "Edit Variable Wires Weights", 1,
+         &W::EditVariableWires, HasSpan},
         {nullptr, nullptr, "&Application", {}, nullptr, -1, nullptr, nullptr},
         {"combinations", "Com&binations...", "&Application", {}, "Edit Combinations", 1, &W::EditCombinations,
          HasTwoSequences},

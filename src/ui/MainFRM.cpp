@@ -74,6 +74,10 @@ TfrmMain::TfrmMain(TGlobalSetting &settings, TAsk &ask, TResultWindows results, 
     connect(FDocument, &TProjectDocument::Changed, this, &TfrmMain::DocumentChanged);
     connect(&FDocument->UndoStack(), &QUndoStack::cleanChanged, this, &TfrmMain::RefreshStatus);
     connect(pgDetail, &TDetailPages::DrawingChanged, this, &TfrmMain::RefreshDrawing);
+    connect(pgDetail, &TDetailPages::SegmentsDoubleClicked, this, [this] {
+        if (auto *wires = findChild<QAction *>(QStringLiteral("variable_wires")); wires->isEnabled())
+            wires->trigger();
+    });
     FDocument->New();
     ShowStartPicture();
 }
@@ -330,8 +334,13 @@ void TfrmMain::ShowStartPicture()
 
 bool TfrmMain::OpenFile(const QString &path)
 {
+    return ReadProject(path, &TProjectDocument::Open);
+}
+
+bool TfrmMain::ReadProject(const QString &path, void (TProjectDocument::*reader)(const std::string &))
+{
     try {
-        FDocument->Open(path.toStdString());
+        (FDocument->*reader)(path.toStdString());
     } catch (const std::exception &error) {
         Ask.Tell(this, TMessageKind::Error,
                  QStringLiteral("Cannot open <%1>. The file is not a TARVO file or it is corrupted.\n%2")
@@ -366,7 +375,8 @@ void TfrmMain::Save()
     const TWireConfigurationList &project = FDocument->Project();
     if (project.Empty())
         return;
-    if (project.FileName.empty())
+    // An imported project's name was made up, and may name a file already there.
+    if (project.FileName.empty() || FDocument->NameFromImport())
         SaveAs();
     else
         SaveTo(Text(project.FileName));

@@ -57,6 +57,7 @@ public:
     // The span the detail pages show (0 = none) and how many sequences there are.
     int CurrentSpan() const;
     int SequenceCount() const;
+    bool ShowsRingSequence() const; // a Delta or a Box
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -103,6 +104,12 @@ private:
     void ShowProjectDetail();
     void ShowAbout();
     void ShowHelpContents();
+
+    // Wire weights, automatic calculation and import (MainDialogsWires.cpp).
+    void EditVariableWires();
+    void AutomaticCalculation();
+    void Import();
+    bool ReadProject(const QString &path, void (TProjectDocument::*reader)(const std::string &));
 
     void DocumentChanged(int sequence);
     void RefreshSequenceTree(int show);

@@ -4,6 +4,7 @@
 #include "uAsk.h"
 #include "uGeometry.h"
 #include "uGlobalSettings.h"
+#include "uGrid.h"
 #include "uProjectDocument.h"
 #include "uTextGrid.h"
 #include "uWires.h"
@@ -89,6 +90,7 @@ TDetailPages::TDetailPages(TProjectDocument &document, TAsk &ask, const TGlobalS
     connect(this, &QTabWidget::currentChanged, this, &TDetailPages::DrawingChanged);
     connect(cbSSpans, &QComboBox::activated, this, &TDetailPages::SelectSpan);
     connect(cbWSpans, &QComboBox::activated, this, &TDetailPages::SelectSpan);
+    connect(sgCompositionList, &QTableWidget::cellDoubleClicked, this, &TDetailPages::SegmentsDoubleClicked);
 }
 
 TKorvelEdit *TDetailPages::AddField(const TFieldSpec &field)
@@ -379,13 +381,7 @@ void TDetailPages::RefreshSegmentGrid()
     // Span 0 (none yet) shows one empty, disabled row.
     const TWireConfiguration *sequence = Current();
     const TBaseWire *span = sequence ? sequence->Spans.FindByNumber(FSpan) : nullptr;
-    std::vector<QStringList> rows;
-    if (span)
-        for (const TBaseSegment *segment : span->Segments)
-            rows.push_back({QString::number(segment->StartPoint), Text(SegmentPointName(segment->StartPoint)),
-                            Text(SegmentPointName(segment->EndPoint)), General(segment->Length),
-                            General(segment->Weight())});
-    FillTextGrid(sgCompositionList, rows);
+    FillTextGrid(sgCompositionList, SegmentRows(span));
 }
 
 bool TDetailPages::ConfirmLength(const TWireConfiguration &sequence, int span, double length)

@@ -52,6 +52,8 @@ public:
 Q_SIGNALS:
     // The drawing should follow the page or span shown.
     void DrawingChanged();
+    // The user asks for the segments' wire compositions.
+    void SegmentsDoubleClicked();
 
 private:
     TWireConfiguration *Current() const;

@@ -97,15 +97,26 @@ void TProjectDocument::New()
     FProject->ResetDetails();
     FProject->ClearModified();
     FStack.clear();
+    FNameFromImport = false;
     Q_EMIT Changed(-1);
 }
 
 void TProjectDocument::Open(const std::string &path)
 {
+    Read(path, IsOldFormat(path));
+}
+
+void TProjectDocument::Import(const std::string &path)
+{
+    Read(path, true);
+}
+
+void TProjectDocument::Read(const std::string &path, bool oldFormat)
+{
     auto read = std::make_unique<TWireConfigurationList>(Parameters);
     bool ok = false;
     try {
-        ok = IsOldFormat(path) ? read->Import(path) : read->Open(path);
+        ok = oldFormat ? read->Import(path) : read->Open(path);
     } catch (const std::exception &error) {
         throw std::runtime_error(error.what());
     }
@@ -113,7 +124,8 @@ void TProjectDocument::Open(const std::string &path)
         throw std::runtime_error(path + ": the file is not a TARVO file or it is corrupted");
     FProject = std::move(read);
     FStack.clear();
-    if (IsOldFormat(path))
+    FNameFromImport = oldFormat;
+    if (oldFormat)
         FStack.resetClean(); // its project file does not exist yet
     Q_EMIT Changed(-1);
 }
@@ -121,6 +133,7 @@ void TProjectDocument::Open(const std::string &path)
 void TProjectDocument::Save(const std::string &path)
 {
     FProject->Save(path);
+    FNameFromImport = false;
     FStack.setClean();
     Q_EMIT Changed(0);
 }

@@ -35,6 +35,11 @@ public:
     // Reads a project (".sws" through the import) into a fresh list; on
     // failure throws with the reader's reason and keeps the open project.
     void Open(const std::string &path);
+    // Reads a project of the old format whatever the file's extension.
+    void Import(const std::string &path);
+    // The file name was made from an imported file's and nothing was saved
+    // under it yet.
+    bool NameFromImport() const { return FNameFromImport; }
     // Throws EFileError naming the path and reason; the project stays
     // modified then.
     void Save(const std::string &path);
@@ -53,6 +58,9 @@ private:
     const TTARVOParameters &Parameters;
     std::unique_ptr<TWireConfigurationList> FProject;
     QUndoStack FStack;
+    bool FNameFromImport = false;
+
+    void Read(const std::string &path, bool oldFormat);
 };
 
 } // namespace corvadel
