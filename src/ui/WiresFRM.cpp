@@ -211,9 +211,11 @@ void TfrmWires::ShowWeightEditable(bool editable)
 
 bool TfrmWires::ReadEntered(TEntered &entered)
 {
-    double weight = 0;
+    // The field shows two decimals: only a typed weight is read back from it.
+    double weight = Edited.Weight;
     try {
-        weight = edtWeight->NumericOutput();
+        if (!edtWeight->isReadOnly() && edtWeight->isModified())
+            weight = edtWeight->NumericOutput();
     } catch (const EConvertError &error) {
         Ask.Tell(this, TMessageKind::Error, Text(error.what()));
         return false;
