@@ -82,6 +82,9 @@ QWidget *TfrmAutomaticCalculation::BuildPage()
         choices->addWidget(rbSolutionA);
         choices->addWidget(rbSolutionB);
         rbSolutionA->setChecked(true);
+        QSizePolicy keepPlace = rgDoubleSolutions->sizePolicy();
+        keepPlace.setRetainSizeWhenHidden(true); // the page does not jump as it comes and goes
+        rgDoubleSolutions->setSizePolicy(keepPlace);
         actions->addWidget(rgDoubleSolutions);
     }
     actions->addStretch();
@@ -141,6 +144,7 @@ QGroupBox *TfrmAutomaticCalculation::BuildSelectionGroup()
             item->setCheckState(Qt::Unchecked);
         }
         list->setMaximumWidth(80);
+        list->setFixedHeight(list->sizeHintForRow(0) * list->count() + 2 * list->frameWidth() + 4);
         connect(list, &QListWidget::itemChanged, this, &TfrmAutomaticCalculation::SelectionChanged);
         return list;
     };

@@ -71,6 +71,7 @@ TfrmWires::TfrmWires(TProjectDocument &document, TAsk &ask, const TCodeList &cod
     edtWeight->setObjectName(QStringLiteral("edtWeight"));
     edtWeight->SetEditType(etFloat);
     edtWeight->SetMaxLength(7);
+    edtWeight->setMinimumWidth(70);
     seOccurrence = new QSpinBox;
     seOccurrence->setObjectName(QStringLiteral("seOccurrence"));
     // 0 can be typed, so that Add can say why it is refused.
