@@ -53,6 +53,11 @@ void TfrmMain::AutomaticCalculation()
     if (dialog.exec() != QDialog::Accepted)
         return;
     const TPlanValues values = dialog.Values();
+    for (size_t i = 0; i < values.Lengths.size(); ++i)
+        if (const TBaseWire *span = sequence->Spans.FindByNumber(int(i) + 1);
+            span && span->Length != values.Lengths[i]
+            && !pgDetail->ConfirmLength(*sequence, span->Number, values.Lengths[i]))
+            return;
     FDocument->Edit(QStringLiteral("Automatic Calculation"),
                     [number, &values](TWireConfigurationList &project) {
                         TWireConfiguration &target = *project.FindByNumber(number);

@@ -6,6 +6,7 @@
 #include "uCalculationRun.h"
 #include "uDetailPages.h"
 #include "uDrawingArea.h"
+#include "uFormParts.h"
 #include "uGeometry.h"
 #include "uIcons.h"
 #include "uIniFile.h"
@@ -125,14 +126,7 @@ QWidget *TfrmMain::BuildRightPane()
     edtType->setReadOnly(true);
     edtType->setMaximumWidth(80);
     connect(edtID, &QLineEdit::editingFinished, this, &TfrmMain::CommitIdentification);
-    const std::pair<const char *, QWidget *> parts[] = {
-        {"Sequence #:", edtSequenceNumber}, {"Identification:", edtID}, {"Type:", edtType}};
-    for (const auto &[caption, field] : parts) {
-        auto *label = new QLabel(QLatin1String(caption));
-        label->setBuddy(field);
-        header->addWidget(label);
-        header->addWidget(field);
-    }
+    AddLabelledFields(header, {{"Sequence #:", edtSequenceNumber}, {"Identification:", edtID}, {"Type:", edtType}});
     column->addLayout(header);
     RightSplitter = new QSplitter(Qt::Vertical);
     RightSplitter->setObjectName(QStringLiteral("splRight"));

@@ -5,11 +5,11 @@
 #include "uBaseWire.h"
 #include "uCodes.h"
 #include "uFormats.h"
-#include "uGrid.h"
-#include "uTextGrid.h"
+#include "uFormParts.h"
 #include "uHelpContext.h"
 #include "uProjectDocument.h"
 #include "uSegment.h"
+#include "uTextGrid.h"
 #include "uWires.h"
 
 #include <QComboBox>
@@ -91,14 +91,7 @@ TfrmWires::TfrmWires(TProjectDocument &document, TAsk &ask, const TCodeList &cod
         button->setAutoDefault(false);
 
     auto *editor = new QHBoxLayout;
-    const std::pair<const char *, QWidget *> fields[] = {
-        {"Type:", cbWireType}, {"Weight (lbs/ft ):", edtWeight}, {"Occurrence:", seOccurrence}};
-    for (const auto &[caption, field] : fields) {
-        auto *label = new QLabel(QLatin1String(caption));
-        label->setBuddy(field);
-        editor->addWidget(label);
-        editor->addWidget(field);
-    }
+    AddLabelledFields(editor, {{"Type:", cbWireType}, {"Weight (lbs/ft ):", edtWeight}, {"Occurrence:", seOccurrence}});
     for (QPushButton *button : {btnAdd, btnUpdate, btnRemove})
         editor->addWidget(button);
     auto *bottom = new QHBoxLayout;

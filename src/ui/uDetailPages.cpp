@@ -4,7 +4,7 @@
 #include "uAsk.h"
 #include "uGeometry.h"
 #include "uGlobalSettings.h"
-#include "uGrid.h"
+#include "uFormParts.h"
 #include "uProjectDocument.h"
 #include "uTextGrid.h"
 #include "uWires.h"

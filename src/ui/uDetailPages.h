@@ -48,6 +48,9 @@ public:
     // Commits the field if the user changed its text; false when the commit
     // was refused (the field then shows the model's value again).
     bool Commit(TKorvelEdit *edit);
+    // A new length of a span: refused when not above 0, and asked about when
+    // it drops signals or signs.
+    bool ConfirmLength(const TWireConfiguration &sequence, int span, double length);
 
 Q_SIGNALS:
     // The drawing should follow the page or span shown.
@@ -71,7 +74,6 @@ private:
     void RefreshSignalGrid();
     void RefreshSegmentGrid();
     void SelectSpan(int index);
-    bool ConfirmLength(const TWireConfiguration &sequence, int span, double length);
     void FlagClicked(int position, bool checked);
     void VariableWiresClicked(bool checked);
 

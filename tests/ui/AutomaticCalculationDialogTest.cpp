@@ -4,6 +4,7 @@
 #include "KorvelEditComp.h"
 #include "MainFRM.h"
 #include "WiresFRM.h"
+#include "../support/Examples.h"
 #include "../support/ScratchFolder.h"
 #include "../support/ScriptedAsk.h"
 #include "uFormats.h"
@@ -31,14 +32,10 @@
 #include <functional>
 
 using namespace corvadel;
+using corvadel::test::Example;
 using corvadel::test::TScriptedAsk;
 
 namespace {
-
-QString Example(const char *name)
-{
-    return QStringLiteral(CORVADEL_SOURCE_DIR "/examples/%1").arg(QLatin1String(name));
-}
 
 class AutomaticCalculationDialog : public ::testing::Test {
 protected:
@@ -275,6 +272,19 @@ TEST_F(DialogCommands, AutomaticCalculationOkWritesOneUndoableStepAndCancelNothi
     EXPECT_EQ(Window.Document().UndoStack().count(), 1);
     Window.Document().UndoStack().undo();
     EXPECT_EQ(Window.Document().Text(), before);
+}
+
+TEST_F(DialogCommands, AutomaticCalculationOkRefusesALengthOfZero)
+{
+    ASSERT_TRUE(Window.OpenFile(Example("delta.xml")));
+    const std::string before = Window.Document().Text();
+    TriggerWithDialog("automatic_calculation", [](QDialog &dialog) {
+        dialog.findChild<TKorvelEdit *>("edtL5")->setText("0");
+        dialog.accept();
+    });
+    EXPECT_EQ(Ask.LastText(), "The length of span 5 must be greater than 0.");
+    EXPECT_EQ(Window.Document().Text(), before);
+    EXPECT_EQ(Window.Document().UndoStack().count(), 0);
 }
 
 TEST_F(DialogCommands, ImportStandsInTheFileMenuAndItsFirstSaveAsksForAName)

@@ -1,6 +1,7 @@
 // The main window driven through its real widgets with a scripted user.
 #include "KorvelEditComp.h"
 #include "MainFRM.h"
+#include "../support/Examples.h"
 #include "../support/ScratchFolder.h"
 #include "../support/ScriptedAsk.h"
 #include "uGlobalSettings.h"
@@ -23,14 +24,10 @@
 #include <gtest/gtest.h>
 
 using namespace corvadel;
+using corvadel::test::Example;
 using corvadel::test::TScriptedAsk;
 
 namespace {
-
-QString Example(const char *name)
-{
-    return QStringLiteral(CORVADEL_SOURCE_DIR "/examples/%1").arg(QLatin1String(name));
-}
 
 class MainWindow : public ::testing::Test {
 protected:

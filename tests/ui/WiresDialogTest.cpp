@@ -1,6 +1,7 @@
 // The variable wire weights dialog driven through its widgets.
 #include "KorvelEditComp.h"
 #include "WiresFRM.h"
+#include "../support/Examples.h"
 #include "../support/ScriptedAsk.h"
 #include "uCodes.h"
 #include "uGlobalSettings.h"
@@ -29,7 +30,7 @@ protected:
     WiresDialog()
     {
         // Span 1 of the simple example carries three signals: four segments.
-        Document.Open(CORVADEL_SOURCE_DIR "/examples/simple.xml");
+        Document.Open(test::Example("simple.xml").toStdString());
         Document.Edit("Variable Wire Weight",
                       [](TWireConfigurationList &project) { project.FindByNumber(1)->SetVariableWires(true); });
         Document.UndoStack().clear();

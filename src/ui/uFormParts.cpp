@@ -1,10 +1,23 @@
-#include "uGrid.h"
+#include "uFormParts.h"
 
 #include "uBaseWire.h"
 #include "uFormats.h"
 #include "uSegment.h"
 
+#include <QBoxLayout>
+#include <QLabel>
+
 namespace corvadel {
+
+void AddLabelledFields(QBoxLayout *row, const std::vector<std::pair<const char *, QWidget *>> &fields)
+{
+    for (const auto &[caption, field] : fields) {
+        auto *label = new QLabel(QLatin1String(caption));
+        label->setBuddy(field);
+        row->addWidget(label);
+        row->addWidget(field);
+    }
+}
 
 QString GeneralText(double value)
 {
