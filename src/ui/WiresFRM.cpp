@@ -138,7 +138,6 @@ void TfrmWires::RefreshSegments()
     const int row = FSegmentRow >= 0 ? FSegmentRow : 0;
     const QSignalBlocker quiet(sgSegments);
     FillTextGrid(sgSegments, SegmentRows(Span()));
-    sgSegments->selectRow(row);
     sgSegments->setCurrentCell(row, 0);
     SelectSegment(row);
 }
@@ -162,14 +161,12 @@ void TfrmWires::RefreshCompositions()
             rows.push_back({QString::number(position++), Text(c->WireType), Text(c->Description),
                             QString::number(c->Occurrence), GeneralText(c->WireWeight), GeneralText(c->UnitWeight())});
     }
-    const int previous = sgCompositionList->currentRow();
     FillTextGrid(sgCompositionList, rows);
     btnRemove->setEnabled(segment && segment->Compositions.Count() > 1);
     if (rows.empty())
         return;
-    const int row = previous >= 0 && previous < int(rows.size()) ? previous : 0;
-    sgCompositionList->selectRow(row);
-    LoadComposition(row);
+    sgCompositionList->setCurrentCell(0, 0);
+    LoadComposition(0);
 }
 
 void TfrmWires::PickWireKind(int index)
@@ -289,7 +286,6 @@ void TfrmWires::Remove()
     Document.Edit(QStringLiteral("Remove Wire Composition"), [this, startPoint, row](TWireConfigurationList &project) {
         FindSegment(project, FSequence, FSpan, startPoint)->Compositions.Delete(row);
     });
-    sgCompositionList->setCurrentCell(-1, -1);
     RefreshSegments();
 }
 

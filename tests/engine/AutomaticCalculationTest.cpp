@@ -266,7 +266,7 @@ INSTANTIATE_TEST_SUITE_P(Table, AutomaticCalculationRefuses, ::testing::Values(
     TRefusedCase{{"BoxAnglesBothAtTheMissingLength"}, stBox, (L2 | L3 | L5) * 16 + (A6 | A7),
                  {0, 100, 100, 0, 100, 0, 0}, {0, 0, 0, 0, 0, 90, 90}},
     TRefusedCase{{"BoxNotConvex"}, stBox, (L2 | L3 | L5) * 16 + (A2 | A4), {0, 100, 100, 0, 300, 0, 0},
-                 {0, 90, 0, 90, 0, 0, 0}},
+                 {0, 170, 0, 170, 0, 0, 0}},
     TRefusedCase{{"BoxFourLengthsNoAngle"}, stBox, (L2 | L3 | L5 | L7) * 16, {0, 100, 100, 0, 100, 0, 100}, {}},
     TRefusedCase{{"NotARingType"}, stWYE, (L2 | L3 | L5) * 16, {100, 100, 100}, {}}),
     test::CaseName());
