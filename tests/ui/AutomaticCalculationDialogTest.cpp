@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -225,6 +226,12 @@ TEST_F(DialogCommands, VariableWiresAskFirstAndNoChangesNothing)
     EXPECT_EQ(DialogsOpened, 0);
     EXPECT_FALSE(Shown().VariableWires);
     EXPECT_FALSE(Window.Document().IsModified());
+
+    // A double click on the detail pages' segments asks the same.
+    Ask.Answers = {QMessageBox::No};
+    Q_EMIT Window.findChild<QTableWidget *>("sgCompositionList")->cellDoubleClicked(0, 0);
+    EXPECT_EQ(Ask.Asked.size(), 2u);
+    EXPECT_EQ(Ask.LastText(), "Variable wire is not enabled. Do you want to enable it?");
 
     Ask.Answers = {QMessageBox::Yes};
     QString caption;
