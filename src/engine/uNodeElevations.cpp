@@ -13,8 +13,14 @@ void TNodeElevations::Shift(double offset)
 
 TNodeElevations TNodeElevations::FromSpans(const TWireConfiguration &sequence, int reference)
 {
-    TNodeElevations elevations;
-    elevations.Set(reference, 0);
+    TNodeElevations start;
+    start.Set(reference, 0);
+    return Spread(sequence, start, [](const TBaseWire &span) { return span.ElevationDifference; });
+}
+
+TNodeElevations TNodeElevations::Spread(const TWireConfiguration &sequence, TNodeElevations elevations,
+                                        const std::function<double(const TBaseWire &)> &difference)
+{
     const int count = sequence.Spans.Count();
     // Each pass reaches at least one more node of the connected spans.
     for (int pass = 0; pass < count; ++pass) {
@@ -24,9 +30,9 @@ TNodeElevations TNodeElevations::FromSpans(const TWireConfiguration &sequence, i
             if (from == to)
                 continue;
             if (from)
-                elevations.Set(span->ToNode, elevations.Of(span->FromNode) - span->ElevationDifference);
+                elevations.Set(span->ToNode, elevations.Of(span->FromNode) - difference(*span));
             else
-                elevations.Set(span->FromNode, elevations.Of(span->ToNode) + span->ElevationDifference);
+                elevations.Set(span->FromNode, elevations.Of(span->ToNode) + difference(*span));
             changed = true;
         }
         if (!changed)

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 namespace corvadel {
 
+class TBaseWire;
 class TWireConfiguration;
 
 class TNodeElevations
@@ -28,6 +30,10 @@ public:
     // The elevations implied by the spans' ElevationDifference, with
     // `reference` at 0.
     static TNodeElevations FromSpans(const TWireConfiguration &sequence, int reference);
+    // The known nodes extended along the spans, each span's start lying
+    // `difference(span)` above its end.
+    static TNodeElevations Spread(const TWireConfiguration &sequence, TNodeElevations known,
+                                  const std::function<double(const TBaseWire &)> &difference);
 
 private:
     static int Index(int node) { return node <= 5 ? node - 1 : node - 95; }

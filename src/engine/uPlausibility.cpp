@@ -1,0 +1,167 @@
+#include "uPlausibility.h"
+
+#include "uFormats.h"
+#include "uGlobalSettings.h"
+#include "uLoadedShape.h"
+#include "uNodeElevations.h"
+#include "uElevationSolver.h"
+#include "uResultQuantities.h"
+#include "uWires.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace corvadel {
+
+namespace {
+
+// Every tension search that gave up says so in these words.
+constexpr const char *AbandonedSearch = "The attempted solution was abandoned";
+
+std::string Feet(double value)
+{
+    return NumericText(value) + " ft";
+}
+
+std::string CaseName(bool atMaxSAG)
+{
+    return atMaxSAG ? "maximum SAG" : "minimum SAG";
+}
+
+class TSequenceWarnings
+{
+public:
+    TSequenceWarnings(const TWireConfiguration &sequence, double signalClearance)
+        : Sequence(sequence)
+        , SignalClearance(signalClearance)
+    {
+    }
+
+    std::vector<TPlausibilityWarning> Collect()
+    {
+        CheckLargeSAG();
+        for (bool atMaxSAG : {true, false})
+            if (const TWireConfigurationResult *result = Sequence.Results.FindByAtMaxSAG(atMaxSAG))
+                CheckHangers(*result);
+        CheckFailedCase();
+        return std::move(Found);
+    }
+
+private:
+    const TWireConfiguration &Sequence;
+    const double SignalClearance;
+    std::vector<TPlausibilityWarning> Found;
+
+    void Add(TPlausibility kind, const std::string &text)
+    {
+        Found.push_back({kind, Sequence.Number, "Sequence " + Sequence.DisplayName() + ": " + text});
+    }
+
+    void CheckLargeSAG()
+    {
+        double longest = 0;
+        for (const TBaseWire *span : Sequence.Spans)
+            longest = std::max(longest, span->Length);
+        if (longest > 0 && Sequence.MaxSAG > TPlausibilityCheck::LargeSAGShare * longest)
+            Add(TPlausibility::LargeSAG,
+                "the maximum SAG of " + Feet(Sequence.MaxSAG) + " is more than 10 % of the longest span (" +
+                    Feet(longest) + "); the calculation assumes small sags, so its results are approximate.");
+    }
+
+    void CheckHangers(const TWireConfigurationResult &result)
+    {
+        for (int n = 1; n <= Sequence.Spans.Count(); ++n) {
+            const auto shape = TLoadedProfile::Compute(Sequence, result, n, 0, SignalClearance);
+            if (!shape)
+                continue;
+            for (const TLoadedHanger &hanger : shape->Hangers) {
+                const double shortfall = shape->ShortfallOf(hanger);
+                if (shortfall <= 0)
+                    continue;
+                Add(TPlausibility::LowHanger,
+                    "at the " + CaseName(result.AtMaxSAG) + " the bottom of " + (hanger.IsSignal ? "signal " : "sign ") +
+                        IntToStr(hanger.Number) + " of span " + IntToStr(n) + " is " +
+                        Feet(shape->ClearanceOf(hanger)) + " above the pavement, " + Feet(shortfall) +
+                        " below the minimum signal clearance of " + Feet(SignalClearance) + ".");
+            }
+        }
+    }
+
+    bool SearchGaveUp() const
+    {
+        for (const TTARVOError *error : Sequence.Errors)
+            if (error->Message.find(AbandonedSearch) != std::string::npos)
+                return true;
+        return false;
+    }
+
+    // Highest minus lowest pole attachment as the last tension search left
+    // the wires: no tension lifts the wire above the lowest attachment.
+    double PoleSpread() const
+    {
+        const TNodeElevations elevations =
+            TNodeElevations::FromSpans(Sequence, TElevationSolver::ReferenceNode(Sequence));
+        double highest = -std::numeric_limits<double>::infinity();
+        double lowest = std::numeric_limits<double>::infinity();
+        for (const TBasePole *pole : Sequence.Poles) {
+            if (pole->IsRing || !elevations.Has(pole->Number))
+                continue;
+            highest = std::max(highest, elevations.Of(pole->Number));
+            lowest = std::min(lowest, elevations.Of(pole->Number));
+        }
+        return highest >= lowest ? highest - lowest : 0;
+    }
+
+    void CheckFailedCase()
+    {
+        const bool maxSolved = Sequence.Results.FindByAtMaxSAG(true) != nullptr;
+        const bool minWanted = Sequence.MinSAG < Sequence.MaxSAG;
+        const bool minSolved = Sequence.Results.FindByAtMaxSAG(false) != nullptr;
+        if (maxSolved && (!minWanted || minSolved))
+            return;
+        const bool atMaxSAG = !maxSolved;
+        if (!atMaxSAG)
+            Add(TPlausibility::MinSAGFailed,
+                "the minimum SAG of " + Feet(Sequence.MinSAG) +
+                    " could not be calculated; only the maximum-SAG results are shown. " + LastError());
+        if (!SearchGaveUp())
+            return;
+        const double target = atMaxSAG ? Sequence.MaxSAG : Sequence.MinSAG;
+        const double spread = PoleSpread();
+        if (spread >= target)
+            Add(TPlausibility::UnreachableSAG,
+                "the " + CaseName(atMaxSAG) + " of " + Feet(target) +
+                    " cannot be reached: the pole attachments alone differ by " + Feet(spread) +
+                    " in height, and the wire hangs at least that far below the highest one.");
+    }
+
+    std::string LastError() const
+    {
+        if (Sequence.Errors.Empty())
+            return {};
+        std::string text = Sequence.Errors.Objects(Sequence.Errors.Count() - 1)->Message;
+        for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n"))
+            text.replace(at, 2, " ");
+        return text;
+    }
+};
+
+} // namespace
+
+std::vector<TPlausibilityWarning> TPlausibilityCheck::Warnings(const TWireConfiguration &sequence,
+                                                               double signalClearance)
+{
+    return TSequenceWarnings(sequence, signalClearance).Collect();
+}
+
+std::vector<TPlausibilityWarning> TPlausibilityCheck::Warnings(const TWireConfigurationList &project)
+{
+    std::vector<TPlausibilityWarning> all;
+    for (const TWireConfiguration *sequence : project) {
+        auto found = Warnings(*sequence, project.Parameters().MinSignalClearance);
+        all.insert(all.end(), std::make_move_iterator(found.begin()), std::make_move_iterator(found.end()));
+    }
+    return all;
+}
+
+} // namespace corvadel

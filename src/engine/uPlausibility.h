@@ -1,0 +1,40 @@
+// Warnings about designs the calculation accepts but an engineer should look
+// at again. They never stop a calculation or its results.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace corvadel {
+
+class TWireConfiguration;
+class TWireConfigurationList;
+
+enum class TPlausibility {
+    LargeSAG,        // target SAG above a tenth of the longest span
+    LowHanger,       // a signal or sign below the minimum signal clearance
+    UnreachableSAG,  // the poles' own height difference exceeds the target SAG
+    MinSAGFailed,    // the minimum SAG failed while the maximum one succeeded
+};
+
+struct TPlausibilityWarning {
+    TPlausibility Kind;
+    int Sequence = 0;
+    std::string Text; // one line, naming the sequence
+};
+
+class TPlausibilityCheck
+{
+public:
+    // Share of the longest span a SAG may reach before the straight-wire
+    // model's small-sag assumption no longer holds.
+    static constexpr double LargeSAGShare = 0.10;
+
+    // The warnings of every sequence, in project order, from the sequences
+    // as the last calculation run left them.
+    static std::vector<TPlausibilityWarning> Warnings(const TWireConfigurationList &project);
+    static std::vector<TPlausibilityWarning> Warnings(const TWireConfiguration &sequence,
+                                                      double signalClearance);
+};
+
+} // namespace corvadel
