@@ -1,0 +1,120 @@
+#include "EngineTestSupport.h"
+#include "uCalculationRun.h"
+#include "uPlausibility.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+namespace corvadel {
+namespace {
+
+using test::MakeLoad;
+
+struct SmallProject {
+    const char *Name;
+    int Type;
+    double Length, MaxSAG, MinSAG, T, U;
+    // Loads at midspan: dead load and height; none when the load is 0.
+    double Load, Height;
+    std::vector<TPlausibility> Expected;
+};
+
+TEST(Plausibility, EachSmallProjectRaisesExactlyItsWarnings)
+{
+    const std::vector<SmallProject> cases = {
+        {"sound design", stSimple, 100, 3, 2, 0, 0, 40, 2, {}},
+        {"SAG above a tenth of the span", stSimple, 50, 6, 2, 0, 0, 0, 0, {TPlausibility::LargeSAG}},
+        // The signal is the low point, 20.6 ft up; 7 ft tall leaves 13.6 ft.
+        {"signal below the signal clearance", stSimple, 100, 3, 3, 0, 0, 60, 7, {TPlausibility::LowHanger}},
+        {"both cases below the signal clearance", stSimple, 100, 3, 2, 0, 0, 60, 7,
+         {TPlausibility::LowHanger, TPlausibility::LowHanger}},
+        // Poles 2 and 3 lie 2.9 ft above and below pole 1: 5.8 ft apart.
+        {"pole differences above the maximum SAG", stWYE, 100, 3, 2, 2.9, -2.9, 0, 0,
+         {TPlausibility::UnreachableSAG}},
+        {"minimum SAG needs too much tension", stSimple, 100, 3, 0.1, 0, 0, 500, 0, {TPlausibility::MinSAGFailed}},
+        {"minimum SAG below the pole difference", stSimple, 100, 3, 1, 2, 0, 0, 0,
+         {TPlausibility::MinSAGFailed, TPlausibility::UnreachableSAG}},
+    };
+    for (const SmallProject &c : cases) {
+        SCOPED_TRACE(c.Name);
+        TTARVOParameters parameters;
+        TWireConfigurationList project(parameters);
+        TWireConfiguration *sequence = project.AddSequence(c.Type);
+        for (int n = 1; n <= sequence->Spans.Count(); ++n) {
+            sequence->Spans.SetLengthOf(n, c.Length);
+            sequence->Spans.SetAngleOf(n, 60);
+        }
+        sequence->SetWireWeight(1);
+        sequence->SetMaxSAG(c.MaxSAG);
+        sequence->SetMinSAG(c.MinSAG);
+        sequence->Elevations.SetValueOf("T", c.T);
+        if (c.Type == stWYE)
+            sequence->Elevations.SetValueOf("U", c.U);
+        if (c.Load > 0) {
+            auto load = MakeLoad(c.Length / 2, c.Load);
+            load->SetHeight(c.Height);
+            sequence->Spans.FindByNumber(1)->AddSignal(std::move(load));
+        }
+        TCalculationRun::RunCalculation(project);
+
+        const auto warnings = TPlausibilityCheck::Warnings(project);
+        std::vector<TPlausibility> kinds;
+        for (const TPlausibilityWarning &warning : warnings) {
+            kinds.push_back(warning.Kind);
+            EXPECT_EQ(warning.Sequence, 1);
+            EXPECT_EQ(warning.Text.find("Sequence 1 - "), 0u) << warning.Text;
+            EXPECT_EQ(warning.Text.find('\n'), std::string::npos) << warning.Text;
+        }
+        EXPECT_EQ(kinds, c.Expected);
+    }
+}
+
+TEST(Plausibility, WarningsSayTheNumbers)
+{
+    TTARVOParameters parameters;
+    TWireConfigurationList project(parameters);
+    TWireConfiguration *sequence = project.AddSequence(stSimple);
+    sequence->Spans.SetLengthOf(1, 100);
+    sequence->SetWireWeight(1);
+    sequence->SetMaxSAG(3);
+    sequence->SetMinSAG(1);
+    sequence->Elevations.SetValueOf("T", 2);
+    EXPECT_TRUE(TCalculationRun::RunCalculation(project));
+    auto warnings = TPlausibilityCheck::Warnings(project);
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_NE(warnings[0].Text.find("minimum SAG of 1.00 ft could not be calculated; only the maximum-SAG results are "
+                                    "shown. Wire tension values for this problem are excessive. The attempted"),
+              std::string::npos)
+        << warnings[0].Text;
+    EXPECT_NE(warnings[1].Text.find("minimum SAG of 1.00 ft cannot be reached"), std::string::npos) << warnings[1].Text;
+    EXPECT_NE(warnings[1].Text.find("differ by 2.00 ft"), std::string::npos) << warnings[1].Text;
+
+    // The signal clearance comes from the project's parameters.
+    sequence->Elevations.SetValueOf("T", 0);
+    sequence->SetMinSAG(3);
+    auto load = MakeLoad(50, 60);
+    load->SetHeight(2);
+    sequence->Spans.FindByNumber(1)->AddSignal(std::move(load));
+    parameters.MinSignalClearance = 19.6;
+    ASSERT_TRUE(TCalculationRun::RunCalculation(project));
+    warnings = TPlausibilityCheck::Warnings(project);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_NE(warnings[0].Text.find("signal 1 of span 1 is 18.60 ft above the pavement, 1.00 ft below the minimum "
+                                    "signal clearance of 19.60 ft"),
+              std::string::npos)
+        << warnings[0].Text;
+}
+
+TEST(Plausibility, InvalidSequenceRaisesNothing)
+{
+    TTARVOParameters parameters;
+    TWireConfigurationList project(parameters);
+    project.AddSequence(stWYE); // no lengths: invalid, never calculated
+    EXPECT_FALSE(TCalculationRun::RunCalculation(project));
+    EXPECT_TRUE(TPlausibilityCheck::Warnings(project).empty());
+}
+
+} // namespace
+} // namespace corvadel
