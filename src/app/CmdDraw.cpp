@@ -5,11 +5,14 @@
 #include "uCommandSupport.h"
 #include "uFormats.h"
 #include "uGlobalSettings.h"
+#include "uCalculationRun.h"
 #include "uGraphics.h"
+#include "uLoadedProfileView.h"
 #include "uQtCanvas.h"
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QPainter>
 
 #include <optional>
 #include <stdexcept>
@@ -28,6 +31,8 @@ struct TDrawOptions {
     double Rotation = 0;
     int Width = 586;
     int Height = 240;
+    bool Loaded = false;
+    bool AtMaxSAG = true;
 };
 
 void RefuseTogether(const TArguments &arguments, const char *first, const char *second)
@@ -58,6 +63,16 @@ TDrawOptions ReadOptions(const TArguments &arguments)
     RefuseTogether(arguments, "--standard", "--to-scale");
     RefuseTogether(arguments, "--no-labels", "--values");
     TDrawOptions options;
+    options.Loaded = arguments.Has("--loaded");
+    options.AtMaxSAG = !arguments.Has("--min-sag");
+    if (options.Loaded && !arguments.Has("--span"))
+        throw EUsage("--loaded needs --span K");
+    if (arguments.Has("--min-sag") && !options.Loaded)
+        throw EUsage("--min-sag is only for --loaded");
+    if (options.Loaded) {
+        options.Width = 1200;
+        options.Height = 800;
+    }
     options.Sequence = arguments.WholeNumber("--sequence", 0);
     options.Mode = arguments.WholeNumber("--mode", dmAngles);
     if (options.Mode != dmAngles && options.Mode != dmElevations && options.Mode != dmPlain && options.Mode != dmPrint)
@@ -90,6 +105,29 @@ std::string Encoded(const QImage &picture, const std::string &extension)
     return bytes.toStdString();
 }
 
+// Calculates the project and paints the span's loaded wire; a case that was
+// not calculated is an error that names the sequence and the reason.
+QImage LoadedPicture(const std::string &file, const TDrawOptions &options, TWireConfigurationList &project)
+{
+    TCalculationRun::RunCalculation(project);
+    const TWireConfiguration &sequence = *project.FindByNumber(options.Sequence);
+    const auto scene = LoadedProfileScene(sequence, options.AtMaxSAG, *options.Span,
+                                          project.Parameters().MinSignalClearance, options.Width);
+    if (!scene) {
+        std::string reason = sequence.Errors.Empty() ? "" : ": " + sequence.Errors.Objects(0)->Message;
+        for (size_t at = reason.find("\r\n"); at != std::string::npos; at = reason.find("\r\n"))
+            reason.replace(at, 2, " ");
+        throw std::runtime_error(file + ": sequence " + IntToStr(options.Sequence) + " has no result at its " +
+                                 (options.AtMaxSAG ? "maximum" : "minimum") + " SAG" + reason);
+    }
+    QImage picture(options.Width, options.Height, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    PaintLoadedProfile(painter, QRectF(picture.rect()), scene);
+    painter.end();
+    return picture;
+}
+
 } // namespace
 
 int RunDraw(const TArguments &arguments)
@@ -109,6 +147,10 @@ int RunDraw(const TArguments &arguments)
     ReadProject(input, project);
     CheckTarget(input, options, project);
 
+    if (options.Loaded) {
+        ReplaceFileWith(output, Encoded(LoadedPicture(input, options, project), extension));
+        return 0;
+    }
     TQtCanvas canvas(options.Width, options.Height);
     TGraphics graphics(*settings, canvas);
     graphics.Project = &project;
