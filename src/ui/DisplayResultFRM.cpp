@@ -10,6 +10,8 @@
 #include "uSequenceCalculation.h"
 #include "uWires.h"
 #include "uHelpContext.h"
+#include "uLoadedProfileWidget.h"
+#include "uPlausibility.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -20,6 +22,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -135,6 +138,42 @@ void TfrmDisplayResult::BuildLayout()
     tbSAG->setExpanding(false);
     layout->addWidget(tbSAG);
 
+    pcResultPages = new QTabWidget;
+    pcResultPages->setObjectName("pcResultPages");
+    pcResultPages->addTab(BuildValuesPage(), "Values");
+    pcResultPages->addTab(BuildProfilePage(), "Profile");
+    connect(pcResultPages, &QTabWidget::currentChanged, this, [this] { ShowProfile(); });
+    layout->addWidget(pcResultPages, 1);
+
+    lblPlausibility = new QLabel;
+    lblPlausibility->setObjectName("lblPlausibility");
+    lblPlausibility->setWordWrap(true);
+    lblPlausibility->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblPlausibility->setStyleSheet("color: #a04000");
+    layout->addWidget(lblPlausibility);
+
+    auto *status = new QStatusBar;
+    status->setObjectName("stMessages");
+    status->setSizeGripEnabled(false);
+    const int widths[4] = {100, 350, 180, 50};
+    for (int i = 0; i < 4; ++i) {
+        Panels[i] = new QLabel;
+        Panels[i]->setObjectName(QStringLiteral("stPanel%1").arg(i + 1));
+        // The second and fourth panels stay empty: they give way to the sentence.
+        if (i % 2 == 0)
+            Panels[i]->setMinimumWidth(widths[i]);
+        status->addWidget(Panels[i], i == 0 ? 1 : 0); // the balance sentence needs the room
+    }
+    layout->addWidget(status);
+    resize(900, 680);
+}
+
+QWidget *TfrmDisplayResult::BuildValuesPage()
+{
+    auto *page = new QWidget;
+    page->setObjectName("tsValues");
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
     auto *span = new QGroupBox("Span Values");
     span->setObjectName("gbSpanValues");
     auto *spanLayout = new QVBoxLayout(span);
@@ -181,21 +220,28 @@ void TfrmDisplayResult::BuildLayout()
     signalLayout->addWidget(sgSignalResults);
     layout->addWidget(pnlSignalHeight, 1);
     layout->addStretch(0); // takes the room when the signal heights are hidden
+    return page;
 
-    auto *status = new QStatusBar;
-    status->setObjectName("stMessages");
-    status->setSizeGripEnabled(false);
-    const int widths[4] = {100, 350, 180, 50};
-    for (int i = 0; i < 4; ++i) {
-        Panels[i] = new QLabel;
-        Panels[i]->setObjectName(QStringLiteral("stPanel%1").arg(i + 1));
-        // The second and fourth panels stay empty: they give way to the sentence.
-        if (i % 2 == 0)
-            Panels[i]->setMinimumWidth(widths[i]);
-        status->addWidget(Panels[i], i == 0 ? 1 : 0); // the balance sentence needs the room
-    }
-    layout->addWidget(status);
-    resize(900, 680);
+}
+
+QWidget *TfrmDisplayResult::BuildProfilePage()
+{
+    auto *page = new QWidget;
+    page->setObjectName("tsProfile");
+    auto *layout = new QVBoxLayout(page);
+    auto *strip = new QHBoxLayout;
+    auto *spanLabel = new QLabel("Span :");
+    cbSpanList = new QComboBox;
+    cbSpanList->setObjectName("cbSpanList");
+    spanLabel->setBuddy(cbSpanList);
+    connect(cbSpanList, &QComboBox::currentIndexChanged, this, [this] { ShowProfile(); });
+    strip->addWidget(spanLabel);
+    strip->addWidget(cbSpanList);
+    strip->addStretch();
+    layout->addLayout(strip);
+    pbLoadedProfile = new TLoadedProfileWidget;
+    layout->addWidget(pbLoadedProfile, 1);
+    return page;
 }
 
 void TfrmDisplayResult::SequenceChanged(int index)
@@ -211,6 +257,13 @@ void TfrmDisplayResult::SequenceChanged(int index)
     if (FSequence->Results.FindByAtMaxSAG(false))
         tbSAG->addTab(MinSAGTab);
     LayoutGrids();
+    {
+        const QSignalBlocker spans(cbSpanList);
+        cbSpanList->clear();
+        for (const TBaseWire *span : FSequence->Spans)
+            cbSpanList->addItem(QStringLiteral("Span %1").arg(span->Number), span->Number);
+    }
+    ShowWarnings();
     tbSAG->setCurrentIndex(0);
     TabChanged(0);
 }
@@ -239,6 +292,27 @@ void TfrmDisplayResult::TabChanged(int index)
     ShowPoleValues();
     if (Project.Parameters().RelativeSignal)
         ShowSignalHeights();
+    ShowProfile();
+}
+
+void TfrmDisplayResult::ShowProfile()
+{
+    // Painted only when seen: the values page is the one mostly open.
+    if (!FSequence || !FResult || pcResultPages->currentIndex() != 1)
+        return;
+    constexpr double DrawingWidth = 2000; // points for any window width
+    pbLoadedProfile->SetScene(LoadedProfileScene(*FSequence, FResult->AtMaxSAG, cbSpanList->currentData().toInt(),
+                                                 Project.Parameters().MinSignalClearance, DrawingWidth));
+}
+
+void TfrmDisplayResult::ShowWarnings()
+{
+    QStringList lines;
+    for (const TPlausibilityWarning &warning :
+         TPlausibilityCheck::Warnings(*FSequence, Project.Parameters().MinSignalClearance))
+        lines << Text(warning.Text);
+    lblPlausibility->setText(lines.join('\n'));
+    lblPlausibility->setVisible(!lines.isEmpty());
 }
 
 void TfrmDisplayResult::ShowSummary()

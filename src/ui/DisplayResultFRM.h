@@ -9,12 +9,14 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTabBar;
+class QTabWidget;
 class QWidget;
 
 namespace corvadel {
 
 class TGlobalSetting;
 class TKorvelEdit;
+class TLoadedProfileWidget;
 class TResultGrid;
 class TWireConfiguration;
 class TWireConfigurationList;
@@ -44,6 +46,10 @@ private:
     void ShowSpanValues();
     void ShowPoleValues();
     void ShowSignalHeights();
+    void ShowProfile();
+    void ShowWarnings();
+    QWidget *BuildValuesPage();
+    QWidget *BuildProfilePage();
     void OpenCombinations();
     void OpenWarp();
 
@@ -63,6 +69,10 @@ private:
     TResultGrid *sgPoleResults = nullptr;
     QWidget *pnlSignalHeight = nullptr;
     TResultGrid *sgSignalResults = nullptr;
+    QTabWidget *pcResultPages = nullptr;
+    QComboBox *cbSpanList = nullptr;
+    TLoadedProfileWidget *pbLoadedProfile = nullptr;
+    QLabel *lblPlausibility = nullptr;
     QLabel *Panels[4] = {};
 };
 

@@ -1,0 +1,26 @@
+#include "uLoadedProfileWidget.h"
+
+#include <QPainter>
+
+namespace corvadel {
+
+TLoadedProfileWidget::TLoadedProfileWidget(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName("pbLoadedProfile");
+    setMinimumSize(480, 300);
+}
+
+void TLoadedProfileWidget::SetScene(std::optional<TLoadedProfileScene> scene)
+{
+    FScene = std::move(scene);
+    update();
+}
+
+void TLoadedProfileWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    PaintLoadedProfile(painter, QRectF(rect()), FScene);
+}
+
+} // namespace corvadel
