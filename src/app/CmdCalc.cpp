@@ -7,6 +7,7 @@
 #include "uGeometry.h"
 #include "uGlobalSettings.h"
 #include "uJsonWriter.h"
+#include "uPlausibility.h"
 #include "uResultQuantities.h"
 #include "uSequenceCalculation.h"
 #include "uSpanStatics.h"
@@ -116,6 +117,15 @@ std::string JsonReport(TWireConfigurationList &project, bool ok)
     json.Key("maxSAG").Boolean(project.CombinationWarningAt(true));
     json.Key("minSAG").Boolean(project.CombinationWarningAt(false));
     json.EndObject();
+    json.Key("warnings").BeginArray();
+    for (const TPlausibilityWarning &warning : TPlausibilityCheck::Warnings(project)) {
+        json.BeginObject();
+        json.Key("sequence").Integer(warning.Sequence);
+        json.Key("kind").String(PlausibilityName(warning.Kind));
+        json.Key("text").String(warning.Text);
+        json.EndObject();
+    }
+    json.EndArray();
     json.Key("sequences").BeginArray();
     for (TWireConfiguration *sequence : project)
         JsonSequence(json, *sequence, project.Parameters());
@@ -269,6 +279,19 @@ std::string TextCombinations(const TWireConfigurationList &project)
     return text;
 }
 
+// Never part of the error listing: a design the calculation accepted may
+// still deserve a second look.
+std::string TextWarnings(const TWireConfigurationList &project)
+{
+    const auto warnings = TPlausibilityCheck::Warnings(project);
+    if (warnings.empty())
+        return {};
+    std::string text = "Warnings\n";
+    for (const TPlausibilityWarning &warning : warnings)
+        text += "  " + warning.Text + "\n";
+    return text;
+}
+
 std::string TextReport(const TWireConfigurationList &project, bool ok)
 {
     std::string text;
@@ -278,7 +301,7 @@ std::string TextReport(const TWireConfigurationList &project, bool ok)
             std::erase(clean, '\r');
             text += clean + "\n";
         }
-        return text;
+        return text + TextWarnings(project);
     }
     for (const TWireConfiguration *sequence : project) {
         text += sequence->DisplayName() + " (" + sequence->Topology().TypeName + ")\n";
@@ -292,7 +315,7 @@ std::string TextReport(const TWireConfigurationList &project, bool ok)
             }
         text += "\n";
     }
-    return text + TextCombinations(project);
+    return text + TextCombinations(project) + TextWarnings(project);
 }
 
 } // namespace

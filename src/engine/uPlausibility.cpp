@@ -148,6 +148,21 @@ private:
 
 } // namespace
 
+const char *PlausibilityName(TPlausibility kind)
+{
+    switch (kind) {
+    case TPlausibility::LargeSAG:
+        return "largeSAG";
+    case TPlausibility::LowHanger:
+        return "lowHanger";
+    case TPlausibility::UnreachableSAG:
+        return "unreachableSAG";
+    case TPlausibility::MinSAGFailed:
+        return "minSAGFailed";
+    }
+    return "";
+}
+
 std::vector<TPlausibilityWarning> TPlausibilityCheck::Warnings(const TWireConfiguration &sequence,
                                                                double signalClearance)
 {

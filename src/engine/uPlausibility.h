@@ -17,6 +17,10 @@ enum class TPlausibility {
     MinSAGFailed,    // the minimum SAG failed while the maximum one succeeded
 };
 
+// "largeSAG", "lowHanger", "unreachableSAG", "minSAGFailed": the kind as
+// machine-readable output names it.
+const char *PlausibilityName(TPlausibility kind);
+
 struct TPlausibilityWarning {
     TPlausibility Kind;
     int Sequence = 0;

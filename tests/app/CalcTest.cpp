@@ -341,3 +341,40 @@ TEST(JsonWriter, EscapesControlsQuotesAndForeignBytes)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Calc, PlausibilityWarningsFollowTheResultsWithoutChangingTheStatus)
+{
+    // Sequence 1 cannot reach its minimum SAG; sequence 2 is sound.
+    const corvadel::TTARVOParameters parameters;
+    corvadel::TWireConfigurationList project(parameters);
+    for (double t : {2.0, 0.0}) {
+        corvadel::TWireConfiguration *simple = project.AddSequence(corvadel::stSimple);
+        simple->Spans.SetLengthOf(1, 100);
+        simple->SetWireWeight(1);
+        simple->SetMaxSAG(3);
+        simple->SetMinSAG(1);
+        simple->Elevations.SetValueOf("T", t);
+    }
+    const std::string path = Folder.Path("warned.xml");
+    ASSERT_TRUE(project.Save(path));
+
+    ASSERT_EQ(Run(Quoted(path) + " --json"), 0) << Errors;
+    const Json report = JsonReader::Parse(Output);
+    const auto &warnings = report["warnings"].Items();
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_EQ(warnings[0]["kind"].String(), "minSAGFailed");
+    EXPECT_EQ(warnings[1]["kind"].String(), "unreachableSAG");
+    for (const Json &warning : warnings) {
+        EXPECT_EQ(warning["sequence"].Number(), 1);
+        EXPECT_EQ(warning["text"].String().rfind("Sequence 1 - ", 0), 0u);
+    }
+
+    ASSERT_EQ(Run(Quoted(path)), 0);
+    const size_t block = Output.find("\nWarnings\n  Sequence 1 - ");
+    ASSERT_NE(block, std::string::npos) << Output;
+    EXPECT_NE(Output.find("the pole attachments alone differ by 2.00 ft", block), std::string::npos);
+}
+
+} // namespace
