@@ -64,7 +64,7 @@ const std::vector<TCommand> &Commands()
            "shape (the setting \"Enable Dynamic Display\")"},
           {"--standard", nullptr, "the standard shape with names only, as the reports print it"},
           {"--no-labels", nullptr, "leave out the length and angle labels"},
-          {"--size", "WxH", "the picture's size in pixels, at most 10000 a side (default 586x240)"},
+          {"--size", "WxH", "the picture's size in pixels, at most 10000 a side (default 586x240, with --loaded 1200x800)"},
           SettingsOption,
           {"-o", "OUT.png", "the picture to write, in the format its extension names: .png, .jpg or .bmp", true}},
          RunDraw},
