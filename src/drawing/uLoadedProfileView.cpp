@@ -194,7 +194,11 @@ private:
         Painter.setPen(QPen(ProfileWireColor, 1));
         Painter.setBrush(ProfileWireColor);
         Painter.drawPolygon(mark);
-        Label(Painter, low + QPointF(-40, -LineHeight - 6), Text("Low " + Feet(Shape.Low.Elevation)), ProfileWireColor);
+        const QString caption = Text("Low " + Feet(Shape.Low.Elevation));
+        // Kept off the end labels when the low point is an end.
+        const double x = std::clamp(low.x() - 40, Layout.Plot().left() + 4,
+                                    Layout.Plot().right() - 4 - TextWidth(Painter, caption));
+        Label(Painter, QPointF(x, low.y() - LineHeight - 6), caption, ProfileWireColor);
     }
 
     void PaintCaptions(const TLoadedProfileText &text)

@@ -19,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
@@ -145,12 +146,13 @@ void TfrmDisplayResult::BuildLayout()
     connect(pcResultPages, &QTabWidget::currentChanged, this, [this] { ShowProfile(); });
     layout->addWidget(pcResultPages, 1);
 
-    lblPlausibility = new QLabel;
-    lblPlausibility->setObjectName("lblPlausibility");
-    lblPlausibility->setWordWrap(true);
-    lblPlausibility->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblPlausibility->setStyleSheet("color: #a04000");
-    layout->addWidget(lblPlausibility);
+    // A few lines high, scrolling: a long list must not squeeze the grids.
+    memPlausibility = new QPlainTextEdit;
+    memPlausibility->setObjectName("memPlausibility");
+    memPlausibility->setReadOnly(true);
+    memPlausibility->setStyleSheet("color: #a04000");
+    memPlausibility->setFixedHeight(memPlausibility->fontMetrics().lineSpacing() * 4 + 12);
+    layout->addWidget(memPlausibility);
 
     auto *status = new QStatusBar;
     status->setObjectName("stMessages");
@@ -311,8 +313,8 @@ void TfrmDisplayResult::ShowWarnings()
     for (const TPlausibilityWarning &warning :
          TPlausibilityCheck::Warnings(*FSequence, Project.Parameters().MinSignalClearance))
         lines << Text(warning.Text);
-    lblPlausibility->setText(lines.join('\n'));
-    lblPlausibility->setVisible(!lines.isEmpty());
+    memPlausibility->setPlainText(lines.join('\n'));
+    memPlausibility->setVisible(!lines.isEmpty());
 }
 
 void TfrmDisplayResult::ShowSummary()

@@ -7,6 +7,7 @@
 
 class QComboBox;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QTabBar;
 class QTabWidget;
@@ -72,7 +73,7 @@ private:
     QTabWidget *pcResultPages = nullptr;
     QComboBox *cbSpanList = nullptr;
     TLoadedProfileWidget *pbLoadedProfile = nullptr;
-    QLabel *lblPlausibility = nullptr;
+    QPlainTextEdit *memPlausibility = nullptr;
     QLabel *Panels[4] = {};
 };
 

@@ -6,7 +6,7 @@
 #include "uWires.h"
 
 #include <QComboBox>
-#include <QLabel>
+#include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -79,15 +79,15 @@ TEST_F(ProfileTab, WarningsStandUnderTheResultsOfTheirSequence)
     ASSERT_TRUE(TCalculationRun::RunCalculation(Project));
     Open();
     Window->show();
-    auto *warnings = Child<QLabel>("lblPlausibility");
+    auto *warnings = Child<QPlainTextEdit>("memPlausibility");
     EXPECT_FALSE(warnings->isVisible());
 
     Child<QComboBox>("cbSequenceList")->setCurrentIndex(1);
     EXPECT_TRUE(warnings->isVisible());
-    EXPECT_TRUE(warnings->text().contains("minimum SAG of 1.00 ft could not be calculated; only the maximum-SAG "
+    EXPECT_TRUE(warnings->toPlainText().contains("minimum SAG of 1.00 ft could not be calculated; only the maximum-SAG "
                                           "results are shown."))
-        << warnings->text().toStdString();
-    EXPECT_TRUE(warnings->text().contains("the pole attachments alone differ by 2.00 ft"));
+        << warnings->toPlainText().toStdString();
+    EXPECT_TRUE(warnings->toPlainText().contains("the pole attachments alone differ by 2.00 ft"));
     EXPECT_EQ(Child<QTabBar>("tbSAG")->count(), 1);
 }
 
