@@ -8,6 +8,8 @@
 #include "uGraphics.h"
 #include "uRecordingCanvas.h"
 
+#include <QGuiApplication>
+
 #include <cmath>
 #include <map>
 #include <memory>
@@ -21,6 +23,17 @@ struct TPlanInput {
     std::vector<double> Lengths;
     std::vector<double> Angles;
 };
+
+// Fonts and text measurement need the application object.
+inline void EnsureGuiApplication()
+{
+    if (QGuiApplication::instance())
+        return;
+    static int argc = 1;
+    static char name[] = "drawing_tests";
+    static char *argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
 
 inline void SetPlan(TWireConfiguration &sequence, const TPlanInput &plan)
 {

@@ -1,10 +1,10 @@
+#include "DrawingTestSupport.h"
 #include "uCalculationRun.h"
 #include "uGlobalSettings.h"
 #include "uLoadedProfileView.h"
 #include "uResultQuantities.h"
 #include "uWires.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -19,15 +19,7 @@ class HungSignal : public ::testing::Test
 {
 protected:
     // Text needs the application object.
-    static void SetUpTestSuite()
-    {
-        if (!QGuiApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "drawing_tests";
-            static char *argv[] = {name, nullptr};
-            static QGuiApplication app(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { test::EnsureGuiApplication(); }
 
     TTARVOParameters Parameters;
     TWireConfigurationList Project{Parameters};

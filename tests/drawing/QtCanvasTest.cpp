@@ -19,15 +19,7 @@ constexpr int Red = 0x0000ff;
 class QtCanvas : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (!QGuiApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "drawing_tests";
-            static char *argv[] = {name, nullptr};
-            static QGuiApplication app(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { test::EnsureGuiApplication(); }
 
     static int CountNot(const TQtCanvas &canvas, int color)
     {

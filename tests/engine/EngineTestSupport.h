@@ -40,6 +40,19 @@ inline std::unique_ptr<TWireConfiguration> MakeSequence(int type, const std::vec
     return sequence;
 }
 
+// A Simple sequence appended to the project; `t` is the start's height above the end.
+inline TWireConfiguration &AddSimple(TWireConfigurationList &project, double length, double weight, double maxSAG,
+                                     double minSAG, double t = 0)
+{
+    TWireConfiguration &sequence = *project.AddSequence(stSimple);
+    sequence.Spans.SetLengthOf(1, length);
+    sequence.SetWireWeight(weight);
+    sequence.SetMaxSAG(maxSAG);
+    sequence.SetMinSAG(minSAG);
+    sequence.Elevations.SetValueOf("T", t);
+    return sequence;
+}
+
 inline std::unique_ptr<TBaseSignal> MakeLoad(double distance, double deadLoad, double areaFactor = 0,
                                              bool isSignal = true)
 {

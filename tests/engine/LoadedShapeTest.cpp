@@ -11,6 +11,7 @@
 namespace corvadel {
 namespace {
 
+using test::AddSimple;
 using test::MakeLoad;
 
 // Solves the sequence at one SAG the way the run does and checks the shape of
@@ -81,12 +82,7 @@ TEST(LoadedShape, FollowsTheStaticsWithVariableWireWeights)
 {
     TTARVOParameters parameters;
     TWireConfigurationList project(parameters);
-    TWireConfiguration *sequence = project.AddSequence(stSimple);
-    sequence->Spans.SetLengthOf(1, 130);
-    sequence->SetWireWeight(1);
-    sequence->SetMaxSAG(4);
-    sequence->SetMinSAG(2.5);
-    sequence->Elevations.SetValueOf("T", 1.5);
+    TWireConfiguration *sequence = &AddSimple(project, 130, 1, 4, 2.5, 1.5);
     TBaseWire *span = sequence->Spans.FindByNumber(1);
     span->AddSignal(MakeLoad(35, 70));
     span->AddSignal(MakeLoad(90, 45, 0, false));
@@ -103,11 +99,7 @@ TEST(LoadedShape, UnloadedLevelSpanSagsByTheParabolaAtMidspan)
     TTARVOParameters parameters;
     TWireConfigurationList project(parameters);
     const double w = 1.7, l = 140;
-    TWireConfiguration *sequence = project.AddSequence(stSimple);
-    sequence->Spans.SetLengthOf(1, l);
-    sequence->SetWireWeight(w);
-    sequence->SetMaxSAG(3);
-    sequence->SetMinSAG(2);
+    TWireConfiguration *sequence = &AddSimple(project, l, w, 3, 2);
     ASSERT_TRUE(TCalculationRun::RunCalculation(project));
     for (const TWireConfigurationResult *result : sequence->Results) {
         const auto shape = TLoadedProfile::Compute(*sequence, *result, 1, l / 20, 15);
@@ -128,11 +120,7 @@ TEST(LoadedShape, SpacingAndMissingPartsAreHandled)
 {
     TTARVOParameters parameters;
     TWireConfigurationList project(parameters);
-    TWireConfiguration *sequence = project.AddSequence(stSimple);
-    sequence->Spans.SetLengthOf(1, 100);
-    sequence->SetWireWeight(1);
-    sequence->SetMaxSAG(3);
-    sequence->SetMinSAG(2);
+    TWireConfiguration *sequence = &AddSimple(project, 100, 1, 3, 2);
     sequence->Spans.FindByNumber(1)->AddSignal(MakeLoad(33.3, 50));
     ASSERT_TRUE(TCalculationRun::RunCalculation(project)) << TCalculationRun::ErrorListing(project)[2];
     const TWireConfigurationResult &result = *sequence->Results.First();

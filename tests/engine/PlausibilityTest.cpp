@@ -10,6 +10,7 @@
 namespace corvadel {
 namespace {
 
+using test::AddSimple;
 using test::MakeLoad;
 
 struct SmallProject {
@@ -75,12 +76,7 @@ TEST(Plausibility, WarningsSayTheNumbers)
 {
     TTARVOParameters parameters;
     TWireConfigurationList project(parameters);
-    TWireConfiguration *sequence = project.AddSequence(stSimple);
-    sequence->Spans.SetLengthOf(1, 100);
-    sequence->SetWireWeight(1);
-    sequence->SetMaxSAG(3);
-    sequence->SetMinSAG(1);
-    sequence->Elevations.SetValueOf("T", 2);
+    TWireConfiguration *sequence = &AddSimple(project, 100, 1, 3, 1, 2);
     EXPECT_TRUE(TCalculationRun::RunCalculation(project));
     auto warnings = TPlausibilityCheck::Warnings(project);
     ASSERT_EQ(warnings.size(), 2u);
