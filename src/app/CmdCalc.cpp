@@ -283,12 +283,9 @@ std::string TextCombinations(const TWireConfigurationList &project)
 // still deserve a second look.
 std::string TextWarnings(const TWireConfigurationList &project)
 {
-    const auto warnings = TPlausibilityCheck::Warnings(project);
-    if (warnings.empty())
-        return {};
-    std::string text = "Warnings\n";
-    for (const TPlausibilityWarning &warning : warnings)
-        text += "  " + warning.Text + "\n";
+    std::string text;
+    for (const std::string &line : TPlausibilityCheck::Listing(project))
+        text += (text.empty() ? "" : "  ") + line + "\n";
     return text;
 }
 

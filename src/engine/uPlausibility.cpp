@@ -179,4 +179,15 @@ std::vector<TPlausibilityWarning> TPlausibilityCheck::Warnings(const TWireConfig
     return all;
 }
 
+std::vector<std::string> TPlausibilityCheck::Listing(const TWireConfigurationList &project)
+{
+    std::vector<std::string> lines;
+    for (const TPlausibilityWarning &warning : Warnings(project)) {
+        if (lines.empty())
+            lines.emplace_back("Warnings");
+        lines.push_back(warning.Text);
+    }
+    return lines;
+}
+
 } // namespace corvadel

@@ -39,6 +39,8 @@ public:
     static std::vector<TPlausibilityWarning> Warnings(const TWireConfigurationList &project);
     static std::vector<TPlausibilityWarning> Warnings(const TWireConfiguration &sequence,
                                                       double signalClearance);
+    // "Warnings" and one line per warning; nothing without warnings.
+    static std::vector<std::string> Listing(const TWireConfigurationList &project);
 };
 
 } // namespace corvadel

@@ -4,6 +4,7 @@
 #include "uAsk.h"
 #include "uCombinationGrid.h"
 #include "uCalculationRun.h"
+#include "uPlausibility.h"
 #include "uDetailPages.h"
 #include "uDrawingArea.h"
 #include "uFormParts.h"
@@ -464,6 +465,9 @@ void TfrmMain::Calculate()
     }
     QStringList lines;
     for (const std::string &line : TCalculationRun::ErrorListing(FDocument->Project()))
+        lines << Text(line);
+    // A SAG out of the poles' reach is explained, not only reported as excessive tension.
+    for (const std::string &line : TPlausibilityCheck::Listing(FDocument->Project()))
         lines << Text(line);
     if (Results.ShowErrors)
         Results.ShowErrors(this, lines.join('\n'));

@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -402,6 +403,33 @@ TEST_F(MainWindowResults, F9OpensTheResultWindowOrTheErrorWindow)
     Window.findChild<QAction *>("calculate")->trigger();
     EXPECT_EQ(Opened, QStringList({"frmDisplayResult", "frmErrorMessage"}));
     EXPECT_TRUE(Listing.contains("No errors"));
+}
+
+TEST_F(MainWindowResults, ErrorWindowExplainsASagThePolesPutOutOfReach)
+{
+    // Poles 2 and 3 lie 2.9 ft above and below pole 1: no wire hangs only 3 ft deep.
+    TWireConfigurationList project(Settings.Parameters);
+    TWireConfiguration &wye = *project.AddSequence(stWYE);
+    for (int span = 1; span <= 3; ++span) {
+        wye.Spans.SetLengthOf(span, 100);
+        wye.Spans.SetAngleOf(span, 60);
+    }
+    wye.SetWireWeight(1);
+    wye.SetMaxSAG(3);
+    wye.SetMinSAG(2);
+    wye.Elevations.SetValueOf("T", 2.9);
+    wye.Elevations.SetValueOf("U", -2.9);
+    QTemporaryDir folder;
+    const QString file = folder.filePath("reach.xml");
+    ASSERT_TRUE(project.Save(file.toStdString()));
+    ASSERT_TRUE(Window.OpenFile(file));
+    QTest::keyClick(&Window, Qt::Key_F9);
+    EXPECT_EQ(Opened, QStringList({"frmErrorMessage"}));
+    const qsizetype excessive = Listing.indexOf("Wire tension values for this problem are excessive.");
+    const qsizetype explained = Listing.indexOf("\nWarnings\nSequence 1 - WYE: the maximum SAG of 3.00 ft cannot be "
+                                                "reached: the pole attachments alone differ by 5.80 ft in height");
+    EXPECT_GE(excessive, 0) << Listing.toStdString();
+    EXPECT_GT(explained, excessive) << Listing.toStdString();
 }
 
 } // namespace
