@@ -44,7 +44,7 @@ const std::vector<TCommand> &Commands()
          RunConvert},
         {"calc",
          "FILE",
-         "calculate every sequence and print the results",
+         "calculate every sequence and print the results, then any plausibility warnings",
          {{"--json", nullptr, "print one JSON document instead of text"}, SettingsOption},
          RunCalc},
         {"draw",
