@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 
 namespace corvadel {
@@ -110,6 +111,27 @@ TEST(Plausibility, InvalidSequenceRaisesNothing)
     project.AddSequence(stWYE); // no lengths: invalid, never calculated
     EXPECT_FALSE(TCalculationRun::RunCalculation(project));
     EXPECT_TRUE(TPlausibilityCheck::Warnings(project).empty());
+}
+
+// The sample projects are designs an engineer could sign: they calculate and
+// raise no warning.
+TEST(Plausibility, EveryExampleIsASoundDesign)
+{
+    const std::filesystem::path folder = std::filesystem::path(CORVADEL_SOURCE_DIR) / "examples";
+    int examples = 0;
+    for (const auto &entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().extension() != ".xml")
+            continue;
+        SCOPED_TRACE(entry.path().filename().string());
+        TTARVOParameters parameters;
+        TWireConfigurationList project(parameters);
+        ASSERT_TRUE(project.Open(entry.path().string()));
+        ASSERT_TRUE(TCalculationRun::RunCalculation(project));
+        for (const std::string &line : TPlausibilityCheck::Listing(project))
+            ADD_FAILURE() << line;
+        ++examples;
+    }
+    EXPECT_GE(examples, 6);
 }
 
 } // namespace
