@@ -267,8 +267,12 @@ void TfrmCombination::PictureClicked(int side)
 
 void TfrmCombination::AddOrUpdateClicked()
 {
-    if (cbSequence[0]->currentText() == cbSequence[1]->currentText())
+    // Pressing Add and seeing nothing happen leaves the user guessing.
+    if (cbSequence[0]->currentText() == cbSequence[1]->currentText()) {
+        Ask.Tell(this, TMessageKind::Warning,
+                 QStringLiteral("A sequence cannot be combined with itself: pick another sequence on one side."));
         return;
+    }
     const int row = AddMode ? -1 : SelectedRow();
     if (!AddMode && row < 0)
         return;

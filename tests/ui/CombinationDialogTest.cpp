@@ -138,13 +138,14 @@ TEST_F(CombinationDialog, AddNumbersByCountAndStaysInAddMode)
     EXPECT_TRUE(Document.IsModified());
 }
 
-TEST_F(CombinationDialog, SequenceWithItselfIsRefusedWithoutAQuestion)
+TEST_F(CombinationDialog, SequenceWithItselfIsRefusedWithAMessage)
 {
     Open();
     Pick(1, "1", 1, "2", "30");
     Click("btnAdd");
     EXPECT_TRUE(Combinations().Empty());
-    EXPECT_TRUE(Ask.Asked.empty());
+    ASSERT_EQ(Ask.Asked.size(), 1u);
+    EXPECT_TRUE(Ask.LastText().contains("cannot be combined with itself"));
     EXPECT_FALSE(Stepped());
 }
 
