@@ -2,6 +2,7 @@
 
 #include "uFormats.h"
 #include "uPageComposer.h"
+#include "uPlausibility.h"
 #include "uReportText.h"
 #include "uResultQuantities.h"
 #include "uSequenceCalculation.h"
@@ -75,6 +76,7 @@ public:
         SignalHeightLines();
         if (Result.AnglesChanged)
             WarpResults();
+        Warnings();
     }
 
 private:
@@ -141,6 +143,18 @@ private:
             const double height = Page.Paragraph(Left() + SpanLineCaption, Page.Body().width() - SpanLineCaption,
                                                  SignalHeights(Result.SpanResults.FindBySpanNumber(n)), ValueFont);
             Page.Skip(height);
+        }
+    }
+
+    void Warnings()
+    {
+        const auto warnings = TPlausibilityCheck::Warnings(Sequence, Project.Parameters().MinSignalClearance);
+        if (warnings.empty())
+            return;
+        Page.Section("Warnings");
+        for (const TPlausibilityWarning &warning : warnings) {
+            Page.Reserve(TPageComposer::RowPitch);
+            Page.Skip(Page.Paragraph(Left(), Page.Body().width(), warning.Text, ValueFont));
         }
     }
 

@@ -124,7 +124,7 @@ TPageComposer::TPageComposer(TReportJob &job, std::string title, bool hasFooter)
 
 void TPageComposer::NewPage()
 {
-    Job.Pages.push_back(TReportPage{Title, HasFooter, {}, {}, {}, {}});
+    Job.Pages.push_back(TReportPage{Title, HasFooter, {}, {}, {}, {}, {}});
     PageIndex = Job.Pages.size() - 1;
     Y = Body().top();
 }
@@ -228,6 +228,11 @@ void TPageComposer::Frame(const QRectF &box)
 void TPageComposer::Picture(const TPagePicture &picture)
 {
     Page().Pictures.push_back(picture);
+}
+
+void TPageComposer::Figure(const TPageFigure &figure)
+{
+    Page().Figures.push_back(figure);
 }
 
 } // namespace corvadel

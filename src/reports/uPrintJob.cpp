@@ -2,6 +2,7 @@
 
 #include "CombinationReportQR.h"
 #include "DetailReportQR.h"
+#include "LoadedProfileQR.h"
 #include "ResultReportQR.h"
 #include "ResultSpanReportQR.h"
 #include "uCalculationRun.h"
@@ -12,6 +13,16 @@
 #include <algorithm>
 
 namespace corvadel {
+
+namespace {
+
+void AddLoadedProfiles(TReportJob &job, const TSequencePageSource &source, bool atMaxSAG)
+{
+    if (source.Settings.PrintLoadedProfiles)
+        TqrLoadedProfileForm::AddPages(job, source.Project, atMaxSAG, source.Sequence.Number);
+}
+
+} // namespace
 
 const std::vector<TSequencePageKind> &TPrintJob::SequencePageKinds()
 {
@@ -24,10 +35,14 @@ const std::vector<TSequencePageKind> &TPrintJob::SequencePageKinds()
          [](TReportJob &job, const TSequencePageSource &source) {
              TqrResultReportForm::AddPages(job, source.Project, true, source.Sequence.Number);
          }},
+        {"maximum-SAG loaded profiles",
+         [](TReportJob &job, const TSequencePageSource &source) { AddLoadedProfiles(job, source, true); }},
         {"minimum-SAG result",
          [](TReportJob &job, const TSequencePageSource &source) {
              TqrResultReportForm::AddPages(job, source.Project, false, source.Sequence.Number);
          }},
+        {"minimum-SAG loaded profiles",
+         [](TReportJob &job, const TSequencePageSource &source) { AddLoadedProfiles(job, source, false); }},
     };
     return kinds;
 }

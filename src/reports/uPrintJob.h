@@ -39,8 +39,10 @@ class TPrintJob
 public:
     static TCopyPlan CopyPlan(int copies, bool collate);
 
-    // Per sequence: the span report, the maximum-SAG result, the
-    // minimum-SAG result; a kind adds nothing when it has nothing to show.
+    // Per sequence: the span report, the maximum-SAG result and its loaded
+    // profiles, the minimum-SAG result and its loaded profiles (profiles
+    // only when the settings ask for them); a kind adds nothing when it has
+    // nothing to show.
     static const std::vector<TSequencePageKind> &SequencePageKinds();
 
     // Calculates the project; true and the whole job in `job` when every

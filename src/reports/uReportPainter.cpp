@@ -98,6 +98,12 @@ void TReportPainter::PaintPage(QPainter &painter, const TReportPage &page, int n
         picture.Paint(canvas);
         painter.restore();
     }
+    for (const TPageFigure &figure : page.Figures) {
+        painter.save();
+        painter.setFont(PageFont(ValueFont, device));
+        figure.Paint(painter, figure.Box);
+        painter.restore();
+    }
     painter.setBrush(Qt::NoBrush);
     for (const QRectF &frame : page.Frames) {
         painter.setPen(QPen(Qt::black, 1));

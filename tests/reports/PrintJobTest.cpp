@@ -2,6 +2,7 @@
 
 #include "CombinationReportQR.h"
 #include "DetailReportQR.h"
+#include "LoadedProfileQR.h"
 #include "uPrintJob.h"
 
 namespace corvadel::test {
@@ -16,18 +17,34 @@ const std::string MinTitle = "RESULT OF FINAL CALCULATION [MIN SAG]";
 
 TEST_F(PrintJob, PagesFollowTheSequencesAndTheirSagCases)
 {
-    Open("simple.xml");
-    TWireConfiguration &first = Sequence(1);
-    Project.DuplicateSequence(first);
-    // The first sequence is calculated at its maximum SAG only.
-    first.SetMinSAG(first.MaxSAG);
-    ASSERT_LT(Sequence(2).MinSAG, Sequence(2).MaxSAG);
-    TReportJob job;
-    ASSERT_TRUE(TPrintJob::Assemble(Project, Settings, job));
-    EXPECT_EQ(job.Titles(), (std::vector<std::string> {"PROJECT DETAIL", "INPUT VALUES", MaxTitle, "INPUT VALUES",
-                                                        MaxTitle, MinTitle}));
-    EXPECT_FALSE(job.Pages[0].HasFooter);
-    EXPECT_TRUE(job.Pages[1].HasFooter);
+    const std::string maxProfile = TqrLoadedProfileForm::Title(true, 1);
+    const std::string minProfile = TqrLoadedProfileForm::Title(false, 1);
+    ASSERT_EQ(maxProfile, "LOADED PROFILE [MAX SAG] - SPAN 1");
+    const struct {
+        bool PrintLoadedProfiles;
+        std::vector<std::string> Titles;
+    } cases[] = {
+        {false, {"PROJECT DETAIL", "INPUT VALUES", MaxTitle, "INPUT VALUES", MaxTitle, MinTitle}},
+        {true,
+         {"PROJECT DETAIL", "INPUT VALUES", MaxTitle, maxProfile, "INPUT VALUES", MaxTitle, maxProfile, MinTitle,
+          minProfile}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.PrintLoadedProfiles);
+        TWireConfigurationList project(Settings.Parameters);
+        ASSERT_TRUE(project.Open(std::string(CORVADEL_SOURCE_DIR) + "/examples/simple.xml"));
+        Settings.PrintLoadedProfiles = c.PrintLoadedProfiles;
+        TWireConfiguration &first = *project.FindByNumber(1);
+        project.DuplicateSequence(first);
+        // The first sequence is calculated at its maximum SAG only.
+        first.SetMinSAG(first.MaxSAG);
+        ASSERT_LT(project.FindByNumber(2)->MinSAG, project.FindByNumber(2)->MaxSAG);
+        TReportJob job;
+        ASSERT_TRUE(TPrintJob::Assemble(project, Settings, job));
+        EXPECT_EQ(job.Titles(), c.Titles);
+        EXPECT_FALSE(job.Pages[0].HasFooter);
+        EXPECT_TRUE(job.Pages[1].HasFooter);
+    }
 }
 
 TEST_F(PrintJob, CombinationsCloseTheJob)
@@ -59,7 +76,16 @@ TEST_F(PrintJob, EachSequencePageKindAddsItsPagesInTableOrder)
         for (const std::string &title : job.Titles())
             titles.push_back(title);
     }
-    EXPECT_EQ(titles, (std::vector<std::string> {"INPUT VALUES", MaxTitle, MinTitle}));
+    // One loaded profile page per span after the result of its SAG case.
+    std::vector<std::string> expected {"INPUT VALUES", MaxTitle};
+    const int spans = Sequence(1).Topology().SpanCount();
+    ASSERT_GT(spans, 1);
+    for (int span = 1; span <= spans; ++span)
+        expected.push_back(TqrLoadedProfileForm::Title(true, span));
+    expected.push_back(MinTitle);
+    for (int span = 1; span <= spans; ++span)
+        expected.push_back(TqrLoadedProfileForm::Title(false, span));
+    EXPECT_EQ(titles, expected);
 }
 
 TEST_F(PrintJob, DetailPageOfANewProject)
