@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -94,6 +95,21 @@ TEST_F(ReportCommand, TheJobOfAProjectHoldsItsCaptionsAndFigures)
         EXPECT_NE(text.find(line), std::string::npos) << line;
     for (const char *wrong : {"ft/lbs", "ft*lbs", "Sum of Areas (ft)"})
         EXPECT_EQ(text.find(wrong), std::string::npos) << wrong;
+}
+
+TEST_F(ReportCommand, LoadedProfilePagesCarryTheirFigureAsVectors)
+{
+    const test::TCorvadelRun run = test::RunCorvadel("report " + Quoted(Examples + "wye.xml") + " -o " + Quoted(Pdf));
+    ASSERT_EQ(run.Status, 0) << run.Errors;
+    const std::string text = PdfText(Pdf);
+    // Title bar, the figure's own texts and the table under it.
+    for (const char *line : {"LOADED PROFILE [MAX SAG] - SPAN 2", "LOADED PROFILE [MIN SAG] - SPAN 3",
+                             "Loaded Profile, span", "Min Signal Clearance", "Pavement", "Low ", "Clearance (ft)",
+                             "Shortfall (ft)"})
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+    // Drawn as vectors: the list of raster images holds its two header lines only.
+    const std::string images = Output("pdfimages -list " + Quoted(Pdf) + " 2>/dev/null");
+    EXPECT_EQ(std::count(images.begin(), images.end(), '\n'), 2) << images;
 }
 
 TEST_F(ReportCommand, EveryExamplePrints)
