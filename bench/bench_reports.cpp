@@ -1,6 +1,7 @@
 // The print job of a generated project of 100 and 200 sequences (the
 // example sequences of every type, repeated) written as one PDF: laying the
-// pages out and painting them.
+// pages out and painting them, with the loaded profile pages (second
+// argument 1) and without them (0).
 #include "uCalculationRun.h"
 #include "uGlobalSettings.h"
 #include "uPrintJob.h"
@@ -38,7 +39,8 @@ void Generate(TWireConfigurationList &project, int count, const TGlobalSetting &
 
 void BM_ProjectPdf(benchmark::State &state)
 {
-    const TGlobalSetting settings;
+    TGlobalSetting settings;
+    settings.PrintLoadedProfiles = state.range(1) != 0;
     TWireConfigurationList project(settings.Parameters);
     Generate(project, static_cast<int>(state.range(0)), settings);
     size_t pages = 0;
@@ -56,18 +58,25 @@ void BM_ProjectPdf(benchmark::State &state)
     state.counters["per_page"] = benchmark::Counter(
         static_cast<double>(pages), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(BM_ProjectPdf)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProjectPdf)
+    ->ArgNames({"sequences", "profiles"})
+    ->Args({100, 0})
+    ->Args({100, 1})
+    ->Args({200, 0})
+    ->Args({200, 1})
+    ->Unit(benchmark::kMillisecond);
 
 // Laying the pages out alone, without painting.
 void BM_ProjectLayout(benchmark::State &state)
 {
-    const TGlobalSetting settings;
+    TGlobalSetting settings;
+    settings.PrintLoadedProfiles = state.range(1) != 0;
     TWireConfigurationList project(settings.Parameters);
     Generate(project, static_cast<int>(state.range(0)), settings);
     for (auto _ : state)
         benchmark::DoNotOptimize(TPrintJob::Pages(project, settings).Pages.size());
 }
-BENCHMARK(BM_ProjectLayout)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProjectLayout)->ArgNames({"sequences", "profiles"})->Args({100, 0})->Args({100, 1})->Unit(benchmark::kMillisecond);
 
 } // namespace
 
