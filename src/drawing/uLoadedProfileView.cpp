@@ -73,6 +73,19 @@ void Label(QPainter &painter, QPointF at, const QString &text, const QColor &col
     painter.drawText(box.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 
+// Where a signal or sign is drawn: from its attachment down to its bottom,
+// a sign as a square.
+QRectF HangerBox(const TLoadedProfileLayout &layout, const TLoadedHanger &hanger)
+{
+    const QPointF top = layout.ToScreen(hanger.Distance, hanger.Attachment);
+    const QPointF bottom = layout.ToScreen(hanger.Distance, hanger.Bottom());
+    const double half = hanger.IsSignal ? 5 : std::max(4.0, (bottom.y() - top.y()) / 2);
+    return QRectF(QPointF(top.x() - half, top.y()), QPointF(top.x() + half, std::max(bottom.y(), top.y() + 2)));
+}
+
+// How many lines a label may move down to find room.
+constexpr int MaxLabelDrops = 8;
+
 class TProfilePainter
 {
 public:
@@ -96,6 +109,7 @@ public:
         PaintWire();
         for (const TLoadedHanger &hanger : Shape.Hangers)
             PaintHanger(hanger);
+        PaintHangerLabels();
         PaintLowPoint();
         PaintCaptions(text);
         Painter.restore();
@@ -168,23 +182,27 @@ private:
 
     void PaintHanger(const TLoadedHanger &hanger)
     {
-        const QPointF top = At(hanger.Distance, hanger.Attachment);
-        const QPointF bottom = At(hanger.Distance, hanger.Bottom());
         const QColor color = HangerColor(Shape, hanger);
-        const double half = hanger.IsSignal ? 5 : std::max(4.0, (bottom.y() - top.y()) / 2);
         Painter.setPen(QPen(color, 1));
         Painter.setBrush(color.lighter(hanger.IsSignal ? 100 : 160));
-        Painter.drawRect(QRectF(QPointF(top.x() - half, top.y()), QPointF(top.x() + half, std::max(bottom.y(), top.y() + 2))));
+        Painter.drawRect(HangerBox(Layout, hanger));
         const double shortfall = Shape.ShortfallOf(hanger);
         if (shortfall > 0) {
             // The missing height, from the bottom up to the clearance line.
             Painter.setPen(QPen(ProfileShortColor, 2));
-            Painter.drawLine(bottom, At(hanger.Distance, Shape.Pavement + Shape.SignalClearance));
+            Painter.drawLine(At(hanger.Distance, hanger.Bottom()), At(hanger.Distance, Shape.Pavement + Shape.SignalClearance));
         }
-        const auto lines = HangerLabel(Shape, hanger);
-        for (size_t i = 0; i < lines.size(); ++i)
-            Label(Painter, QPointF(bottom.x() + half + 2, bottom.y() + 2 + LineHeight * static_cast<double>(i)),
-                  Text(lines[i]), shortfall > 0 ? ProfileShortColor : TextColor);
+    }
+
+    void PaintHangerLabels()
+    {
+        for (const THangerLabelPlace &place : PlaceHangerLabels(Shape, Area, Painter.font())) {
+            const auto lines = HangerLabel(Shape, *place.Hanger);
+            const QColor color = Shape.ShortfallOf(*place.Hanger) > 0 ? ProfileShortColor : TextColor;
+            for (size_t i = 0; i < lines.size(); ++i)
+                Label(Painter, place.Box.topLeft() + QPointF(0, LineHeight * static_cast<double>(i)), Text(lines[i]),
+                      color);
+        }
     }
 
     void PaintLowPoint()
@@ -252,6 +270,43 @@ std::vector<std::string> HangerLabel(const TLoadedShape &shape, const TLoadedHan
     if (shortfall > 0)
         lines.push_back("short " + Feet(shortfall));
     return lines;
+}
+
+std::vector<THangerLabelPlace> PlaceHangerLabels(const TLoadedShape &shape, const QRectF &area, const QFont &font)
+{
+    const TLoadedProfileLayout layout(shape, area);
+    const QFontMetricsF metrics(font);
+    // Labels cover neither each other nor the drawn signals and signs.
+    std::vector<QRectF> taken;
+    for (const TLoadedHanger &hanger : shape.Hangers)
+        taken.push_back(HangerBox(layout, hanger));
+    std::vector<const TLoadedHanger *> order;
+    for (const TLoadedHanger &hanger : shape.Hangers)
+        order.push_back(&hanger);
+    std::stable_sort(order.begin(), order.end(), [&](const TLoadedHanger *a, const TLoadedHanger *b) {
+        return shape.ShortfallOf(*a) > 0 && shape.ShortfallOf(*b) <= 0;
+    });
+    std::vector<THangerLabelPlace> places;
+    for (const TLoadedHanger *hanger : order) {
+        const auto lines = HangerLabel(shape, *hanger);
+        double width = 0;
+        for (const std::string &line : lines)
+            width = std::max(width, metrics.horizontalAdvance(Text(line)) + 4);
+        const QRectF drawn = HangerBox(layout, *hanger);
+        const auto free = [&](const QRectF &box) {
+            return area.contains(box) &&
+                   std::none_of(taken.begin(), taken.end(), [&](const QRectF &other) { return other.intersects(box); });
+        };
+        QRectF box(QPointF(drawn.right() + 2, drawn.bottom() + 2),
+                   QSizeF(width, metrics.height() * static_cast<double>(lines.size())));
+        for (int drops = 0; drops < MaxLabelDrops && !free(box); ++drops)
+            box.translate(0, metrics.height());
+        if (!free(box))
+            continue;
+        taken.push_back(box);
+        places.push_back({hanger, box});
+    }
+    return places;
 }
 
 QColor HangerColor(const TLoadedShape &shape, const TLoadedHanger &hanger)

@@ -7,10 +7,12 @@
 #include "uLoadedShape.h"
 
 #include <QColor>
+#include <QFont>
 #include <QPointF>
 #include <QRectF>
 
 #include <string>
+#include <vector>
 
 class QPainter;
 
@@ -45,6 +47,16 @@ struct TLoadedProfileText {
 // The lines of text beside a signal or sign: its name, bottom elevation and
 // clearance, and its shortfall when it hangs too low.
 std::vector<std::string> HangerLabel(const TLoadedShape &shape, const TLoadedHanger &hanger);
+struct THangerLabelPlace {
+    const TLoadedHanger *Hanger;
+    QRectF Box;
+};
+// Where the labels of the signals and signs go when the shape is painted in
+// `area` with `font`: none covers another or a drawn item, so on a crowded
+// span a label moves down below its neighbour's and one with no room left
+// is not written (the printed page's table lists every item). Those that
+// hang too low are placed first.
+std::vector<THangerLabelPlace> PlaceHangerLabels(const TLoadedShape &shape, const QRectF &area, const QFont &font);
 // Red for a signal or sign below the signal clearance.
 QColor HangerColor(const TLoadedShape &shape, const TLoadedHanger &hanger);
 

@@ -108,5 +108,64 @@ TEST_F(HungSignal, ExaggerationIsTheLargestThatFits)
     }
 }
 
+// A level wire at 120 ft over pavement at 100 ft with signals every
+// `pitch` feet; every other one hangs below the signal clearance.
+TLoadedShape Hung(double pitch)
+{
+    TLoadedShape shape;
+    shape.Length = 100;
+    shape.Start = {1, true, 120, 100};
+    shape.End = {2, true, 120, 100};
+    shape.Pavement = 100;
+    shape.WireClearance = 18;
+    shape.SignalClearance = 15;
+    shape.Points = {{0, 120}, {100, 120}};
+    shape.Low = {0, 120};
+    int number = 0;
+    for (double distance = pitch / 2; distance < 100; distance += pitch) {
+        ++number;
+        shape.Hangers.push_back({number, true, distance, 120, number % 2 ? 4.0 : 7.0});
+    }
+    return shape;
+}
+
+TEST(HangerLabels, NeverCoverEachOtherAndTheLowOnesComeFirst)
+{
+    test::EnsureGuiApplication();
+    const QRectF area(0, 0, 1200, 800);
+    const QFont font;
+    const struct {
+        double Pitch;
+        bool All; // every label finds room
+    } cases[] = {{30, true}, {2.5, false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.Pitch);
+        const TLoadedShape shape = Hung(c.Pitch);
+        const auto places = PlaceHangerLabels(shape, area, font);
+        if (c.All) {
+            EXPECT_EQ(places.size(), shape.Hangers.size());
+        }
+        int low = 0;
+        for (const TLoadedHanger &hanger : shape.Hangers)
+            low += shape.ShortfallOf(hanger) > 0;
+        ASSERT_GE(places.size(), static_cast<size_t>(low));
+        for (size_t i = 0; i < places.size(); ++i) {
+            EXPECT_TRUE(area.contains(places[i].Box));
+            // The low ones are placed before any other.
+            if (i < static_cast<size_t>(low)) {
+                EXPECT_GT(shape.ShortfallOf(*places[i].Hanger), 0) << places[i].Hanger->Number;
+            }
+            for (size_t j = 0; j < i; ++j)
+                EXPECT_FALSE(places[i].Box.intersects(places[j].Box))
+                    << places[i].Hanger->Number << " and " << places[j].Hanger->Number;
+            // Right of its own item, never above its bottom.
+            const TLoadedProfileLayout layout(shape, area);
+            const QPointF bottom = layout.ToScreen(places[i].Hanger->Distance, places[i].Hanger->Bottom());
+            EXPECT_GT(places[i].Box.left(), bottom.x());
+            EXPECT_GT(places[i].Box.top(), bottom.y());
+        }
+    }
+}
+
 } // namespace
 } // namespace corvadel

@@ -99,6 +99,33 @@ TEST_F(LoadedProfilePage, ASpanWithoutSignalsSaysSo)
     EXPECT_EQ(job.Pages[1].Figures.size(), 1u);
 }
 
+TEST_F(LoadedProfilePage, ACrowdedSpanKeepsItsDrawingAndGoesOnOverTheNextPage)
+{
+    Open("simple.xml");
+    TBaseWire &span = *Sequence(1).Spans.FindByNumber(1);
+    const TBaseSignal model = *span.Signals.FindByNumber(1);
+    const int added = 40;
+    for (int i = 0; i < added; ++i) {
+        auto signal = std::make_unique<TBaseSignal>(model);
+        signal->SetDistance(span.Length * (i + 0.5) / added);
+        span.AddSignal(std::move(signal));
+    }
+    ASSERT_TRUE(TCalculationRun::RunCalculation(Project));
+    TReportJob job;
+    TqrLoadedProfileForm::AddPages(job, Project, true, 1);
+    ASSERT_GE(job.Pages.size(), 2u);
+    ASSERT_EQ(job.Pages[0].Figures.size(), 1u);
+    EXPECT_GE(job.Pages[0].Figures[0].Box.height(), 300);
+    int rows = 0;
+    for (const TReportPage &page : job.Pages) {
+        EXPECT_EQ(page.Title, TqrLoadedProfileForm::Title(true, 1));
+        rows += CountStartingWith(page, "Signal ") + CountStartingWith(page, "Sign ");
+        for (const TPageText &text : page.Texts)
+            EXPECT_TRUE(PageGeometry::Body(true).adjusted(-1, -1, 1, 1).contains(text.Box)) << text.Text;
+    }
+    EXPECT_EQ(rows, span.Signals.Count());
+}
+
 TEST_F(LoadedProfilePage, NoResultNoPages)
 {
     Open("wye.xml");
