@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 namespace corvadel {
 namespace {
@@ -110,6 +111,30 @@ TEST_F(ReportCommand, LoadedProfilePagesCarryTheirFigureAsVectors)
     // Drawn as vectors: the list of raster images holds its two header lines only.
     const std::string images = Output("pdfimages -list " + Quoted(Pdf) + " 2>/dev/null");
     EXPECT_EQ(std::count(images.begin(), images.end(), '\n'), 2) << images;
+}
+
+// The setting turns the profile pages on and off for the headless job too.
+TEST_F(ReportCommand, TheSettingDecidesOnTheLoadedProfilePages)
+{
+    const auto pagesWith = [&](const char *flag) {
+        const std::string settings = Folder.Path(std::string("profiles-") + flag + ".def");
+        std::FILE *file = std::fopen(settings.c_str(), "wb");
+        if (!file)
+            return std::make_pair(-1, std::string());
+        std::fprintf(file, "[APPLICATION SETTING]\r\nPrint Loaded Profiles=%s\r\n", flag);
+        std::fclose(file);
+        const test::TCorvadelRun run = test::RunCorvadel("report " + Quoted(Examples + "wye.xml") + " --settings "
+                                                         + Quoted(settings) + " -o " + Quoted(Pdf));
+        EXPECT_EQ(run.Status, 0) << run.Errors;
+        return std::make_pair(PdfPages(Pdf), PdfText(Pdf));
+    };
+    const auto [pagesOn, textOn] = pagesWith("Y");
+    const auto [pagesOff, textOff] = pagesWith("N");
+    EXPECT_NE(textOn.find("LOADED PROFILE [MIN SAG] - SPAN 3"), std::string::npos);
+    EXPECT_EQ(textOff.find("LOADED PROFILE"), std::string::npos);
+    EXPECT_NE(textOff.find("RESULT OF FINAL CALCULATION [MIN SAG]"), std::string::npos);
+    // Three spans at two SAG cases: six profile pages.
+    EXPECT_EQ(pagesOff, pagesOn - 6);
 }
 
 TEST_F(ReportCommand, EveryExamplePrints)
