@@ -5,12 +5,38 @@
 #include "uGlobalSettings.h"
 #include "uWires.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace corvadel::test {
+
+// Opens every sample project of examples/ in turn and hands it to `check`
+// (with the file's name traced); returns how many there were.
+inline int ForEachExample(const std::function<void(TWireConfigurationList &project)> &check)
+{
+    const std::filesystem::path folder = std::filesystem::path(CORVADEL_SOURCE_DIR) / "examples";
+    int examples = 0;
+    for (const auto &entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().extension() != ".xml")
+            continue;
+        SCOPED_TRACE(entry.path().filename().string());
+        TTARVOParameters parameters;
+        TWireConfigurationList project(parameters);
+        if (!project.Open(entry.path().string())) {
+            ADD_FAILURE() << "cannot open " << entry.path();
+            continue;
+        }
+        check(project);
+        ++examples;
+    }
+    return examples;
+}
 
 inline const TTARVOParameters &DefaultParameters()
 {

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 
 namespace corvadel {
 namespace {
@@ -63,19 +62,7 @@ void ExpectProjectShapesFollowStatics(TWireConfigurationList &project)
 
 TEST(LoadedShape, FollowsTheStaticsInEveryExample)
 {
-    const std::filesystem::path folder = std::filesystem::path(CORVADEL_SOURCE_DIR) / "examples";
-    int examples = 0;
-    for (const auto &entry : std::filesystem::directory_iterator(folder)) {
-        if (entry.path().extension() != ".xml")
-            continue;
-        SCOPED_TRACE(entry.path().filename().string());
-        TTARVOParameters parameters;
-        TWireConfigurationList project(parameters);
-        ASSERT_TRUE(project.Open(entry.path().string()));
-        ExpectProjectShapesFollowStatics(project);
-        ++examples;
-    }
-    EXPECT_GE(examples, 6); // one per type at least
+    EXPECT_GE(test::ForEachExample(ExpectProjectShapesFollowStatics), 6); // one per type at least
 }
 
 TEST(LoadedShape, FollowsTheStaticsWithVariableWireWeights)

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <functional>
 
 namespace corvadel {
@@ -117,20 +116,11 @@ TEST(Plausibility, InvalidSequenceRaisesNothing)
 // raise no warning.
 TEST(Plausibility, EveryExampleIsASoundDesign)
 {
-    const std::filesystem::path folder = std::filesystem::path(CORVADEL_SOURCE_DIR) / "examples";
-    int examples = 0;
-    for (const auto &entry : std::filesystem::directory_iterator(folder)) {
-        if (entry.path().extension() != ".xml")
-            continue;
-        SCOPED_TRACE(entry.path().filename().string());
-        TTARVOParameters parameters;
-        TWireConfigurationList project(parameters);
-        ASSERT_TRUE(project.Open(entry.path().string()));
+    const int examples = test::ForEachExample([](TWireConfigurationList &project) {
         ASSERT_TRUE(TCalculationRun::RunCalculation(project));
         for (const std::string &line : TPlausibilityCheck::Listing(project))
             ADD_FAILURE() << line;
-        ++examples;
-    }
+    });
     EXPECT_GE(examples, 6);
 }
 
