@@ -108,13 +108,13 @@ int ColorValue(const QColor &color)
 // The font dialog chooses no colour: the font keeps its own.
 TFontSpec FontSpecOf(const QFont &font, int color)
 {
-    TFontSpec spec;
-    spec.Name = font.family().toStdString();
-    spec.Size = font.pointSize() > 0 ? font.pointSize() : 6;
-    spec.Style = (font.bold() ? TFontSpec::Bold : 0) | (font.italic() ? TFontSpec::Italic : 0)
+    TFontSpec chosen;
+    chosen.Name = font.family().toStdString();
+    chosen.Size = font.pointSize() > 0 ? font.pointSize() : 6;
+    chosen.Style = (font.bold() ? TFontSpec::Bold : 0) | (font.italic() ? TFontSpec::Italic : 0)
         | (font.underline() ? TFontSpec::Underline : 0) | (font.strikeOut() ? TFontSpec::StrikeOut : 0);
-    spec.Color = color;
-    return spec;
+    chosen.Color = color;
+    return chosen;
 }
 
 QString ColorName(int color)
