@@ -193,8 +193,12 @@ void TfrmAutomaticCalculation::SelectionChanged()
 
 bool TfrmAutomaticCalculation::CopyEdits()
 {
+    // Only typed text is taken: a shown value is rounded to two decimals,
+    // and reading it back would spoil a figure the solver closed exactly.
     TPlanValues copied = Working;
     for (const TItem &item : Items) {
+        if (!item.Edit->isModified())
+            continue;
         try {
             const double value = item.Edit->NumericOutput();
             (item.IsAngle ? copied.Angles : copied.Lengths)[size_t(item.Span - 1)] =
@@ -205,6 +209,8 @@ bool TfrmAutomaticCalculation::CopyEdits()
         }
     }
     Working = copied;
+    for (const TItem &item : Items)
+        item.Edit->setModified(false);
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include "../support/ScratchFolder.h"
 #include "../support/ScriptedAsk.h"
 #include "uFormats.h"
+#include "uGeometry.h"
 #include "uGlobalSettings.h"
 #include "uHelpContext.h"
 #include "uProjectDocument.h"
@@ -29,6 +30,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <functional>
 
@@ -37,6 +39,13 @@ using corvadel::test::Example;
 using corvadel::test::TScriptedAsk;
 
 namespace {
+
+// Text as a user types it: marked modified, unlike a value the dialog shows.
+void Type(TKorvelEdit *edit, const char *text)
+{
+    edit->setText(QLatin1String(text));
+    edit->setModified(true);
+}
 
 class AutomaticCalculationDialog : public ::testing::Test {
 protected:
@@ -60,7 +69,7 @@ protected:
     void Enter(const std::vector<std::pair<const char *, const char *>> &values)
     {
         for (const auto &[name, text] : values)
-            Edit(name)->setText(QLatin1String(text));
+            Type(Edit(name), text);
     }
     QPushButton *Recalculate() { return Dialog->findChild<QPushButton *>("btnRecalculate"); }
     double Angle(int span) { return Dialog->Values().Angles[size_t(span - 1)] * 180 / Pi; }
@@ -262,7 +271,7 @@ TEST_F(DialogCommands, AutomaticCalculationOkWritesOneUndoableStepAndCancelNothi
                 checks->item(i)->setCheckState(Qt::Checked);
         }
         for (const char *name : {"edtL2", "edtL3", "edtL5"})
-            dialog.findChild<TKorvelEdit *>(QLatin1String(name))->setText("100");
+            Type(dialog.findChild<TKorvelEdit *>(QLatin1String(name)), "100");
         dialog.findChild<QPushButton *>("btnRecalculate")->click();
     };
     TriggerWithDialog("automatic_calculation", solveEqualSides); // closed with Cancel
@@ -286,12 +295,32 @@ TEST_F(DialogCommands, AutomaticCalculationOkRefusesALengthOfZero)
     ASSERT_TRUE(Window.OpenFile(Example("delta.xml")));
     const std::string before = Window.Document().Text();
     TriggerWithDialog("automatic_calculation", [](QDialog &dialog) {
-        dialog.findChild<TKorvelEdit *>("edtL5")->setText("0");
+        Type(dialog.findChild<TKorvelEdit *>("edtL5"), "0");
         dialog.accept();
     });
     EXPECT_EQ(Ask.LastText(), "The length of span 5 must be greater than 0.");
     EXPECT_EQ(Window.Document().Text(), before);
     EXPECT_EQ(Window.Document().UndoStack().count(), 0);
+}
+
+// The solved angles are stored as the solver closed them, not as the two
+// decimals the dialog shows: rounded, the figure would no longer close.
+TEST_F(DialogCommands, AutomaticCalculationOkKeepsTheSolvedFigureExact)
+{
+    ASSERT_TRUE(Window.OpenFile(Example("delta.xml")));
+    TriggerWithDialog("automatic_calculation", [](QDialog &dialog) {
+        auto *checks = dialog.findChild<QListWidget *>("clbLengths");
+        for (int i = 0; i < checks->count(); ++i)
+            checks->item(i)->setCheckState(Qt::Checked);
+        Type(dialog.findChild<TKorvelEdit *>("edtL2"), "100");
+        Type(dialog.findChild<TKorvelEdit *>("edtL3"), "110");
+        Type(dialog.findChild<TKorvelEdit *>("edtL5"), "120");
+        dialog.findChild<QPushButton *>("btnRecalculate")->click();
+        dialog.accept();
+    });
+    const double a2 = Shown().Spans.FindByNumber(2)->Angle;
+    EXPECT_GT(std::abs(a2 - std::round(a2 * 100) / 100), 1e-6) << "stored rounded: " << a2;
+    EXPECT_TRUE(TGeometry::IsValid(Shown()));
 }
 
 TEST_F(DialogCommands, ImportStandsInTheFileMenuAndItsFirstSaveAsksForAName)
