@@ -52,9 +52,9 @@ private:
     const double SignalClearance;
     std::vector<TPlausibilityWarning> Found;
 
-    void Add(TPlausibility kind, const std::string &text)
+    void Add(TPlausibility kind, const std::string &text, bool atMaxSAG = true)
     {
-        Found.push_back({kind, Sequence.Number, "Sequence " + Sequence.DisplayName() + ": " + text});
+        Found.push_back({kind, Sequence.Number, "Sequence " + Sequence.DisplayName() + ": " + text, atMaxSAG});
     }
 
     void CheckLargeSAG()
@@ -82,7 +82,8 @@ private:
                     "at the " + CaseName(result.AtMaxSAG) + " the bottom of " + (hanger.IsSignal ? "signal " : "sign ") +
                         IntToStr(hanger.Number) + " of span " + IntToStr(n) + " is " +
                         Feet(shape->ClearanceOf(hanger)) + " above the pavement, " + Feet(shortfall) +
-                        " below the minimum signal clearance of " + Feet(SignalClearance) + ".");
+                        " below the minimum signal clearance of " + Feet(SignalClearance) + ".",
+                    result.AtMaxSAG);
             }
         }
     }
@@ -132,7 +133,8 @@ private:
             Add(TPlausibility::UnreachableSAG,
                 "the " + CaseName(atMaxSAG) + " of " + Feet(target) +
                     " cannot be reached: the pole attachments alone differ by " + Feet(spread) +
-                    " in height, and the wire hangs at least that far below the highest one.");
+                    " in height, and the wire hangs at least that far below the highest one.",
+                atMaxSAG);
     }
 
     std::string LastError() const

@@ -25,6 +25,9 @@ struct TPlausibilityWarning {
     TPlausibility Kind;
     int Sequence = 0;
     std::string Text; // one line, naming the sequence
+    // The SAG case whose results the warning goes with. A failed minimum SAG
+    // goes with the maximum, the only results there are.
+    bool AtMaxSAG = true;
 };
 
 class TPlausibilityCheck

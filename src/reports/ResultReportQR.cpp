@@ -148,7 +148,9 @@ private:
 
     void Warnings()
     {
-        const auto warnings = TPlausibilityCheck::Warnings(Sequence, Project.Parameters().MinSignalClearance);
+        // Each case's report carries its own warnings, so none is printed twice.
+        auto warnings = TPlausibilityCheck::Warnings(Sequence, Project.Parameters().MinSignalClearance);
+        std::erase_if(warnings, [this](const TPlausibilityWarning &w) { return w.AtMaxSAG != Result.AtMaxSAG; });
         if (warnings.empty())
             return;
         Page.Section("Warnings");
