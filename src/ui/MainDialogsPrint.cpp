@@ -5,7 +5,6 @@
 
 #include "InputSheetQR.h"
 #include "uAsk.h"
-#include "uCalculationRun.h"
 #include "uFileReplacement.h"
 #include "uPrintJob.h"
 #include "uProjectDocument.h"
@@ -45,19 +44,9 @@ QPrinter &TfrmMain::PagePrinter()
 
 bool TfrmMain::BuildPrintJob(TReportJob &job)
 {
-    bool solved = false;
-    // A job always prints fresh results, replaced as Calculate does.
-    FDocument->Edit(QStringLiteral("Calculate Result"), [&](TWireConfigurationList &project) {
-        solved = TCalculationRun::RunCalculation(project);
-    });
-    if (!solved) {
-        QStringList lines;
-        for (const std::string &line : TCalculationRun::ErrorListing(FDocument->Project()))
-            lines << QString::fromStdString(line);
-        if (Results.ShowErrors)
-            Results.ShowErrors(this, lines.join('\n'));
+    // A job always prints fresh results.
+    if (!RunCalculation())
         return false;
-    }
     const TWaitCursor wait;
     job = TPrintJob::Pages(FDocument->Project(), Settings);
     return true;
@@ -65,11 +54,12 @@ bool TfrmMain::BuildPrintJob(TReportJob &job)
 
 void TfrmMain::ShowPreview(const TReportJob &job)
 {
+    // The preview shows one copy of the job; the printer keeps the user's count.
+    const int copies = PagePrinter().copyCount();
     QPrintPreviewDialog preview(&PagePrinter(), this);
     preview.setObjectName(QStringLiteral("dlgPrintPreview"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, &job](QPrinter *printer) {
         try {
-            // The preview shows one copy of the job.
             printer->setCopyCount(1);
             TReportPainter::Paint(job, *printer);
         } catch (const std::exception &error) {
@@ -77,6 +67,7 @@ void TfrmMain::ShowPreview(const TReportJob &job)
         }
     });
     preview.exec();
+    PagePrinter().setCopyCount(copies);
 }
 
 void TfrmMain::PrintPreview()

@@ -449,20 +449,15 @@ void TfrmMain::Remove()
                     [number](TWireConfigurationList &project) { project.RemoveSequence(number); }, -1);
 }
 
-void TfrmMain::Calculate()
+bool TfrmMain::RunCalculation()
 {
-    if (!CurrentSequence())
-        return;
     bool solved = false;
     // Results are part of the project: a calculation is a step like any edit.
     FDocument->Edit(QStringLiteral("Calculate Result"), [&solved](TWireConfigurationList &project) {
         solved = TCalculationRun::RunCalculation(project);
     });
-    if (solved) {
-        if (Results.ShowResult)
-            Results.ShowResult(this, FDocument->Project(), Settings);
-        return;
-    }
+    if (solved)
+        return true;
     QStringList lines;
     for (const std::string &line : TCalculationRun::ErrorListing(FDocument->Project()))
         lines << Text(line);
@@ -471,6 +466,15 @@ void TfrmMain::Calculate()
         lines << Text(line);
     if (Results.ShowErrors)
         Results.ShowErrors(this, lines.join('\n'));
+    return false;
+}
+
+void TfrmMain::Calculate()
+{
+    if (!CurrentSequence() || !RunCalculation())
+        return;
+    if (Results.ShowResult)
+        Results.ShowResult(this, FDocument->Project(), Settings);
 }
 
 void TfrmMain::ToggleDynamic()

@@ -92,6 +92,9 @@ private:
     void AddSequence(int type);
     void Duplicate();
     void Remove();
+    // Calculates the project as one undoable step; false after showing the
+    // errors when a sequence could not be calculated.
+    bool RunCalculation();
     void Calculate();
     void ToggleDynamic();
     void ToggleLabels();

@@ -28,9 +28,11 @@ public:
     QString PdfPath;
     int Copies = 1;
     bool Collate = false;
+    int CopiesOffered = 0; // what the printer held when the dialog opened
 
     bool Printer(QWidget *parent, QPrinter &printer) override
     {
+        CopiesOffered = printer.copyCount();
         if (!test::TScriptedAsk::Printer(parent, printer))
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -103,6 +105,17 @@ TEST_F(PrintCommands, PreviewShowsTheWholeJobAfterACalculation)
     EXPECT_EQ(pages, static_cast<int>(TPrintJob::Pages(Project(), Settings).Pages.size()));
     EXPECT_GT(pages, 3);
     EXPECT_FALSE(Project().FindByNumber(1)->Results.Empty());
+}
+
+TEST_F(PrintCommands, PreviewLeavesTheChosenCopiesAsTheyWere)
+{
+    Open("simple.xml");
+    Ask.PrinterAnswers = {true, true};
+    Ask.Copies = 3;
+    Action("print_setup")->trigger();
+    EXPECT_GT(PreviewPages("print_preview"), 0);
+    Action("print")->trigger();
+    EXPECT_EQ(Ask.CopiesOffered, 3);
 }
 
 TEST_F(PrintCommands, InputSheetsPreviewOnePage)
