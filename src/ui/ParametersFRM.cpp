@@ -49,19 +49,32 @@ bool FlagOf(const TGlobalSetting &settings, const TFlagRow &row)
     return row.Own ? settings.*row.Own : settings.Parameters.*row.Parameter;
 }
 
+// Every number is 0 or more: a negative weight or clearance would reach every
+// new sequence. A design factor of 0 would accept any design.
 struct TNumberRow {
     const char *Name;
     const char *Caption;
     double TTARVOParameters::*Field;
+    bool ZeroAllowed = true;
 };
 
 const TNumberRow NumberRows[] = {
     {"edtMinClearance", "Min. clearance ground to wire (ft):", &TTARVOParameters::MinClearance},
     {"edtWireWeight", "Weight of Wire (lbs/ft):", &TTARVOParameters::WireWeight},
     {"edtWindPressure", "Wind Pressure (psf):", &TTARVOParameters::WindPressure},
-    {"edtDefaultDesignFactor", "Default Design Factor;:", &TTARVOParameters::DesignFactor},
+    {"edtDefaultDesignFactor", "Default Design Factor;:", &TTARVOParameters::DesignFactor, false},
     {"edtMinSignalClearance", "Min. clearance pavement to signal bottom (ft):", &TTARVOParameters::MinSignalClearance},
 };
+
+// Why a number cannot be taken; empty when it can.
+QString RangeError(const TNumberRow &row, double value)
+{
+    if (value > 0 || (value == 0 && row.ZeroAllowed))
+        return {};
+    const QString text = QString::fromStdString(FloatToStr(value));
+    return row.ZeroAllowed ? QStringLiteral("%1 %2 cannot be negative.").arg(QLatin1String(row.Caption), text)
+                           : QStringLiteral("%1 %2 must be greater than 0.").arg(QLatin1String(row.Caption), text);
+}
 
 struct TColorRow {
     const char *Role;
@@ -283,15 +296,19 @@ void TfrmParameters::accept()
 {
     std::vector<double> values;
     for (size_t i = 0; i < Numbers.size(); ++i) {
+        QString problem;
         try {
             values.push_back(Numbers[i]->NumericOutput());
+            problem = RangeError(NumberRows[i], values.back());
         } catch (const EConvertError &error) {
-            Ask.Tell(this, TMessageKind::Error,
-                     QStringLiteral("%1 %2").arg(QLatin1String(NumberRows[i].Caption), QString::fromStdString(error.what())));
-            Numbers[i]->setFocus();
-            Numbers[i]->selectAll();
-            return;
+            problem = QStringLiteral("%1 %2").arg(QLatin1String(NumberRows[i].Caption), QString::fromStdString(error.what()));
         }
+        if (problem.isEmpty())
+            continue;
+        Ask.Tell(this, TMessageKind::Error, problem);
+        Numbers[i]->setFocus();
+        Numbers[i]->selectAll();
+        return;
     }
     AcceptedNumbers = std::move(values);
     QDialog::accept();

@@ -188,6 +188,41 @@ TEST_F(ParametersDialog, ABadNumberChangesNothingAndKeepsTheDialogOpen)
     EXPECT_TRUE(Lines(SettingsFile()).contains("Wire Weight=2"));
 }
 
+// Numbers out of range are refused like numbers that do not convert.
+TEST_F(ParametersDialog, ANegativeValueOrADesignFactorOfZeroIsRefused)
+{
+    const struct {
+        const char *Field;
+        const char *Text;
+        const char *Message;
+    } cases[] = {
+        {"edtWireWeight", "-1", "Weight of Wire (lbs/ft): -1 cannot be negative."},
+        {"edtMinSignalClearance", "-0.5", "Min. clearance pavement to signal bottom (ft): -0.5 cannot be negative."},
+        {"edtDefaultDesignFactor", "0", "Default Design Factor;: 0 must be greater than 0."},
+        {"edtDefaultDesignFactor", "", "Default Design Factor;: 0 must be greater than 0."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.Field) + " '" + c.Text + "'");
+        Parameters([&](QDialog &dialog) {
+            Type(dialog, c.Field, c.Text);
+            Press(dialog, QDialogButtonBox::Ok);
+            EXPECT_TRUE(dialog.isVisible());
+            EXPECT_EQ(Ask.LastText(), QLatin1String(c.Message));
+            Press(dialog, QDialogButtonBox::Cancel);
+        });
+        EXPECT_EQ(Settings.Parameters.WireWeight, 1);
+        EXPECT_EQ(Settings.Parameters.DesignFactor, 1.8);
+        EXPECT_EQ(Settings.Parameters.MinSignalClearance, 15);
+        EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(Settings.SettingsPath())));
+    }
+    Parameters([](QDialog &dialog) {
+        Type(dialog, "edtWindPressure", "0"); // no wind is a value
+        Press(dialog, QDialogButtonBox::Ok);
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    EXPECT_EQ(Settings.Parameters.WindPressure, 0);
+}
+
 TEST_F(ParametersDialog, AnUnwritableFileIsNamedAndTheSettingsStayForTheSession)
 {
     Folder.Write("plain-file", "not a folder");
