@@ -2,6 +2,7 @@
 
 #include "uResultQuantities.h"
 #include "uWires.h"
+#include "uQtText.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -28,11 +29,6 @@ const QColor SignalColor{40, 40, 40};
 const QColor SignColor{0, 110, 70};
 const QColor PoleColor{120, 120, 120};
 const QColor TextColor{0, 0, 0};
-
-QString Text(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
 
 std::string Feet(double value)
 {

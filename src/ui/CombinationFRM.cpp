@@ -10,6 +10,8 @@
 #include "uProjectDocument.h"
 #include "uQtCanvas.h"
 #include "uWires.h"
+#include "uQtText.h"
+#include "uWaitCursor.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -28,11 +30,6 @@ namespace {
 
 const QSize PictureSize(210, 210); // square: a quarter turn keeps it inside
 
-QString Text(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
-
 // The number of a sequence entry: the text before its first blank.
 int EntryNumber(const QComboBox *list)
 {
@@ -50,12 +47,6 @@ struct TEditorValues {
     int Sequence[2];
     int Pole[2];
     double Angle;
-};
-
-class TBusyCursor {
-public:
-    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
 };
 
 } // namespace
@@ -249,7 +240,7 @@ void TfrmCombination::DrawSide(int side)
         picture->clear();
         return;
     }
-    const TBusyCursor busy;
+    const TWaitCursor busy;
     TQtCanvas canvas(PictureSize.width(), PictureSize.height());
     TGraphics graphics(Settings, canvas);
     graphics.Project = &Document.Project();

@@ -12,6 +12,7 @@
 #include "uHelpContext.h"
 #include "uLoadedProfileWidget.h"
 #include "uPlausibility.h"
+#include "uQtText.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -34,11 +35,6 @@ namespace {
 
 constexpr const char *MaxSAGTab = "Max. SAG";
 constexpr const char *MinSAGTab = "Min. SAG";
-
-QString Text(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
 
 TKorvelEdit *ReadOnlyNumber(const char *name)
 {

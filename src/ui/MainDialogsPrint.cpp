@@ -9,27 +9,13 @@
 #include "uPrintJob.h"
 #include "uProjectDocument.h"
 #include "uReportPainter.h"
+#include "uWaitCursor.h"
 
 #include <QApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace corvadel {
-
-namespace {
-
-// The hourglass while the reports are built, restored however the
-// building ends.
-class TWaitCursor
-{
-public:
-    TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
-    TWaitCursor(const TWaitCursor &) = delete;
-    TWaitCursor &operator=(const TWaitCursor &) = delete;
-};
-
-} // namespace
 
 QPrinter &TfrmMain::PagePrinter()
 {

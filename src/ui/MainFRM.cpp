@@ -15,6 +15,7 @@
 #include "uProjectDocument.h"
 #include "uWires.h"
 #include "uHelpContext.h"
+#include "uQtText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,11 +42,6 @@ namespace {
 
 const QString OpenFilter = QStringLiteral("TARVO XML Files (*.xml);;All Files (*.*)");
 const QString SaveFilter = QStringLiteral("TARVO XML Files (*.xml)");
-
-QString Text(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
 
 } // namespace
 

@@ -10,6 +10,7 @@
 #include "uProjectDocument.h"
 #include "uTextGrid.h"
 #include "uWires.h"
+#include "uQtText.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -44,11 +45,6 @@ const TCategory Categories[] = {
 };
 
 const int CodeColumn = 6; // of the typical grid
-
-QString Text(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
 
 QString General(double value)
 {

@@ -11,6 +11,7 @@
 #include "uSegment.h"
 #include "uTextGrid.h"
 #include "uWires.h"
+#include "uQtText.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -25,11 +26,6 @@ namespace corvadel {
 namespace {
 
 const QString CustomType = QStringLiteral("CUSTOM");
-
-QString Text(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
 
 TBaseSegment *FindSegment(const TWireConfigurationList &project, int sequence, int span, int startPoint)
 {

@@ -8,6 +8,7 @@
 #include "uProjectDocument.h"
 #include "uTextGrid.h"
 #include "uWires.h"
+#include "uQtText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -36,11 +37,6 @@ const char *const DistanceFields[][7] = {
     {"edtPD1", "edtPD2", "edtPD3", "edtPD4", "edtPDX", "edtPDY", "edtPDZ"},
 };
 const char *const AllDistanceFields[] = {"edtPD1", "edtPD2", "edtPD3", "edtPD4", "edtPDX", "edtPDY", "edtPDZ"};
-
-QString Text(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
 
 QString General(double value)
 {
