@@ -43,15 +43,14 @@ std::vector<std::string> Headers(const char *name, const std::vector<int> &numbe
 
 std::string SignalHeights(const TBaseWireResult *span)
 {
-    std::string text;
+    std::vector<THangerEntry> entries;
     for (int number = 1; span; ++number) {
         const TBaseSignalResult *signal = span->SignalResults.FindBySignalNumber(number);
         if (!signal)
             break;
-        const std::string height = SignalHeightQuantity().Text(*signal);
-        text += (text.empty() ? "" : ", ") + (signal->IsSignal ? "(" + height + ")" : "[" + height + "]");
+        entries.push_back({signal->IsSignal, SignalHeightQuantity().Text(*signal)});
     }
-    return text.empty() ? "No signals or signs attached at this span." : text;
+    return HangerLine(entries);
 }
 
 class TResultLayout

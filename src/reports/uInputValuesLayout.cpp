@@ -34,15 +34,15 @@ double SpanWireWeight(const TBaseWire &span)
 
 std::string SignalLine(const TBaseWire *span)
 {
-    std::string text;
+    std::vector<THangerEntry> entries;
     for (int number = 1; span; ++number) {
         const TBaseSignal *signal = span->Signals.FindByNumber(number);
         if (!signal)
             break;
-        const std::string entry = FixedText(signal->Distance, 6, 2) + "/" + FixedText(signal->DeadLoad(), 6, 2);
-        text += (text.empty() ? "" : ", ") + (signal->IsSignal ? "(" + entry + ")" : "[" + entry + "]");
+        entries.push_back(
+            {signal->IsSignal, FixedText(signal->Distance, 6, 2) + "/" + FixedText(signal->DeadLoad(), 6, 2)});
     }
-    return text.empty() ? "No signals or signs attached at this span." : text;
+    return HangerLine(entries);
 }
 
 class TInputValuesLayout
