@@ -82,7 +82,7 @@ TfrmCombination::TfrmCombination(TProjectDocument &document, const TGlobalSettin
 
 QWidget *TfrmCombination::BuildGridPane()
 {
-    QWidget *pane = NewCombinationsPane("Angle (Degrees)", {30, 28, 33, 32, 67}, sgCombinations);
+    QWidget *pane = NewCombinationsPane("Angle (Degrees)", {30, 28, 33, 32, 67}, Settings.ResizeForm, sgCombinations);
     sgCombinations->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(sgCombinations, &QTableWidget::cellClicked, this, [this](int row) {
         if (row < 0 || row >= Document.Project().Combinations.Count())

@@ -7,6 +7,7 @@
 #include "uResultQuantities.h"
 #include "uWires.h"
 #include "uHelpContext.h"
+#include "uTextGrid.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -22,7 +23,7 @@ namespace corvadel {
 namespace {
 
 constexpr int Columns = 7;
-constexpr int DesignWidths[Columns] = {33, 34, 40, 39, 60, 88, 106};
+const std::vector<int> DesignWidths = {33, 34, 40, 39, 60, 88, 106};
 
 QLabel *Caption(const QString &text, bool wrap = false)
 {
@@ -66,17 +67,7 @@ QWidget *HeaderPanel(TResultGrid &grid, bool resizeForm)
     layout->addWidget(Caption("Angle"), 2, 4, 2, 1);
     layout->addWidget(Caption("Resultant Base Moment", true), 2, 5, 2, 1);
     layout->addWidget(Caption("Angle of Resultant from Span on 2nd Pole", true), 2, 6, 2, 1);
-    for (int column = 0; column < Columns; ++column) {
-        int width = DesignWidths[column];
-        // Captions that do not wrap widen their column to fit.
-        if (const QLayoutItem *item = layout->itemAtPosition(3, column); resizeForm && item) {
-            const auto *label = static_cast<const QLabel *>(item->widget());
-            if (!label->wordWrap())
-                width = std::max(width, label->sizeHint().width() + 8);
-        }
-        grid.setColumnWidth(column, width);
-        layout->setColumnMinimumWidth(column, width);
-    }
+    AlignCaptionColumns(layout, 3, &grid, DesignWidths, resizeForm);
     return panel;
 }
 

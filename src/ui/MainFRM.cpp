@@ -16,6 +16,7 @@
 #include "uWires.h"
 #include "uHelpContext.h"
 #include "uQtText.h"
+#include "uTextGrid.h"
 
 #include <QAction>
 #include <QApplication>
@@ -65,7 +66,7 @@ TfrmMain::TfrmMain(TGlobalSetting &settings, TAsk &ask, TResultWindows results, 
     setCentralWidget(MainSplitter);
     BuildStatusBar();
     BuildActions();
-    resize(790, 551);
+    resize(DesignSize(*this, 790, 551, Settings.ResizeForm));
     Memory.Restore(*this, {MainSplitter, RightSplitter});
     RefreshRecentMenu();
 
@@ -98,7 +99,7 @@ QWidget *TfrmMain::BuildLeftPane()
     topLayout->addWidget(tvSpanWireList);
     split->addWidget(top);
 
-    QWidget *bottom = NewCombinationsPane("Angle (Degree)", {30, 28, 33, 37, 67}, sgCombinations);
+    QWidget *bottom = NewCombinationsPane("Angle (Degree)", {30, 28, 33, 37, 67}, Settings.ResizeForm, sgCombinations);
     connect(sgCombinations, &QTableWidget::cellDoubleClicked, this, [this] { Run(&TfrmMain::EditCombinations); });
     split->addWidget(bottom);
     split->setSizes({340, 211});

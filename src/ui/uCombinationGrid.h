@@ -12,8 +12,10 @@ namespace corvadel {
 class TCombinationList;
 
 // The header "Combinations", "First Pole", "Second Pole " over the grid
-// `sgCombinations`; `angleCaption` heads the angle column.
-QWidget *NewCombinationsPane(const char *angleCaption, const std::vector<int> &widths, QTableWidget *&grid);
+// `sgCombinations`; `angleCaption` heads the angle column. With "Resize
+// Form" a rule spans the header and the columns follow their captions.
+QWidget *NewCombinationsPane(const char *angleCaption, const std::vector<int> &widths, bool resizeForm,
+                             QTableWidget *&grid);
 void FillCombinationGrid(QTableWidget *grid, const TCombinationList &combinations);
 
 } // namespace corvadel

@@ -1,6 +1,8 @@
 #include "uTextGrid.h"
 
+#include <QGridLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -35,6 +37,34 @@ void FillTextGrid(QTableWidget *grid, const std::vector<QStringList> &rows)
         for (int c = 0; c < rows[size_t(r)].size(); ++c)
             grid->setItem(r, c, new QTableWidgetItem(rows[size_t(r)][c]));
     grid->setEnabled(!rows.empty());
+}
+
+void AlignCaptionColumns(QGridLayout *captions, int row, QTableWidget *grid, const std::vector<int> &widths,
+                         bool resizeForm)
+{
+    captions->setHorizontalSpacing(0);
+    for (int column = 0; column < int(widths.size()); ++column) {
+        int width = widths[size_t(column)];
+        if (const QLayoutItem *item = captions->itemAtPosition(row, column); resizeForm && item)
+            if (const auto *label = qobject_cast<const QLabel *>(item->widget()); label && !label->wordWrap())
+                width = std::max(width, label->sizeHint().width() + 8);
+        const bool last = column + 1 == int(widths.size());
+        // The grid's last column fills what is left of it, inside its frame
+        // and beside its scroll bar: a width of its own would overflow.
+        if (!last)
+            grid->setColumnWidth(column, width);
+        captions->setColumnMinimumWidth(column, width);
+        // Only the last column takes the room left, as the grid's does.
+        captions->setColumnStretch(column, last ? 1 : 0);
+    }
+}
+
+QSize DesignSize(const QWidget &window, int width, int height, bool resizeForm)
+{
+    if (!resizeForm)
+        return {width, height};
+    const double scale = window.logicalDpiX() / 96.0;
+    return {int(width * scale), int(height * scale)};
 }
 
 } // namespace corvadel

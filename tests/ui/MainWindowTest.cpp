@@ -505,14 +505,14 @@ TEST(MainWindowSettings, RecentFilesAndGeometryAreKeptInTheirOwnSection)
         TfrmMain window(settings, ask, {});
         window.show();
         ASSERT_TRUE(window.OpenFile(Example("h.xml")));
-        window.resize(900, 640);
+        window.resize(1000, 700);
         EXPECT_TRUE(window.close());
     }
     const TIniFile ini(TGlobalSetting(program).SettingsPath());
     EXPECT_EQ(ini.ReadString("MAIN WINDOW", "Recent1", ""), Example("h.xml").toStdString());
     TGlobalSetting settings(program);
     TfrmMain again(settings, ask, {});
-    EXPECT_EQ(again.size(), QSize(900, 640));
+    EXPECT_EQ(again.size(), QSize(1000, 700));
     ASSERT_EQ(again.findChild<QMenu *>("recent_files")->actions().size(), 1);
     again.findChild<QMenu *>("recent_files")->actions().front()->trigger();
     EXPECT_EQ(again.Document().Project().FileName, Example("h.xml").toStdString());
