@@ -68,7 +68,7 @@ int RunDesktop(int argc, char **argv)
     KeepCNumbers();
     TGlobalSetting settings(ProgramPath());
     TQtAsk ask;
-    TfrmMain window(settings, ask, ResultWindows());
+    TfrmMain window(settings, ask, ResultWindows(settings));
     THelpDesk help(&window);
     window.show();
     const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();

@@ -1,5 +1,6 @@
 #include "ErrorMessageFRM.h"
 #include "uHelpContext.h"
+#include "uDesignSize.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -7,7 +8,7 @@
 
 namespace corvadel {
 
-TfrmErrorMessage::TfrmErrorMessage(const QString &listing, QWidget *parent)
+TfrmErrorMessage::TfrmErrorMessage(const QString &listing, bool resizeForm, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName("frmErrorMessage");
@@ -27,8 +28,7 @@ TfrmErrorMessage::TfrmErrorMessage(const QString &listing, QWidget *parent)
     close->setObjectName("btnClose");
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(close, 0, Qt::AlignHCenter);
-    // The design size, in device-independent pixels so it scales with the screen.
-    resize(517, 259);
+    resize(DesignSize(*this, 517, 259, resizeForm));
 }
 
 } // namespace corvadel

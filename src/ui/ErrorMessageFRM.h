@@ -8,7 +8,7 @@ namespace corvadel {
 class TfrmErrorMessage : public QDialog {
     Q_OBJECT
 public:
-    TfrmErrorMessage(const QString &listing, QWidget *parent = nullptr);
+    TfrmErrorMessage(const QString &listing, bool resizeForm, QWidget *parent = nullptr);
 };
 
 } // namespace corvadel

@@ -16,7 +16,7 @@
 #include "uWires.h"
 #include "uHelpContext.h"
 #include "uQtText.h"
-#include "uTextGrid.h"
+#include "uDesignSize.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,18 +1,19 @@
 #include "uResultWindows.h"
 
 #include "ErrorMessageFRM.h"
+#include "uGlobalSettings.h"
 
 namespace corvadel {
 
-TResultWindows ResultWindows(TShowModal show)
+TResultWindows ResultWindows(const TGlobalSetting &settings, TShowModal show)
 {
     return {[show](QWidget *parent, const TWireConfigurationList &project, const TGlobalSetting &settings) {
                 TfrmDisplayResult window(project, settings, parent);
                 window.ShowModal = show;
                 show(window);
             },
-            [show](QWidget *parent, const QString &listing) {
-                TfrmErrorMessage window(listing, parent);
+            [show, &settings](QWidget *parent, const QString &listing) {
+                TfrmErrorMessage window(listing, settings.ResizeForm, parent);
                 show(window);
             }};
 }

@@ -7,6 +7,7 @@
 namespace corvadel {
 
 // Every window is shown through `show`; tests pass one that looks at it.
-TResultWindows ResultWindows(TShowModal show = ExecModal);
+// The error window takes its design size from `settings`.
+TResultWindows ResultWindows(const TGlobalSetting &settings, TShowModal show = ExecModal);
 
 } // namespace corvadel

@@ -59,12 +59,4 @@ void AlignCaptionColumns(QGridLayout *captions, int row, QTableWidget *grid, con
     }
 }
 
-QSize DesignSize(const QWidget &window, int width, int height, bool resizeForm)
-{
-    if (!resizeForm)
-        return {width, height};
-    const double scale = window.logicalDpiX() / 96.0;
-    return {int(width * scale), int(height * scale)};
-}
-
 } // namespace corvadel

@@ -2,14 +2,12 @@
 // lists its rows: an empty list shows one empty, disabled row.
 #pragma once
 
-#include <QSize>
 #include <QStringList>
 
 #include <vector>
 
 class QGridLayout;
 class QTableWidget;
-class QWidget;
 
 namespace corvadel {
 
@@ -22,8 +20,5 @@ void FillTextGrid(QTableWidget *grid, const std::vector<QStringList> &rows);
 // up with their columns at any font size.
 void AlignCaptionColumns(QGridLayout *captions, int row, QTableWidget *grid, const std::vector<int> &widths,
                          bool resizeForm);
-// A window's design size; with "Resize Form" scaled by the screen's logical
-// dots per inch over 96, so a larger system font gets a larger window.
-QSize DesignSize(const QWidget &window, int width, int height, bool resizeForm);
 
 } // namespace corvadel

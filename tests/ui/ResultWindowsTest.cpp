@@ -331,7 +331,7 @@ TEST(WarpResult, AnglesAndRotationsGoToTheFieldsOfTheirNumbers)
 
 TEST(ErrorMessage, ShowsTheListingReadOnly)
 {
-    TfrmErrorMessage window("Sequence 1\n\nNo length");
+    TfrmErrorMessage window("Sequence 1\n\nNo length", true);
     EXPECT_EQ(window.windowTitle(), "Error Message");
     auto *errors = window.findChild<QPlainTextEdit *>("mmErrors");
     ASSERT_NE(errors, nullptr);
@@ -373,7 +373,7 @@ TEST(ResultGrid, CopyOfAGridWithHiddenHeadersStillNamesItsColumns)
 class MainWindowResults : public ::testing::Test {
 protected:
     MainWindowResults()
-        : Window(Settings, Ask, ResultWindows([this](QDialog &dialog) {
+        : Window(Settings, Ask, ResultWindows(Settings, [this](QDialog &dialog) {
               Opened << dialog.objectName();
               if (auto *errors = dialog.findChild<QPlainTextEdit *>("mmErrors"))
                   Listing = errors->toPlainText();

@@ -1,0 +1,15 @@
+#include "uDesignSize.h"
+
+#include <QWidget>
+
+namespace corvadel {
+
+QSize DesignSize(const QWidget &window, int width, int height, bool resizeForm)
+{
+    if (!resizeForm)
+        return {width, height};
+    const double scale = window.logicalDpiX() / 96.0;
+    return {int(width * scale), int(height * scale)};
+}
+
+} // namespace corvadel
