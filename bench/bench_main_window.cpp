@@ -3,7 +3,8 @@
 // refreshes and redraw) at 1200 x 800. Start-up is measured twice: the window
 // alone inside a running application, and a whole process from exec to the
 // first painted window, as the user sees it; a window with one label shows
-// what text alone costs.
+// what text alone costs, and a window with one of each widget kind this one
+// is built of shows what Qt charges before any of its content.
 #include "KorvelEditComp.h"
 #include "MainFRM.h"
 #include "SteadyHeap.h"
@@ -12,8 +13,20 @@
 #include "uProjectDocument.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QTreeWidget>
 
 #include <cstring>
 #include <spawn.h>
@@ -48,6 +61,38 @@ void StartLabelWindow()
 {
     QMainWindow window;
     window.setCentralWidget(new QLabel(QStringLiteral("Corvadel")));
+    window.resize(1200, 800);
+    Settle(window);
+}
+
+// The floor of any window built of the widget kinds this one needs: one of
+// each, holding almost nothing. Qt pays once per kind (style set-up, header
+// sections, tool bar buttons), however few of them a window has.
+void StartWidgetKindsWindow()
+{
+    QMainWindow window;
+    window.menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("&Open..."));
+    window.addToolBar(QStringLiteral("Tools"))->addAction(QStringLiteral("Open"));
+    auto *splitter = new QSplitter;
+    auto *tree = new QTreeWidget;
+    new QTreeWidgetItem(tree, {QStringLiteral("Sequence 1")});
+    splitter->addWidget(tree);
+    auto *pages = new QTabWidget;
+    auto *page = new QWidget;
+    auto *form = new QFormLayout(page);
+    auto *group = new QGroupBox(QStringLiteral("Group"));
+    new QVBoxLayout(group);
+    group->layout()->addWidget(new QCheckBox(QStringLiteral("Check")));
+    form->addRow(QStringLiteral("Length"), new QLineEdit(QStringLiteral("50.00")));
+    form->addRow(QStringLiteral("Span"), new QComboBox);
+    form->addRow(group);
+    auto *table = new QTableWidget(1, 2);
+    table->setHorizontalHeaderLabels({QStringLiteral("A"), QStringLiteral("B")});
+    form->addRow(table);
+    pages->addTab(page, QStringLiteral("Page"));
+    splitter->addWidget(pages);
+    window.setCentralWidget(splitter);
+    window.statusBar()->showMessage(QStringLiteral("Ready"));
     window.resize(1200, 800);
     Settle(window);
 }
@@ -135,6 +180,11 @@ void BM_ProcessLabelWindow(benchmark::State &state)
     StartProcess(state, "label");
 }
 
+void BM_ProcessWidgetKindsWindow(benchmark::State &state)
+{
+    StartProcess(state, "kinds");
+}
+
 void BM_ProcessWithProject(benchmark::State &state)
 {
     StartProcess(state, "project");
@@ -147,6 +197,8 @@ int RunChild(int argc, char **argv)
         StartEmptyWindow();
     else if (std::strcmp(argv[2], "label") == 0)
         StartLabelWindow();
+    else if (std::strcmp(argv[2], "kinds") == 0)
+        StartWidgetKindsWindow();
     else
         StartWithProject();
     return 0;
@@ -154,6 +206,7 @@ int RunChild(int argc, char **argv)
 
 BENCHMARK(BM_ProcessEmptyWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ProcessLabelWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ProcessWidgetKindsWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ProcessWithProject)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_StartEmptyWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartWithProject)->Unit(benchmark::kMillisecond);
