@@ -157,6 +157,11 @@ bool TTensionRelations::ComputeTensionRelations(TWireConfiguration &sequence)
             poleDistances[static_cast<size_t>(i)] = sequence.PoleDistances.Objects(i - 1)->Distance;
         for (int pass = 0; sequence.BoxWarp && std::fabs(balance.Rotation) >= 1;) {
             sequence.AnglesChanged = true;
+            // The rings move between poles that stay where the plan put them;
+            // a ring figure that does not close puts them nowhere, and the
+            // stored distances would be those of an earlier plan.
+            if (!TGeometry::IsValid(sequence))
+                return false;
             if (!AdjustBoxStep(lengths, poleDistances, balance.Rotation, angles, poleAngles))
                 return false;
             adjusted = true;

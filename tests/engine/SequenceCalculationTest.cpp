@@ -242,6 +242,33 @@ TEST_F(Calculation, EveryTypeCalculates)
     }
 }
 
+TEST_F(Calculation, BoxAdjustmentDoesNotKeepThePolesOfAnEarlierPlan)
+{
+    // Ring angles A2 + A4 + A6 + A7 of 363 degrees close no figure, so there
+    // are no pole positions for the adjustment to keep. The outcome must not
+    // depend on whether an earlier, closed plan of the sequence was calculated.
+    const std::vector<double> lengths = {50, 100, 100, 55, 100, 60, 100, 65};
+    const std::vector<double> closed = {45, 90, 40, 90, 50, 90, 90, 35};
+    std::vector<double> open = closed;
+    open[6] = 93;
+    TWireConfiguration &earlier = *Project.AddSequence(stBox);
+    Fill(earlier, lengths, closed);
+    earlier.SetBoxWarp(true);
+    ASSERT_TRUE(TCalculationRun::RunCalculation(Project));
+    ASSERT_TRUE(MaxResult(earlier).AnglesChanged); // the warp ran on the closed plan
+    earlier.Spans.SetAngleOf(7, open[6]);
+    TWireConfiguration &fresh = *Project.AddSequence(stBox);
+    Fill(fresh, lengths, open);
+    fresh.SetBoxWarp(true);
+
+    EXPECT_FALSE(TCalculationRun::RunCalculation(Project));
+    for (const TWireConfiguration *sequence : {&earlier, &fresh}) {
+        EXPECT_EQ(sequence->Results.Count(), 0);
+        ASSERT_EQ(sequence->Errors.Count(), 1);
+        EXPECT_EQ(sequence->Errors.First()->Message, TSequenceCalculation::RelationsMessage);
+    }
+}
+
 TEST_F(Calculation, RunGoesOnAfterAnInvalidSequenceAndListsEveryOne)
 {
     TWireConfiguration &invalid = Simple(100, 2, 0, 0);
