@@ -12,6 +12,9 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace corvadel {
 
@@ -130,12 +133,79 @@ std::string TSequenceCalculation::UnreachableMessage(double tension, double sag)
     return "No wire tension gives the required SAG for this configuration.\r\n" + Attempt(tension, sag);
 }
 
+namespace {
+
+// The system SAG at `tension`; nothing when the elevations cannot be solved
+// (the solver has said why).
+std::optional<double> SAGAtTension(TWireConfiguration &sequence, double tension)
+{
+    sequence.Spans.SetTension(tension);
+    if (!TElevationSolver::SolveElevations(sequence))
+        return std::nullopt;
+    for (TBaseWire *span : sequence.Spans)
+        TSpanStatics::FindLowPoint(*span);
+    sequence.SystemSAG = TWireSystem::Measure(sequence).SystemSAG();
+    return sequence.SystemSAG;
+}
+
+struct TTrial {
+    double Tension;
+    double SAG;
+};
+
+// Two tried tensions whose SAGs lie on either side of the target: the lowest
+// tension that hung too shallow, and the highest below it that hung too deep.
+std::optional<std::pair<double, double>> Bracket(const std::vector<TTrial> &trials, double target)
+{
+    double shallow = INFINITY;
+    for (const TTrial &trial : trials)
+        if (trial.SAG < target)
+            shallow = std::min(shallow, trial.Tension);
+    double deep = -INFINITY;
+    for (const TTrial &trial : trials)
+        if (trial.SAG > target && trial.Tension < shallow)
+            deep = std::max(deep, trial.Tension);
+    if (!std::isfinite(shallow) || !std::isfinite(deep))
+        return std::nullopt;
+    return std::pair{deep, shallow};
+}
+
+// Entered junction differences can make the SAG fall and then rise again as
+// the tension grows, and the proportional step may then jump across the
+// target for ever. The SAG is continuous in the tension, so between a tension
+// that hung too deep and one that hung too shallow lies one that hangs right:
+// halving the interval finds it.
+bool SettleBetweenTrials(TWireConfiguration &sequence, double tolerance, const std::vector<TTrial> &trials,
+                         int &iterations, TTrial last)
+{
+    const double target = sequence.TargetSAG;
+    if (const auto bracket = Bracket(trials, target)) {
+        auto [deep, shallow] = *bracket;
+        for (int step = 0; step < TSequenceCalculation::MaxHalvings; ++step) {
+            ++iterations;
+            const double tension = (deep + shallow) / 2;
+            const std::optional<double> sag = SAGAtTension(sequence, tension);
+            if (!sag)
+                return false;
+            if (target - tolerance <= *sag && *sag <= target + tolerance)
+                return true;
+            if (!std::isfinite(*sag))
+                break;
+            (*sag > target ? deep : shallow) = tension;
+            last = {tension, *sag};
+        }
+    }
+    sequence.Errors.AddError(TSequenceCalculation::NotConvergedMessage(last.Tension, last.SAG));
+    return false;
+}
+
+} // namespace
+
 bool TSequenceCalculation::SearchTension(TWireConfiguration &sequence, const TTARVOParameters &parameters,
                                          int &iterations)
 {
-    TWireList &spans = sequence.Spans;
     double tension = parameters.Tension;
-    spans.SetTension(tension);
+    sequence.Spans.SetTension(tension);
     iterations = 0;
     const double tolerance = parameters.SAGTolerance / 100;
     const double target = sequence.TargetSAG;
@@ -143,31 +213,28 @@ bool TSequenceCalculation::SearchTension(TWireConfiguration &sequence, const TTA
         sequence.Errors.AddError(UnreachableMessage(tension, NAN));
         return false;
     }
+    std::vector<TTrial> trials;
     while (true) {
         ++iterations;
-        if (!TElevationSolver::SolveElevations(sequence))
+        const std::optional<double> sag = SAGAtTension(sequence, tension);
+        if (!sag)
             return false;
-        for (TBaseWire *span : spans)
-            TSpanStatics::FindLowPoint(*span);
-        const double sag = TWireSystem::Measure(sequence).SystemSAG();
-        sequence.SystemSAG = sag;
-        if (target - tolerance <= sag && sag <= target + tolerance)
+        if (target - tolerance <= *sag && *sag <= target + tolerance)
             return true;
+        trials.push_back({tension, *sag});
         // A deeper SAG than wanted raises the tension in proportion.
-        tension = sag / target * tension;
-        if (tension > parameters.MaxTension) {
-            sequence.Errors.AddError(ExcessiveMessage(tension, sag));
+        const double next = *sag / target * tension;
+        if (next > parameters.MaxTension) {
+            sequence.Errors.AddError(ExcessiveMessage(next, *sag));
             return false;
         }
-        if (!(std::isfinite(sag) && sag > 0 && std::isfinite(tension) && tension > 0)) {
-            sequence.Errors.AddError(UnreachableMessage(spans.Tension, sag));
+        if (!(std::isfinite(*sag) && *sag > 0 && std::isfinite(next) && next > 0)) {
+            sequence.Errors.AddError(UnreachableMessage(tension, *sag));
             return false;
         }
-        if (iterations >= MaxIterations) {
-            sequence.Errors.AddError(NotConvergedMessage(tension, sag));
-            return false;
-        }
-        spans.SetTension(tension);
+        if (iterations >= MaxIterations)
+            return SettleBetweenTrials(sequence, tolerance, trials, iterations, {next, *sag});
+        tension = next;
     }
 }
 

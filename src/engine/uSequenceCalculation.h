@@ -13,6 +13,9 @@ class TSequenceCalculation
 {
 public:
     static constexpr int MaxIterations = 10000;
+    // Steps of halving between two tried tensions once the proportional
+    // search has not settled within MaxIterations.
+    static constexpr int MaxHalvings = 100;
     static constexpr const char *RelationsMessage =
         "Error during the calculation of the tension.\r\n"
         "The automatic calculation is not possible for this configuration.\r\n"

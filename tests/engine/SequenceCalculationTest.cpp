@@ -99,10 +99,50 @@ TEST_F(Calculation, SearchThatCannotSettleStopsAtTheCap)
     sequence.Spans.FindByNumber(1)->TensionRelation = 1;
     int iterations = 0;
     EXPECT_FALSE(TSequenceCalculation::SearchTension(sequence, Parameters, iterations));
-    EXPECT_EQ(iterations, TSequenceCalculation::MaxIterations);
+    EXPECT_GE(iterations, TSequenceCalculation::MaxIterations);
+    EXPECT_LE(iterations, TSequenceCalculation::MaxIterations + TSequenceCalculation::MaxHalvings);
     ASSERT_EQ(sequence.Errors.Count(), 1);
     EXPECT_EQ(sequence.Errors.First()->Message.rfind("The tension calculation did not settle within 10000 iterations.", 0),
               0u);
+}
+
+// An entered junction difference makes this Delta's SAG fall and rise again
+// as the tension grows: the proportional step overshoots to the rising side at
+// the minimum SAG and jumps across the target from then on.
+TEST_F(Calculation, SAGThatFallsAndRisesAgainIsStillFound)
+{
+    TWireConfiguration &sequence = *Project.AddSequence(stDelta);
+    const std::vector<double> lengths{60, 100, 100, 70, 100, 65};
+    const std::vector<double> angles{30, 120, 35, 120, 40, 120};
+    for (size_t i = 0; i < lengths.size(); ++i) {
+        sequence.Spans.SetLengthOf(static_cast<int>(i) + 1, lengths[i]);
+        sequence.Spans.SetAngleOf(static_cast<int>(i) + 1, angles[i]);
+    }
+    sequence.SetWireWeight(2);
+    sequence.SetMaxSAG(8);
+    sequence.SetMinSAG(6);
+    sequence.SetMinClearance(17);
+    sequence.Spans.FindByNumber(4)->AddSignal(MakeLoad(64, 188, 3));
+    for (const char *pole : {"P1", "P2", "P3"})
+        sequence.Elevations.SetValueOf(pole, 102);
+    sequence.Elevations.SetValueOf("PV", 100);
+    sequence.Elevations.SetValueOf("U", 0.5);
+    sequence.Elevations.SetEnteredFlags("NYNNYNN"); // U and C (0) entered
+
+    ASSERT_TRUE(TCalculationRun::RunCalculation(Project)) << sequence.Errors.First()->Message;
+    const TWireConfigurationResult *atMin = sequence.Results.FindByAtMaxSAG(false);
+    ASSERT_NE(atMin, nullptr);
+    EXPECT_GT(atMin->Iterations, TSequenceCalculation::MaxIterations); // the proportional search alone fails
+    EXPECT_NEAR(atMin->SystemSAG, 6, Parameters.SAGTolerance / 100);
+    // The shallower SAG needs the higher tension, on the falling side as at the maximum SAG.
+    EXPECT_GT(atMin->Tension, MaxResult(sequence).Tension);
+
+    // Hanging the wires again at the tension found gives the same SAG.
+    int iterations = 0;
+    Parameters.Tension = atMin->Tension;
+    sequence.TargetSAG = 6;
+    ASSERT_TRUE(TSequenceCalculation::SearchTension(sequence, Parameters, iterations));
+    EXPECT_EQ(iterations, 1);
 }
 
 TEST_F(Calculation, UnloadedWireCannotReachASagAndSaysSo)
