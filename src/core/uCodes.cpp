@@ -43,7 +43,8 @@ public:
             try {
                 field->second(child->Value);
             } catch (const EConvertError &error) {
-                Warnings.push_back(Source + ": element " + Element.Name + "/" + child->Name + ": " + error.what());
+                Warnings.push_back(Source + ": element " + Element.Name + "/" + child->Name + " (code "
+                                   + TXMLBaseObject::ChildValue(Element, "CODE") + "): " + error.what());
             }
         }
     }
@@ -134,15 +135,21 @@ void TCodeList::LoadFromText(const std::string &text, const std::string &sourceN
 {
     Tree = TXMLBaseObject();
     try {
-        Tree.LoadFromText(text);
+        // An empty "XML" element is an empty catalogue; no such element at
+        // all is a file of another kind.
+        if (!Tree.LoadFromText(text)) {
+            if (std::string_view(text).substr(0, text.find('\0')).find("<XML>") == std::string_view::npos)
+                Warnings.push_back(sourceName
+                                   + ": the file holds no catalogue (no XML element); no typical signals, signs or "
+                                     "wires are offered.");
+            return;
+        }
     } catch (const EXMLUnclosedElement &error) {
         // Half a catalogue would offer a wrong choice without a word.
         Tree = TXMLBaseObject();
         Warnings.push_back(sourceName + ", " + error.what() + "; no typical signals, signs or wires are offered.");
         return;
     }
-    if (Tree.Name != "XML")
-        return;
     for (const auto &list : Tree.Children) {
         for (const TListKind &kind : ListKinds) {
             if (list->Name != kind.ListName)

@@ -314,10 +314,14 @@ double StrToFloat(std::string_view text)
         && (std::isdigit(static_cast<unsigned char>(digits[0])) || digits[0] == '-' || digits[0] == '.');
     auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     // The largest reals are written rounded to 15 digits, just past the
-    // range; they read back as the largest value, not as an error.
+    // range; they read back as the largest value, not as an error. Below
+    // the smallest real a decimal reads as zero.
     if (ec == std::errc::result_out_of_range && end == digits.data() + digits.size()) {
         const long double wide = std::strtold(std::string(digits).c_str(), nullptr);
-        if (std::fabs(wide) <= 1.79769313486232E308L) {
+        if (std::fabs(wide) < 1) {
+            value = static_cast<double>(wide);
+            ec = std::errc();
+        } else if (std::fabs(wide) <= 1.79769313486232E308L) {
             value = std::copysign(std::numeric_limits<double>::max(), static_cast<double>(wide));
             ec = std::errc();
         }

@@ -132,6 +132,37 @@ TEST(CodeList, MalformedNumberIsReportedWithItsElement)
     EXPECT_NE(list.Warnings[0].find("'heavy'"), std::string::npos);
 }
 
+// Many entries share their element names; the code tells which one is wrong.
+TEST(CodeList, MalformedNumberNamesTheEntryByItsCode)
+{
+    TCodeList list;
+    list.LoadFromText("<XML><SIGNAL_LIST><SIGNAL><CODE>S1</CODE><AREA>1</AREA></SIGNAL>"
+                      "<SIGNAL><AREA>1e400</AREA><CODE>S2</CODE></SIGNAL></SIGNAL_LIST></XML>",
+                      "/opt/CodeList.xml");
+    ASSERT_EQ(list.Count(), 2);
+    ASSERT_EQ(list.Warnings.size(), 1u);
+    EXPECT_NE(list.Warnings[0].find("SIGNAL/AREA (code S2)"), std::string::npos) << list.Warnings[0];
+    EXPECT_NE(list.Warnings[0].find("'1e400'"), std::string::npos) << list.Warnings[0];
+}
+
+// An empty or foreign file is no catalogue: the dialogs then offer only the
+// custom choices, and the user is told why.
+TEST(CodeList, FileWithoutCatalogueOffersNothingAndSaysSo)
+{
+    for (const char *text : { "", "\x89PNG\r\n\x1a\n garbage", "<CATALOGUE><SIGNAL_LIST></SIGNAL_LIST></CATALOGUE>",
+             "XML" }) {
+        TCodeList list;
+        list.LoadFromText(text, "/opt/CodeList.xml");
+        EXPECT_EQ(list.Count(), 0) << text;
+        ASSERT_EQ(list.Warnings.size(), 1u) << text;
+        EXPECT_NE(list.Warnings[0].find("/opt/CodeList.xml: the file holds no catalogue"), std::string::npos)
+            << list.Warnings[0];
+    }
+    TCodeList empty;
+    empty.LoadFromText("<XML></XML>", "/opt/CodeList.xml");
+    EXPECT_TRUE(empty.Warnings.empty()) << "an empty catalogue is a catalogue";
+}
+
 TEST(CodeList, CutShortCatalogueOffersNothingAndSaysWhere)
 {
     const std::string whole = Catalogue;

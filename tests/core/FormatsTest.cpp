@@ -132,6 +132,27 @@ TEST(FloatToStr, LargestRealsReadBack)
     EXPECT_THROW(StrToFloat("1.8E308"), EConvertError);
 }
 
+// Below the smallest real a decimal is too small to tell from zero; it must
+// not turn into the largest real on the way.
+TEST(StrToFloat, MagnitudesBelowTheSmallestRealReadAsZero)
+{
+    const struct {
+        const char *text;
+        double value;
+    } cases[] = {
+        { "1e-400", 0.0 },
+        { "-1e-400", -0.0 },
+        { "1E-330", 0.0 },
+        { "2.5e-4000", 0.0 },
+        { "4.94065645841247E-324", std::numeric_limits<double>::denorm_min() },
+    };
+    for (const auto &c : cases) {
+        const double read = StrToFloat(c.text);
+        EXPECT_EQ(read, c.value) << c.text;
+        EXPECT_EQ(std::signbit(read), std::signbit(c.value)) << c.text;
+    }
+}
+
 TEST(FloatToStr, NonFiniteValuesAreNamedNotPrintedAsGarbage)
 {
     EXPECT_EQ(FloatToStr(std::numeric_limits<double>::quiet_NaN()), "NAN");
