@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 
 #include <algorithm>
 #include <cmath>
@@ -92,11 +94,12 @@ void TKorvelEdit::SetNumericOutput(double value)
         setText(QString::number(static_cast<long long>(std::trunc(value))));
 }
 
-int TKorvelEdit::Room() const
+int TKorvelEdit::Room(bool overSelection) const
 {
     if (FMaxLength <= 0)
         return std::numeric_limits<int>::max();
-    return std::max(0, FMaxLength - int(text().size() - selectedText().size()));
+    const int replaced = overSelection ? int(selectedText().size()) : 0;
+    return std::max(0, FMaxLength - int(text().size()) + replaced);
 }
 
 void TKorvelEdit::InsertFiltered(const QString &incoming)
@@ -144,6 +147,24 @@ void TKorvelEdit::inputMethodEvent(QInputMethodEvent *event)
     QInputMethodEvent filtered(event->preeditString(), event->attributes());
     filtered.setCommitString(Filtered(committed), event->replacementStart(), event->replacementLength());
     QLineEdit::inputMethodEvent(&filtered);
+}
+
+void TKorvelEdit::dropEvent(QDropEvent *event)
+{
+    // Text dragged in is input like typed text: the control drops what its
+    // kind refuses and what would pass the maximum length. Text moved within
+    // the field is already its own.
+    if (event->source() == this) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    QMimeData filtered;
+    filtered.setText(Filtered(event->mimeData()->text()).left(Room(false)));
+    QDropEvent narrowed(event->position(), event->possibleActions(), &filtered, event->buttons(), event->modifiers());
+    narrowed.setDropAction(event->dropAction());
+    QLineEdit::dropEvent(&narrowed);
+    event->setDropAction(narrowed.dropAction());
+    event->setAccepted(narrowed.isAccepted());
 }
 
 void TKorvelEdit::contextMenuEvent(QContextMenuEvent *event)

@@ -46,11 +46,13 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void InsertFiltered(const QString &incoming);
-    // Characters that may still be typed over the current selection.
-    int Room() const;
+    // Characters that may still be typed over the current selection, or,
+    // for a drop, beside the whole text.
+    int Room(bool overSelection = true) const;
 
     TEditType FEditType = etFree;
     int FPrecision = 7;

@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -77,6 +79,42 @@ TEST(KorvelEdit, PasteGoesThroughTheFilterAndTheMaximumLength)
     edit.end(false);
     QTest::keySequence(&edit, QKeySequence::Paste);
     EXPECT_EQ(edit.text(), "1.23-45");
+}
+
+// Text dragged from elsewhere is the user's input as much as typed text.
+TEST(KorvelEdit, DroppedTextGoesThroughTheFilterAndTheMaximumLength)
+{
+    const struct {
+        QString Start; // all of it selected; a drop does not replace it
+        QString Dropped;
+        QString Expected;
+    } cases[] = {
+        { "", "1e400", "1400" },
+        { "", "nan", "" },
+        { "", "-inf", "-" },
+        { "", "99999999999999999999", "9999999" },
+        { "", "2.5", "2.5" },
+        { "567", "123456", "1234567" },
+        { "5.6", "1.2", "125.6" },
+    };
+    for (const auto &c : cases) {
+        TKorvelEdit edit;
+        edit.SetEditType(etFloat);
+        edit.SetMaxLength(7);
+        edit.resize(200, 30);
+        edit.setText(c.Start);
+        edit.selectAll();
+        QMimeData data;
+        data.setText(c.Dropped);
+        // The drop reaches the field that accepted the drag's entry; x = 1
+        // is before the first character.
+        QDragEnterEvent enter(QPoint(1, 15), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&edit, &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent drop(QPointF(1, 15), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&edit, &drop);
+        EXPECT_EQ(edit.text(), c.Expected) << c.Dropped.toStdString();
+    }
 }
 
 TEST(KorvelEdit, TextSetByTheProgramIsNotFiltered)
