@@ -62,7 +62,7 @@ void ReadProject(const std::string &path, TWireConfigurationList &project)
         ReadFileText(path);
     const bool read = SameText(ExtensionOf(path), ".sws") ? project.Import(path) : project.Open(path);
     if (!read)
-        throw std::runtime_error(path + ": the file is not a TARVO file or it is corrupted");
+        throw std::runtime_error(project.RefusedFileMessage(path));
 }
 
 std::string OutputExtension(const std::string &path, std::initializer_list<const char *> allowed)

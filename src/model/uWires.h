@@ -154,6 +154,11 @@ public:
     // combination is cleared of its marks once read.
     void ReadProjectElement(const TXMLBaseObject &node, bool asSaved = false);
     bool Import(const std::string &path);
+    // Why the last Import returned false: the section, the key and the text
+    // that stopped it; empty after a complete import.
+    std::string ImportProblem;
+    // The message for a file that Open or Import refused.
+    std::string RefusedFileMessage(const std::string &path) const;
 
 private:
     const TTARVOParameters *Params;

@@ -127,6 +127,11 @@ bool TWireConfigurationList::Open(const std::string &path)
     return loaded;
 }
 
+std::string TWireConfigurationList::RefusedFileMessage(const std::string &path) const
+{
+    return path + ": the file is not a TARVO file or it is corrupted" + (ImportProblem.empty() ? "" : ": " + ImportProblem);
+}
+
 bool TWireConfigurationList::Save(const std::string &path)
 {
     TFileReplacement file(path);

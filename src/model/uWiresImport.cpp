@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace corvadel {
 
@@ -166,8 +167,11 @@ public:
 
     bool Read()
     {
-        if (Text("GENERAL", "APPLICATION", "") != "TARVO" || Text("GENERAL", "TABLE", "") != "WIRES")
-            return false;
+        for (const auto &[key, expected] : {std::pair{"APPLICATION", "TARVO"}, std::pair{"TABLE", "WIRES"}}) {
+            const std::string value = Text("GENERAL", key, "");
+            if (value != expected)
+                return Refuse(std::string("[GENERAL] ") + key + ": '" + value + "' is not " + expected);
+        }
         const int sequences = Int("GENERAL", "SEQUENCES", "0");
         const int combinations = Int("GENERAL", "COMBINATIONS", "0");
         ReadDetails();
@@ -175,7 +179,7 @@ public:
             ReadCombinations(combinations);
         // A missing section ends the loop, so a huge count cannot spin.
         for (long long p = 1; p <= sequences; ++p)
-            if (!ReadSequence(static_cast<int>(p)))
+            if (!ReadSequence(static_cast<int>(p), sequences))
                 return false;
         Project.FileName = ChangeFileExt(Path, ".xml");
         Project.ClearModified();
@@ -183,6 +187,12 @@ public:
     }
 
 private:
+    bool Refuse(std::string problem)
+    {
+        Project.ImportProblem = std::move(problem);
+        return false;
+    }
+
     std::string Text(std::string_view section, std::string_view key, std::string_view defaultValue) const
     {
         return Ini.ReadString(section, key, defaultValue);
@@ -249,15 +259,17 @@ private:
         }
     }
 
-    bool ReadSequence(int p)
+    bool ReadSequence(int p, int sequences)
     {
         const std::string section = "SEQUENCE " + IntToStr(p);
+        if (!Ini.SectionExists(section))
+            return Refuse("[" + section + "]: the section is missing (SEQUENCES is " + IntToStr(sequences) + ")");
         const int number = Int(section, "NUMBER", "0");
         if (number == 0 || number != p)
-            return false;
+            return Refuse("[" + section + "] NUMBER: '" + Text(section, "NUMBER", "") + "' is not " + IntToStr(p));
         const int type = Int(section, "TYPE", "0");
         if (!IsSequenceType(type))
-            return false;
+            return Refuse("[" + section + "] TYPE: '" + Text(section, "TYPE", "") + "' is not a sequence type 1 to 6");
 
         auto sequence = Project.CreateSequence(type);
         sequence->SetNumber(number);
@@ -332,8 +344,11 @@ private:
 bool TWireConfigurationList::Import(const std::string &path)
 {
     TBaseList<TWireConfiguration>::FreeAll();
-    if (!FileExists(path))
+    ImportProblem.clear();
+    if (!FileExists(path)) {
+        ImportProblem = "the file does not exist";
         return false;
+    }
     return TOldProjectReader(path, *this).Read();
 }
 

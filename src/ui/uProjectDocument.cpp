@@ -121,7 +121,7 @@ void TProjectDocument::Read(const std::string &path, bool oldFormat)
         throw std::runtime_error(error.what());
     }
     if (!ok)
-        throw std::runtime_error(path + ": the file is not a TARVO file or it is corrupted");
+        throw std::runtime_error(read->RefusedFileMessage(path));
     FProject = std::move(read);
     FStack.clear();
     FNameFromImport = oldFormat;

@@ -117,6 +117,9 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"NotAProject", "notes.xml", "just some notes\n", "out.xml", "not a TARVO file"},
                       FailureCase{"ForeignSws", "other.SWS", "[GENERAL]\nAPPLICATION=OTHER\n", "out.xml",
                                   "not a TARVO file"},
+                      FailureCase{"SwsOfUnknownType", "old.sws",
+                                  "[GENERAL]\nAPPLICATION=TARVO\nTABLE=WIRES\nSEQUENCES=1\n[SEQUENCE 1]\nNUMBER=1\nTYPE=99\n",
+                                  "out.xml", "not a TARVO file or it is corrupted: [SEQUENCE 1] TYPE: '99' is not a sequence type"},
                       FailureCase{"BadNumber", "bad.xml",
                                   "<XML><TARVO_CONFIGURATIONS><SIMPLE_SEQUENCE><SEQUENCE_MIN_SAG>2,5\r\n</SEQUENCE_MIN_SAG>"
                                   "</SIMPLE_SEQUENCE></TARVO_CONFIGURATIONS></XML>",

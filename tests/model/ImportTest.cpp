@@ -256,17 +256,26 @@ TEST_F(Import, HugeCountsCostNothing)
 TEST_F(Import, RefusedFilesReadNothing)
 {
     Project.SetAuthor("before");
-    for (const char *text : {"", "[GENERAL]\r\nAPPLICATION=tarvo\r\nTABLE=WIRES\r\nAUTHOR=x\r\n",
-                                    "[GENERAL]\r\nAPPLICATION=TARVO\r\nTABLE=SIGNS\r\nAUTHOR=x\r\n"}) {
-        SCOPED_TRACE(text);
-        EXPECT_FALSE(ImportText(text));
+    const struct {
+        const char *Text;
+        const char *Problem;
+    } cases[] = {
+        {"", "[GENERAL] APPLICATION: '' is not TARVO"},
+        {"[GENERAL]\r\nAPPLICATION=tarvo\r\nTABLE=WIRES\r\nAUTHOR=x\r\n", "[GENERAL] APPLICATION: 'tarvo' is not TARVO"},
+        {"[GENERAL]\r\nAPPLICATION=TARVO\r\nTABLE=SIGNS\r\nAUTHOR=x\r\n", "[GENERAL] TABLE: 'SIGNS' is not WIRES"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.Text);
+        EXPECT_FALSE(ImportText(c.Text));
         EXPECT_EQ(Project.Author, "before");
+        EXPECT_EQ(Project.ImportProblem, c.Problem);
     }
     EXPECT_FALSE(Project.Import(Folder.Path("missing.sws")));
 }
 
 struct BrokenSequenceCase : test::TNamedCase {
     const char *Second;
+    const char *Problem;
 };
 
 class ImportBrokenSequence : public Import, public ::testing::WithParamInterface<BrokenSequenceCase>
@@ -282,14 +291,18 @@ TEST_P(ImportBrokenSequence, KeepsTheSequencesBeforeIt)
     EXPECT_EQ(Project.Objects(0)->SequenceType, stWYE);
     EXPECT_EQ(Project.FileName, "before.xml");
     EXPECT_TRUE(Project.IsModified());
+    EXPECT_EQ(Project.ImportProblem, GetParam().Problem);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sections, ImportBrokenSequence,
-                         ::testing::Values(BrokenSequenceCase{"sectionMissing", ""},
-                                           BrokenSequenceCase{"wrongNumber", "[SEQUENCE 2]\r\nNUMBER=3\r\nTYPE=1\r\n"},
-                                           BrokenSequenceCase{"unknownType", "[SEQUENCE 2]\r\nNUMBER=2\r\nTYPE=7\r\n"},
-                                           BrokenSequenceCase{"numberMissing", "[SEQUENCE 2]\r\nTYPE=1\r\n"}),
-                         test::CaseName());
+INSTANTIATE_TEST_SUITE_P(
+    Sections, ImportBrokenSequence,
+    ::testing::Values(
+        BrokenSequenceCase{"sectionMissing", "", "[SEQUENCE 2]: the section is missing (SEQUENCES is 2)"},
+        BrokenSequenceCase{"wrongNumber", "[SEQUENCE 2]\r\nNUMBER=3\r\nTYPE=1\r\n", "[SEQUENCE 2] NUMBER: '3' is not 2"},
+        BrokenSequenceCase{"unknownType", "[SEQUENCE 2]\r\nNUMBER=2\r\nTYPE=7\r\n",
+                           "[SEQUENCE 2] TYPE: '7' is not a sequence type 1 to 6"},
+        BrokenSequenceCase{"numberMissing", "[SEQUENCE 2]\r\nTYPE=1\r\n", "[SEQUENCE 2] NUMBER: '' is not 2"}),
+    test::CaseName());
 
 TEST_F(Import, BadNumberNamesFileKeyAndText)
 {
