@@ -35,7 +35,8 @@ TIniFile::TIniFile(std::string fileName)
 void TIniFile::ParseText(std::string_view text, TIniFile &into)
 {
     Section *current = nullptr;
-    size_t pos = 0;
+    // A UTF-8 byte-order mark is an editor's, not part of the first line.
+    size_t pos = text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
     while (pos < text.size()) {
         size_t end = text.find_first_of("\r\n", pos);
         if (end == std::string_view::npos)

@@ -41,6 +41,15 @@ TEST(IniFile, WindowsCompatibleReading)
     EXPECT_EQ(ini.ReadString("missing", "k", "dflt"), "dflt");
 }
 
+// Editors on Windows put a byte-order mark before the text; it must not hide
+// the first section (an old project's GENERAL, or a settings section).
+TEST(IniFile, ByteOrderMarkDoesNotHideTheFirstSection)
+{
+    TIniFile ini("unused.ini");
+    TIniFile::ParseText("\xEF\xBB\xBF[GENERAL]\r\nAPPLICATION=TARVO\r\n", ini);
+    EXPECT_EQ(ini.ReadString("GENERAL", "APPLICATION", "x"), "TARVO");
+}
+
 TEST_F(ProgramFolder, IniWriteCreatesSectionAndKeyAndKeepsOrder)
 {
     Write("a.ini", "[B]\nx=1\n");
