@@ -4,11 +4,11 @@
 #include "uFormats.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <system_error>
 
 namespace corvadel {
@@ -209,20 +209,30 @@ std::string ReadFileText(const std::string &fileName)
         throw EFileError("Cannot open file \"" + fileName + "\"" + (errno ? ": " + std::string(std::strerror(errno)) : ""));
     // Read in one piece: a stream buffer copy is several times slower on
     // large project files.
+    const auto tooLarge = [&fileName] {
+        return EFileError("Cannot read file \"" + fileName + "\": it is larger than "
+                          + std::to_string(MaxFileTextSize >> 20) + " MB");
+    };
     std::string text;
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
     in.seekg(0, std::ios::beg);
     if (size > 0) {
+        if (static_cast<uintmax_t>(size) > MaxFileTextSize)
+            throw tooLarge();
         text.resize(static_cast<size_t>(size));
         in.read(text.data(), size);
         text.resize(static_cast<size_t>(in.gcount()));
     } else {
-        // Not seekable, or a size the system does not know: read to the end.
+        // Not seekable, or a size the system does not know (a pipe, a
+        // device): read to the end, which a device may never reach.
         in.clear();
-        std::ostringstream buffer;
-        buffer << in.rdbuf();
-        text = buffer.str();
+        char chunk[65536];
+        while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+            text.append(chunk, static_cast<size_t>(in.gcount()));
+            if (text.size() > MaxFileTextSize)
+                throw tooLarge();
+        }
     }
     if (in.bad())
         throw EFileError("Cannot read file \"" + fileName + "\"");

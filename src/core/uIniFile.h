@@ -65,6 +65,9 @@ bool DeleteFile(const std::string &fileName);
 // The path with its extension (from the last dot of the file name) replaced.
 std::string ChangeFileExt(const std::string &fileName, std::string_view extension);
 std::string ExtractFilePath(const std::string &fileName); // folder with trailing separator
-std::string ReadFileText(const std::string &fileName);     // throws EFileError
+// Far more than any project, settings or catalogue file holds.
+inline constexpr size_t MaxFileTextSize = size_t(128) << 20;
+// The whole file; throws EFileError, also for a file past MaxFileTextSize.
+std::string ReadFileText(const std::string &fileName);
 
 } // namespace corvadel

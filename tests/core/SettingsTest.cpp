@@ -50,6 +50,26 @@ TEST(IniFile, ByteOrderMarkDoesNotHideTheFirstSection)
     EXPECT_EQ(ini.ReadString("GENERAL", "APPLICATION", "x"), "TARVO");
 }
 
+// Every file the program reads is small; one far past that, or a device
+// that never ends, is refused by name instead of filling the memory.
+TEST_F(ProgramFolder, FilesPastTheLargestReadAreRefusedByName)
+{
+    const std::string sparse = Folder.Path("huge.xml");
+    Write("huge.xml", "<XML>");
+    fs::resize_file(sparse, uintmax_t(MaxFileTextSize) + 1);
+    for (const std::string &path : {sparse, std::string("/dev/zero")}) {
+        try {
+            ReadFileText(path);
+            ADD_FAILURE() << "read " << path;
+        } catch (const EFileError &error) {
+            EXPECT_NE(std::string(error.what()).find("\"" + path + "\""), std::string::npos) << error.what();
+            EXPECT_NE(std::string(error.what()).find("larger than"), std::string::npos) << error.what();
+        }
+    }
+    fs::resize_file(sparse, MaxFileTextSize);
+    EXPECT_EQ(ReadFileText(sparse).size(), MaxFileTextSize);
+}
+
 TEST_F(ProgramFolder, IniWriteCreatesSectionAndKeyAndKeepsOrder)
 {
     Write("a.ini", "[B]\nx=1\n");
