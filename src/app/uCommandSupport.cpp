@@ -8,6 +8,7 @@
 #include "uWires.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <stdexcept>
 
 namespace corvadel {
@@ -58,7 +59,10 @@ std::unique_ptr<TGlobalSetting> CommandSettings(const char *command, const TArgu
 void ReadProject(const std::string &path, TWireConfigurationList &project)
 {
     // Both readers take a missing file for a foreign one; say what it is.
-    if (!FileExists(path))
+    // Only a path with nothing behind it is tried here: a pipe read now
+    // would be spent.
+    std::error_code missing;
+    if (!std::filesystem::exists(path, missing))
         ReadFileText(path);
     const bool read = SameText(ExtensionOf(path), ".sws") ? project.Import(path) : project.Open(path);
     if (!read)

@@ -313,6 +313,14 @@ TEST_F(Calc, UnreadableInputOrArgumentsExitTwoWithOneLine)
     EXPECT_NE(Messages()[0].find("none.def"), std::string::npos);
 }
 
+// A pipe can be read only once: the project must not be spent on a check.
+TEST_F(Calc, ProjectFromAPipeIsCalculated)
+{
+    const auto run = corvadel::test::RunCorvadel("calc /dev/stdin", "cat " + Quoted(Examples + "simple.xml") + " |");
+    ASSERT_EQ(run.Status, 0) << run.Errors;
+    EXPECT_NE(run.Output.find("Main St over Oak Ave"), std::string::npos) << run.Output;
+}
+
 TEST_F(Calc, SettingsFileGivesTheDesignValues)
 {
     Folder.Write("strict.def", "[DEFAULT VALUES]\r\nDesign Factor=9\r\nMax Tension=50\r\n");
