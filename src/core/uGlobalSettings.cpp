@@ -15,6 +15,8 @@ const char *const DesignSection = "DESIGN DATA";
 const char *const DefaultsSection = "DEFAULT VALUES";
 const char *const GraphicsSection = "GRAPHICS SETTING";
 
+enum class TLowerBound { Zero, AboveZero };
+
 // Reads one key; text that does not convert is reported with the file,
 // section, key and text, and the key keeps its default.
 class TSettingsReader
@@ -38,11 +40,19 @@ public:
             return defaultValue;
         }
     }
-    double Real(const char *section, const char *key, double defaultValue)
+    // A number the calculation cannot work with is reported as the
+    // Parameters dialog refuses it, and the key keeps its default.
+    double Real(const char *section, const char *key, double defaultValue, TLowerBound bound)
     {
-        return Read(section, key, defaultValue, FloatToStr(defaultValue), [](const std::string &t) {
+        const double value = Read(section, key, defaultValue, FloatToStr(defaultValue), [](const std::string &t) {
             return StrToFloat(t);
         });
+        if (value > 0 || (value == 0 && bound == TLowerBound::Zero))
+            return value;
+        Warnings.push_back(Ini.FileName() + ": [" + section + "] " + key + "=" + Ini.ReadString(section, key, "")
+                           + (bound == TLowerBound::Zero ? ": cannot be negative" : ": must be greater than 0")
+                           + "; the default " + FloatToStr(defaultValue) + " is used");
+        return defaultValue;
     }
     int Integer(const char *section, const char *key, int defaultValue)
     {
@@ -189,18 +199,18 @@ void TTARVOParameters::Load(const TIniFile &ini, std::vector<std::string> &warni
     if (!FileExists(ini.FileName()))
         return;
     TSettingsReader reader(ini, warnings);
-    MinClearance = reader.Real(DesignSection, "Min Clearance", MinClearance);
-    MinSignalClearance = reader.Real(DesignSection, "Min Signal Clearance", MinSignalClearance);
-    WireWeight = reader.Real(DesignSection, "Wire Weight", WireWeight);
-    WindPressure = reader.Real(DesignSection, "Wind Pressure", WindPressure);
+    MinClearance = reader.Real(DesignSection, "Min Clearance", MinClearance, TLowerBound::Zero);
+    MinSignalClearance = reader.Real(DesignSection, "Min Signal Clearance", MinSignalClearance, TLowerBound::Zero);
+    WireWeight = reader.Real(DesignSection, "Wire Weight", WireWeight, TLowerBound::Zero);
+    WindPressure = reader.Real(DesignSection, "Wind Pressure", WindPressure, TLowerBound::Zero);
     RelativeSignal = reader.Flag(DesignSection, "Relative Signal", RelativeSignal);
     VariableWire = reader.Flag(DesignSection, "Variable Wire", VariableWire);
     Warp = reader.Flag(DesignSection, "Warp", Warp);
-    Tension = reader.Real(DefaultsSection, "Tension", Tension);
-    DesignFactor = reader.Real(DefaultsSection, "Design Factor", DesignFactor);
-    SAGTolerance = reader.Real(DefaultsSection, "SAG_Tollerance", SAGTolerance);
-    MaxTension = reader.Real(DefaultsSection, "Max Tension", MaxTension);
-    AreaFactor = reader.Real(DefaultsSection, "Area Factor", AreaFactor);
+    Tension = reader.Real(DefaultsSection, "Tension", Tension, TLowerBound::AboveZero);
+    DesignFactor = reader.Real(DefaultsSection, "Design Factor", DesignFactor, TLowerBound::AboveZero);
+    SAGTolerance = reader.Real(DefaultsSection, "SAG_Tollerance", SAGTolerance, TLowerBound::AboveZero);
+    MaxTension = reader.Real(DefaultsSection, "Max Tension", MaxTension, TLowerBound::AboveZero);
+    AreaFactor = reader.Real(DefaultsSection, "Area Factor", AreaFactor, TLowerBound::Zero);
 }
 
 void TTARVOParameters::Save(TIniFile &ini) const

@@ -147,6 +147,47 @@ TEST_F(ProgramFolder, ValuesThatDoNotConvertAreReportedAndDefaulted)
     EXPECT_NE(settings.Warnings[2].find("Wire Font=Arial,6"), std::string::npos);
 }
 
+// A number the calculation cannot work with (a tolerance or tension of 0, a
+// negative clearance) is reported with file, section, key and text, as the
+// Parameters dialog would refuse it, and its default is used.
+TEST_F(ProgramFolder, NumbersOutOfTheirRangeAreReportedAndDefaulted)
+{
+    const struct {
+        const char *Line;
+        double TTARVOParameters::*Field;
+        double Default;
+    } cases[] = {
+        {"[DEFAULT VALUES]\nSAG_Tollerance=0", &TTARVOParameters::SAGTolerance, 1},
+        {"[DEFAULT VALUES]\nTension=-1000", &TTARVOParameters::Tension, 1000},
+        {"[DEFAULT VALUES]\nMax Tension=0", &TTARVOParameters::MaxTension, 100000},
+        {"[DEFAULT VALUES]\nDesign Factor=0", &TTARVOParameters::DesignFactor, 1.8},
+        {"[DEFAULT VALUES]\nArea Factor=-0.1", &TTARVOParameters::AreaFactor, 0.1},
+        {"[DESIGN DATA]\nWind Pressure=-42", &TTARVOParameters::WindPressure, 42},
+        {"[DESIGN DATA]\nMin Clearance=-1", &TTARVOParameters::MinClearance, 20.6},
+        {"[DESIGN DATA]\nMin Signal Clearance=-15", &TTARVOParameters::MinSignalClearance, 15},
+        {"[DESIGN DATA]\nWire Weight=-1", &TTARVOParameters::WireWeight, 1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.Line);
+        Write("corvadel.def", c.Line);
+        TTARVOParameters parameters;
+        std::vector<std::string> warnings;
+        parameters.Load(TIniFile(Def()), warnings);
+        EXPECT_DOUBLE_EQ(parameters.*c.Field, c.Default);
+        ASSERT_EQ(warnings.size(), 1u);
+        const std::string line = c.Line;
+        for (const std::string &part : {Def(), line.substr(0, line.find('\n')), line.substr(line.find('\n') + 1)})
+            EXPECT_NE(warnings[0].find(part), std::string::npos) << warnings[0] << " lacks " << part;
+    }
+    // The edges the dialog takes are taken from the file as well.
+    Write("corvadel.def", "[DEFAULT VALUES]\nArea Factor=0\n[DESIGN DATA]\nWind Pressure=0\nWire Weight=0\n");
+    TTARVOParameters parameters;
+    std::vector<std::string> warnings;
+    parameters.Load(TIniFile(Def()), warnings);
+    EXPECT_TRUE(warnings.empty()) << warnings.front();
+    EXPECT_EQ(parameters.WindPressure, 0);
+}
+
 // Flags read true exactly for "Y" in any case, whatever else they hold; a
 // text other than Y or N is reported with file, section, key and text.
 TEST_F(ProgramFolder, FlagsNeitherYNorNReadAsTheRulesSayAndAreReported)
