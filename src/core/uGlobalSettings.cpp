@@ -15,8 +15,6 @@ const char *const DesignSection = "DESIGN DATA";
 const char *const DefaultsSection = "DEFAULT VALUES";
 const char *const GraphicsSection = "GRAPHICS SETTING";
 
-enum class TLowerBound { Zero, AboveZero };
-
 // Reads one key; text that does not convert is reported with the file,
 // section, key and text, and the key keeps its default.
 class TSettingsReader
@@ -42,17 +40,19 @@ public:
     }
     // A number the calculation cannot work with is reported as the
     // Parameters dialog refuses it, and the key keeps its default.
-    double Real(const char *section, const char *key, double defaultValue, TLowerBound bound)
+    void Real(const char *section, const char *key, TTARVOParameters &parameters, double TTARVOParameters::*field)
     {
-        const double value = Read(section, key, defaultValue, FloatToStr(defaultValue), [](const std::string &t) {
+        double &stored = parameters.*field;
+        const double value = Read(section, key, stored, FloatToStr(stored), [](const std::string &t) {
             return StrToFloat(t);
         });
-        if (value > 0 || (value == 0 && bound == TLowerBound::Zero))
-            return value;
+        const std::string problem = TTARVOParameters::RangeProblem(field, value);
+        if (problem.empty()) {
+            stored = value;
+            return;
+        }
         Warnings.push_back(Ini.FileName() + ": [" + section + "] " + key + "=" + Ini.ReadString(section, key, "")
-                           + (bound == TLowerBound::Zero ? ": cannot be negative" : ": must be greater than 0")
-                           + "; the default " + FloatToStr(defaultValue) + " is used");
-        return defaultValue;
+                           + ": " + problem + "; the default " + FloatToStr(stored) + " is used");
     }
     int Integer(const char *section, const char *key, int defaultValue)
     {
@@ -199,18 +199,27 @@ void TTARVOParameters::Load(const TIniFile &ini, std::vector<std::string> &warni
     if (!FileExists(ini.FileName()))
         return;
     TSettingsReader reader(ini, warnings);
-    MinClearance = reader.Real(DesignSection, "Min Clearance", MinClearance, TLowerBound::Zero);
-    MinSignalClearance = reader.Real(DesignSection, "Min Signal Clearance", MinSignalClearance, TLowerBound::Zero);
-    WireWeight = reader.Real(DesignSection, "Wire Weight", WireWeight, TLowerBound::Zero);
-    WindPressure = reader.Real(DesignSection, "Wind Pressure", WindPressure, TLowerBound::Zero);
+    reader.Real(DesignSection, "Min Clearance", *this, &TTARVOParameters::MinClearance);
+    reader.Real(DesignSection, "Min Signal Clearance", *this, &TTARVOParameters::MinSignalClearance);
+    reader.Real(DesignSection, "Wire Weight", *this, &TTARVOParameters::WireWeight);
+    reader.Real(DesignSection, "Wind Pressure", *this, &TTARVOParameters::WindPressure);
     RelativeSignal = reader.Flag(DesignSection, "Relative Signal", RelativeSignal);
     VariableWire = reader.Flag(DesignSection, "Variable Wire", VariableWire);
     Warp = reader.Flag(DesignSection, "Warp", Warp);
-    Tension = reader.Real(DefaultsSection, "Tension", Tension, TLowerBound::AboveZero);
-    DesignFactor = reader.Real(DefaultsSection, "Design Factor", DesignFactor, TLowerBound::AboveZero);
-    SAGTolerance = reader.Real(DefaultsSection, "SAG_Tollerance", SAGTolerance, TLowerBound::AboveZero);
-    MaxTension = reader.Real(DefaultsSection, "Max Tension", MaxTension, TLowerBound::AboveZero);
-    AreaFactor = reader.Real(DefaultsSection, "Area Factor", AreaFactor, TLowerBound::Zero);
+    reader.Real(DefaultsSection, "Tension", *this, &TTARVOParameters::Tension);
+    reader.Real(DefaultsSection, "Design Factor", *this, &TTARVOParameters::DesignFactor);
+    reader.Real(DefaultsSection, "SAG_Tollerance", *this, &TTARVOParameters::SAGTolerance);
+    reader.Real(DefaultsSection, "Max Tension", *this, &TTARVOParameters::MaxTension);
+    reader.Real(DefaultsSection, "Area Factor", *this, &TTARVOParameters::AreaFactor);
+}
+
+std::string TTARVOParameters::RangeProblem(double TTARVOParameters::*field, double value)
+{
+    const bool zeroAllowed = field != &TTARVOParameters::Tension && field != &TTARVOParameters::DesignFactor
+                             && field != &TTARVOParameters::SAGTolerance && field != &TTARVOParameters::MaxTension;
+    if (value > 0 || (value == 0 && zeroAllowed))
+        return {};
+    return zeroAllowed ? "cannot be negative" : "must be greater than 0";
 }
 
 void TTARVOParameters::Save(TIniFile &ini) const

@@ -71,6 +71,12 @@ public:
     void SetDefaults();
     void Load(const TIniFile &ini, std::vector<std::string> &warnings);
     void Save(TIniFile &ini) const;
+
+    // Why `value` cannot stand in `field` ("cannot be negative", "must be
+    // greater than 0"); empty when it can. Weights and clearances may be 0;
+    // a tension, tolerance or design factor of 0 would stop the calculation
+    // or accept any design.
+    static std::string RangeProblem(double TTARVOParameters::*field, double value);
 };
 
 class TGlobalSetting : public TBaseObject

@@ -49,31 +49,28 @@ bool FlagOf(const TGlobalSetting &settings, const TFlagRow &row)
     return row.Own ? settings.*row.Own : settings.Parameters.*row.Parameter;
 }
 
-// Every number is 0 or more: a negative weight or clearance would reach every
-// new sequence. A design factor of 0 would accept any design.
 struct TNumberRow {
     const char *Name;
     const char *Caption;
     double TTARVOParameters::*Field;
-    bool ZeroAllowed = true;
 };
 
 const TNumberRow NumberRows[] = {
     {"edtMinClearance", "Min. clearance ground to wire (ft):", &TTARVOParameters::MinClearance},
     {"edtWireWeight", "Weight of Wire (lbs/ft):", &TTARVOParameters::WireWeight},
     {"edtWindPressure", "Wind Pressure (psf):", &TTARVOParameters::WindPressure},
-    {"edtDefaultDesignFactor", "Default Design Factor;:", &TTARVOParameters::DesignFactor, false},
+    {"edtDefaultDesignFactor", "Default Design Factor;:", &TTARVOParameters::DesignFactor},
     {"edtMinSignalClearance", "Min. clearance pavement to signal bottom (ft):", &TTARVOParameters::MinSignalClearance},
 };
 
 // Why a number cannot be taken; empty when it can.
 QString RangeError(const TNumberRow &row, double value)
 {
-    if (value > 0 || (value == 0 && row.ZeroAllowed))
+    const std::string problem = TTARVOParameters::RangeProblem(row.Field, value);
+    if (problem.empty())
         return {};
-    const QString text = QString::fromStdString(FloatToStr(value));
-    return row.ZeroAllowed ? QStringLiteral("%1 %2 cannot be negative.").arg(QLatin1String(row.Caption), text)
-                           : QStringLiteral("%1 %2 must be greater than 0.").arg(QLatin1String(row.Caption), text);
+    return QStringLiteral("%1 %2 %3.").arg(QLatin1String(row.Caption), QString::fromStdString(FloatToStr(value)),
+                                           QString::fromStdString(problem));
 }
 
 struct TColorRow {
