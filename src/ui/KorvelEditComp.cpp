@@ -90,8 +90,10 @@ void TKorvelEdit::SetNumericOutput(double value)
 {
     if (FEditType == etFloat)
         setText(QString::fromStdString(FloatToStrF(value, FPrecision, FScale)));
-    else if (FEditType == etInteger)
+    else if (FEditType == etInteger && std::fabs(value) < 9.2e18)
         setText(QString::number(static_cast<long long>(std::trunc(value))));
+    else if (FEditType == etInteger) // NAN, INF or past any whole number: shown as such, not converted
+        setText(QString::fromStdString(FloatToStr(value)));
 }
 
 int TKorvelEdit::Room(bool overSelection) const

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace corvadel;
 
 namespace {
@@ -169,6 +171,9 @@ INSTANTIATE_TEST_SUITE_P(Table, KorvelEditWriting, ::testing::Values(
     TWriteCase{etInteger, 7, 2, 7, "7"},
     TWriteCase{etInteger, 7, 2, 7.9, "7"},
     TWriteCase{etInteger, 7, 2, -7.9, "-7"},
+    TWriteCase{etInteger, 7, 2, std::nan(""), "NAN"},
+    TWriteCase{etInteger, 7, 2, -HUGE_VAL, "-INF"},
+    TWriteCase{etInteger, 7, 2, 1e300, "1E300"},
     TWriteCase{etAlpha, 7, 2, 5, "old"}));
 
 struct TReadCase {
