@@ -122,6 +122,7 @@ void TBaseWire::WriteXML(TXMLElementWriter &out) const
 
 void TBaseWire::FromXML(const TXMLBaseObject &node)
 {
+    SkippedOnRead.clear();
     if (node.Name != "WIRE")
         return;
     Signals.Reserve(Signals.Count()
@@ -150,11 +151,16 @@ void TBaseWire::FromXML(const TXMLBaseObject &node)
         if (child->Name != "SEGMENT")
             continue;
         const TXMLBaseObject *number = child->FindChild("SEGMENT_NUMBER");
-        if (!number)
+        if (!number) {
+            SkippedOnRead.push_back("a SEGMENT element without SEGMENT_NUMBER was skipped, with its wire weights");
             continue;
+        }
         const int startPoint = ElementInt(*number);
         if (startPoint >= 0 && startPoint < Segments.Count())
             Segments.Objects(startPoint)->FromXML(*child);
+        else
+            SkippedOnRead.push_back("SEGMENT_NUMBER " + number->Value + " names no segment (segments 0 to "
+                                    + IntToStr(Segments.Count() - 1) + "); its wire weights were skipped");
     }
 }
 

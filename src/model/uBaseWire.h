@@ -60,6 +60,9 @@ public:
     void WriteXML(TXMLElementWriter &out) const override;
     // Reads a "WIRE" element into this span (its number already matched).
     void FromXML(const TXMLBaseObject &node) override;
+    // What the last FromXML left out because the span has nothing it could
+    // belong to, a sentence each.
+    std::vector<std::string> SkippedOnRead;
 };
 
 } // namespace corvadel

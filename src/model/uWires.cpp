@@ -3,6 +3,8 @@
 #include "uElementValue.h"
 #include "uGlobalSettings.h"
 
+#include <algorithm>
+
 namespace corvadel {
 
 TBaseWire *TWireList::AddSpan(int number, int fromNode, int toNode, double wireWeight, bool variableWires)
@@ -165,8 +167,41 @@ void TWireConfiguration::WriteXML(TXMLElementWriter &out) const
     out.End();
 }
 
+namespace {
+
+// ", with its 2 signals", or nothing for an element without any.
+std::string WithSignals(const TXMLBaseObject &wire)
+{
+    const auto signals = std::count_if(wire.Children.begin(), wire.Children.end(),
+                                       [](const TXMLBaseObject *child) { return child->Name == "SIGNAL"; });
+    if (signals == 0)
+        return "";
+    return ", with its " + IntToStr(static_cast<int>(signals)) + (signals == 1 ? " signal" : " signals");
+}
+
+} // namespace
+
+void TWireConfiguration::ReadSpan(const TXMLBaseObject &wire)
+{
+    const TXMLBaseObject *number = wire.FindChild("WIRE_NUMBER");
+    if (!number) {
+        SkippedOnRead.push_back("a WIRE element without WIRE_NUMBER was skipped" + WithSignals(wire));
+        return;
+    }
+    TBaseWire *span = Spans.FindByNumber(ElementInt(*number));
+    if (!span) {
+        SkippedOnRead.push_back("WIRE_NUMBER " + number->Value + " names no span (spans 1 to "
+                                + IntToStr(Spans.Count()) + "); the element was skipped" + WithSignals(wire));
+        return;
+    }
+    span->FromXML(wire);
+    for (const std::string &note : span->SkippedOnRead)
+        SkippedOnRead.push_back("span " + IntToStr(span->Number) + ": " + note);
+}
+
 void TWireConfiguration::FromXML(const TXMLBaseObject &node)
 {
+    SkippedOnRead.clear();
     for (const auto &child : node.Children) {
         const std::string_view name = child->Name;
         if (name == "SEQUENCE_NUMBER") {
@@ -190,11 +225,7 @@ void TWireConfiguration::FromXML(const TXMLBaseObject &node)
         } else if (name == "SEQUENCE_BOX_WARP") {
             BoxWarp = StrToBool(child->Value);
         } else if (name == "WIRE") {
-            const TXMLBaseObject *number = child->FindChild("WIRE_NUMBER");
-            if (!number)
-                continue;
-            if (TBaseWire *span = Spans.FindByNumber(ElementInt(*number)))
-                span->FromXML(*child);
+            ReadSpan(*child);
         } else if (name == "ELEVATIONS") {
             Elevations.FromXML(*child);
         }

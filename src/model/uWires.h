@@ -87,6 +87,13 @@ public:
     void ClearModified() override;
     void WriteXML(TXMLElementWriter &out) const override;
     void FromXML(const TXMLBaseObject &node) override;
+private:
+    void ReadSpan(const TXMLBaseObject &wire);
+
+public:
+    // What the last FromXML left out because the sequence has no span or
+    // segment it could belong to, a sentence each.
+    std::vector<std::string> SkippedOnRead;
 };
 
 class TWireConfigurationList : public TBaseList<TWireConfiguration>
@@ -159,6 +166,9 @@ public:
     std::string ImportProblem;
     // The message for a file that Open or Import refused.
     std::string RefusedFileMessage(const std::string &path) const;
+    // What the last Open left out of the file, naming the file, the sequence
+    // and the element: the project opens without it, and saving drops it.
+    std::vector<std::string> ReadNotes;
 
 private:
     const TTARVOParameters *Params;

@@ -75,6 +75,7 @@ void TWireConfigurationList::WriteDocument(TXMLElementWriter &out) const
 
 void TWireConfigurationList::ReadProjectElement(const TXMLBaseObject &node, bool asSaved)
 {
+    ReadNotes.clear();
     if (node.Name != "TARVO_CONFIGURATIONS")
         return;
     for (const auto &child : node.Children) {
@@ -91,6 +92,8 @@ void TWireConfigurationList::ReadProjectElement(const TXMLBaseObject &node, bool
             // Only a sequence read to its end joins the project.
             auto sequence = CreateSequence(type);
             sequence->FromXML(*child);
+            for (const std::string &note : sequence->SkippedOnRead)
+                ReadNotes.push_back("sequence " + IntToStr(sequence->Number) + " (" + child->Name + "): " + note);
             // Cleared while its objects are still in the cache: a walk over
             // the whole project afterwards would wait on memory.
             if (asSaved)
@@ -118,6 +121,8 @@ bool TWireConfigurationList::Open(const std::string &path)
     if (!root.Children.empty()) {
         try {
             ReadProjectElement(*root.Children.front(), loaded);
+            for (std::string &note : ReadNotes)
+                note = path + ": " + note;
         } catch (const EConvertError &error) {
             // What was read stays, and must not pass for the file's content.
             Modified = true;

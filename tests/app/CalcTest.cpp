@@ -321,6 +321,18 @@ TEST_F(Calc, ProjectFromAPipeIsCalculated)
     EXPECT_NE(run.Output.find("Main St over Oak Ave"), std::string::npos) << run.Output;
 }
 
+TEST_F(Calc, ElementsLeftOutOfTheProjectAreNamedOnTheErrorStream)
+{
+    Folder.Write("stray.xml", "<XML><TARVO_CONFIGURATIONS><SIMPLE_SEQUENCE><SEQUENCE_NUMBER>1</SEQUENCE_NUMBER>"
+                              "<WIRE><WIRE_NUMBER>2</WIRE_NUMBER></WIRE>"
+                              "</SIMPLE_SEQUENCE></TARVO_CONFIGURATIONS></XML>");
+    const auto run = corvadel::test::RunCorvadel("calc " + Quoted(Folder.Path("stray.xml")));
+    EXPECT_NE(run.Errors.find("corvadel: warning: " + Folder.Path("stray.xml")
+                              + ": sequence 1 (SIMPLE_SEQUENCE): WIRE_NUMBER 2 names no span (spans 1 to 1)"),
+              std::string::npos)
+        << run.Errors;
+}
+
 TEST_F(Calc, SettingsFileGivesTheDesignValues)
 {
     Folder.Write("strict.def", "[DEFAULT VALUES]\r\nDesign Factor=9\r\nMax Tension=50\r\n");

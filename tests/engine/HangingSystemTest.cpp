@@ -112,8 +112,9 @@ TEST(HangingSystem, LowestWireAtTheClearanceAndHighestAttachmentSAGAbove)
         for (const TBaseWire *span : s.Spans) {
             const CableModel cable(*span, span->TensionRelation * result.Tension, span->ElevationDifference);
             lowest = std::min(lowest, span->EndElevation + cable.Lowest(4000).first);
-            if (span->FromNode <= 5)
+            if (span->FromNode <= 5) {
                 EXPECT_NEAR(attachment[span->FromNode], span->EndElevation + span->ElevationDifference, 1e-6);
+            }
             for (const TBaseSignal *signal : span->Signals)
                 EXPECT_NEAR(signal->Elevation, span->EndElevation + cable.Elevation(signal->Distance), 1e-6)
                     << "span " << span->Number << ", signal " << signal->Number;

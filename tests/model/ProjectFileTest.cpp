@@ -400,6 +400,27 @@ TEST_F(ProjectFileReading, AbsentElementsKeepTheValuesOfCreation)
     EXPECT_FALSE(Project.IsModified());
 }
 
+TEST_F(ProjectFileReading, ElementsWithoutAPlaceAreNamedWithTheFileAndSequence)
+{
+    OpenText("<H_SEQUENCE>\n<SEQUENCE_NUMBER>3</SEQUENCE_NUMBER>\n"
+             "<WIRE>\n<WIRE_NUMBER>9</WIRE_NUMBER>\n<SIGNAL><SIGNAL_NUMBER>1</SIGNAL_NUMBER></SIGNAL>\n"
+             "<SIGNAL><SIGNAL_NUMBER>2</SIGNAL_NUMBER></SIGNAL>\n</WIRE>\n"
+             "<WIRE>\n<WIRE_NUMBER>1</WIRE_NUMBER>\n<SEGMENT><COMPOSITION></COMPOSITION></SEGMENT>\n</WIRE>\n</H_SEQUENCE>\n"
+             "<WYE_SEQUENCE>\n<SEQUENCE_NUMBER>4</SEQUENCE_NUMBER>\n</WYE_SEQUENCE>\n");
+
+    const std::string file = Folder.Path("hand.xml");
+    EXPECT_EQ(Project.ReadNotes,
+              (std::vector<std::string>{
+                  file + ": sequence 3 (H_SEQUENCE): WIRE_NUMBER 9 names no span (spans 1 to 5); the element was "
+                         "skipped, with its 2 signals",
+                  file + ": sequence 3 (H_SEQUENCE): span 1: a SEGMENT element without SEGMENT_NUMBER was skipped, "
+                         "with its wire weights"}));
+    EXPECT_FALSE(Project.IsModified());
+
+    OpenText("<WYE_SEQUENCE>\n<SEQUENCE_NUMBER>1</SEQUENCE_NUMBER>\n</WYE_SEQUENCE>\n");
+    EXPECT_TRUE(Project.ReadNotes.empty()) << "a clean file leaves nothing of the last one's notes";
+}
+
 TEST_F(ProjectFileReading, OpeningClearsTheMarksOfTheWholeProject)
 {
     Project.AddSequence(1)->SetMinSAG(2.5);

@@ -244,6 +244,12 @@ TEST_F(SequenceElement, StrayElementsAreSkipped)
     EXPECT_EQ(read.Spans.FindByNumber(1)->Length, 0);
     EXPECT_EQ(read.Spans.FindByNumber(2)->Length, 70);
     EXPECT_DOUBLE_EQ(read.Spans.FindByNumber(2)->Segments.SumWeights(), 70);
+    // Each is named, so that nobody saves the project unaware of what it lost.
+    EXPECT_EQ(read.SkippedOnRead,
+              (std::vector<std::string>{
+                  "a WIRE element without WIRE_NUMBER was skipped",
+                  "WIRE_NUMBER 7 names no span (spans 1 to 3); the element was skipped",
+                  "span 2: SEGMENT_NUMBER 5 names no segment (segments 0 to 0); its wire weights were skipped"}));
 }
 
 TEST_F(SequenceElement, SegmentWithoutCompositionsStaysUsable)

@@ -388,6 +388,22 @@ TEST_F(MainWindow, FailedOpenKeepsTheOpenProject)
     EXPECT_TRUE(Window.Document().IsModified());
 }
 
+TEST_F(MainWindow, OpenNamesWhatTheFileHeldWithoutAPlace)
+{
+    test::ScratchFolder folder;
+    folder.Write("stray.xml", "<XML><TARVO_CONFIGURATIONS><WYE_SEQUENCE><SEQUENCE_NUMBER>1</SEQUENCE_NUMBER>"
+                              "<WIRE><WIRE_NUMBER>4</WIRE_NUMBER><SIGNAL></SIGNAL></WIRE>"
+                              "</WYE_SEQUENCE></TARVO_CONFIGURATIONS></XML>");
+    Ask.FileNames = {QString::fromStdString(folder.Path("stray.xml"))};
+    Trigger("open");
+    ASSERT_EQ(Project().Count(), 1);
+    EXPECT_TRUE(Ask.LastText().contains("WIRE_NUMBER 4 names no span (spans 1 to 3); the element was skipped, "
+                                        "with its 1 signal"))
+        << Ask.LastText().toStdString();
+    EXPECT_TRUE(Ask.LastText().endsWith("Saving the project writes it without them."));
+    EXPECT_FALSE(Window.Document().IsModified());
+}
+
 TEST_F(MainWindow, CancelledOpenDialogAsksNothing)
 {
     Open("box.xml");
