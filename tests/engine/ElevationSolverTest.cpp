@@ -17,15 +17,7 @@ using test::MakeSequence;
 // A valid, slightly irregular plan of each type with a few signals hung on it.
 std::unique_ptr<TWireConfiguration> Loaded(int type)
 {
-    static const std::map<int, std::pair<std::vector<double>, std::vector<double>>> plans = {
-        {stSimple, {{110}, {}}},
-        {stWYE, {{90, 110, 100}, {50, 65}}},
-        {stH, {{80, 90, 60, 85, 75}, {40, 55, 50, 35}}},
-        {stDelta, {{60, 100, 100, 70, 100, 65}, {30, 120, 35, 120, 40, 120}}},
-        {stHybrid, {{60, 65, 50, 70, 55, 60, 75}, {40, 45, 35, 50, 42, 38}}},
-        {stBox, {{50, 100, 100, 55, 100, 60, 100, 65}, {45, 90, 40, 90, 50, 90, 90, 35}}},
-    };
-    const auto &[lengths, angles] = plans.at(type);
+    const auto &[lengths, angles] = test::IrregularPlan(type);
     auto sequence = MakeSequence(type, lengths, angles);
     sequence->SetWireWeight(1.3);
     sequence->Spans.FindByNumber(1)->AddSignal(MakeLoad(lengths[0] * 0.4, 90));

@@ -10,8 +10,10 @@
 #include <cmath>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace corvadel::test {
@@ -52,6 +54,21 @@ inline double Deg(double radians)
 inline double Rad(double degrees)
 {
     return degrees * Pi / 180;
+}
+
+// The lengths and angles (degrees) of a valid, slightly irregular plan of
+// each type.
+inline const std::pair<std::vector<double>, std::vector<double>> &IrregularPlan(int type)
+{
+    static const std::map<int, std::pair<std::vector<double>, std::vector<double>>> plans = {
+        {stSimple, {{110}, {}}},
+        {stWYE, {{90, 110, 100}, {50, 65}}},
+        {stH, {{80, 90, 60, 85, 75}, {40, 55, 50, 35}}},
+        {stDelta, {{60, 100, 100, 70, 100, 65}, {30, 120, 35, 120, 40, 120}}},
+        {stHybrid, {{60, 65, 50, 70, 55, 60, 75}, {40, 45, 35, 50, 42, 38}}},
+        {stBox, {{50, 100, 100, 55, 100, 60, 100, 65}, {45, 90, 40, 90, 50, 90, 90, 35}}},
+    };
+    return plans.at(type);
 }
 
 // A sequence of `type` with the given lengths and angles (degrees), spans 1..n.

@@ -16,19 +16,6 @@ namespace {
 using test::CableModel;
 using test::MakeLoad;
 
-const std::map<int, std::pair<std::vector<double>, std::vector<double>>> &Plans()
-{
-    static const std::map<int, std::pair<std::vector<double>, std::vector<double>>> plans = {
-        {stSimple, {{110}, {}}},
-        {stWYE, {{90, 110, 100}, {50, 65}}},
-        {stH, {{80, 90, 60, 85, 75}, {40, 55, 50, 35}}},
-        {stDelta, {{60, 100, 100, 70, 100, 65}, {30, 120, 35, 120, 40, 120}}},
-        {stHybrid, {{60, 65, 50, 70, 55, 60, 75}, {40, 45, 35, 50, 42, 38}}},
-        {stBox, {{50, 100, 100, 55, 100, 60, 100, 65}, {45, 90, 40, 90, 50, 90, 90, 35}}},
-    };
-    return plans;
-}
-
 class RandomSequence
 {
 public:
@@ -39,7 +26,7 @@ public:
 
     TWireConfiguration &Fill(TWireConfiguration &s)
     {
-        const auto &[lengths, angles] = Plans().at(s.SequenceType);
+        const auto &[lengths, angles] = test::IrregularPlan(s.SequenceType);
         for (size_t i = 0; i < lengths.size(); ++i)
             s.Spans.SetLengthOf(static_cast<int>(i) + 1, lengths[i]);
         for (size_t i = 0; i < angles.size(); ++i)

@@ -112,8 +112,7 @@ TEST_F(Calculation, SearchThatCannotSettleStopsAtTheCap)
 TEST_F(Calculation, SAGThatFallsAndRisesAgainIsStillFound)
 {
     TWireConfiguration &sequence = *Project.AddSequence(stDelta);
-    const std::vector<double> lengths{60, 100, 100, 70, 100, 65};
-    const std::vector<double> angles{30, 120, 35, 120, 40, 120};
+    const auto &[lengths, angles] = test::IrregularPlan(stDelta);
     for (size_t i = 0; i < lengths.size(); ++i) {
         sequence.Spans.SetLengthOf(static_cast<int>(i) + 1, lengths[i]);
         sequence.Spans.SetAngleOf(static_cast<int>(i) + 1, angles[i]);
