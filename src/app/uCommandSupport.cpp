@@ -80,8 +80,9 @@ std::string OutputExtension(const std::string &path, std::initializer_list<const
         list += std::string(list.empty() ? "" : ", ") + extension;
     }
     const std::string extension = ExtensionOf(path);
-    throw EUsage("-o " + path + ": " + (extension.empty() ? "no extension" : "the extension \"" + extension + "\"")
-                 + " is not one of " + list);
+    if (extension.empty())
+        throw EUsage("-o " + path + ": the file name has no extension; give it one of " + list);
+    throw EUsage("-o " + path + ": the extension \"" + extension + "\" is not one of " + list);
 }
 
 void RefuseToOverwriteInput(const std::string &input, const std::string &output)

@@ -78,7 +78,7 @@ TEST_F(CommandLine, ConvertNamesEveryWrongArgument)
                                  {Wye + " --bogus -o " + out, "unknown option --bogus"},
                                  {Wye + " -o " + out + " -o " + out, "-o is given twice"},
                                  {Wye + " -o " + Quoted(Folder.Path("out.sws")), "the extension \".sws\" is not one of .xml"},
-                                 {Wye + " -o " + Quoted(Folder.Path("out")), "no extension is not one of .xml"},
+                                 {Wye + " -o " + Quoted(Folder.Path("out")), "the file name has no extension; give it one of .xml"},
                              });
 }
 
@@ -123,7 +123,7 @@ TEST_F(CommandLine, DrawNamesEveryWrongArgument)
                               {drawOne + "--no-labels --values -o " + Out, "--no-labels and --values exclude each other"},
                               {drawOne + "--settings " + Quoted(Folder.Path("none.def")) + " -o " + Out, "does not exist"},
                               {drawOne + "-o " + Quoted(Folder.Path("out.gif")), "the extension \".gif\" is not one of .png, .jpg, .bmp"},
-                              {drawOne + "-o " + Quoted(Folder.Path("out")), "no extension is not one of .png, .jpg, .bmp"},
+                              {drawOne + "-o " + Quoted(Folder.Path("out")), "the file name has no extension; give it one of .png, .jpg, .bmp"},
                           });
 }
 
