@@ -20,7 +20,8 @@ using corvadel::test::ScratchFolder;
 
 namespace {
 
-const std::string Examples = std::string(CORVADEL_SOURCE_DIR) + "/examples/";
+using corvadel::test::Examples;
+using corvadel::test::Quoted;
 
 // A parsed JSON value: null, bool, number, string, array or object.
 struct Json {
@@ -191,8 +192,6 @@ protected:
         Errors = run.Errors;
         return run.Status;
     }
-
-    static std::string Quoted(const std::string &path) { return "'" + path + "'"; }
 
     // Lines on stderr that are not settings warnings.
     std::vector<std::string> Messages() const

@@ -16,12 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string Examples = std::string(CORVADEL_SOURCE_DIR) + "/examples/";
-
-std::string Quoted(const std::string &path)
-{
-    return "'" + path + "'";
-}
+using corvadel::test::Examples;
+using corvadel::test::Quoted;
 
 // The lines of stderr the command wrote itself, settings warnings aside.
 std::vector<std::string> CommandLines(const std::string &errors, const std::string &command)

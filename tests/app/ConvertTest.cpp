@@ -12,7 +12,8 @@ using corvadel::test::ScratchFolder;
 
 namespace {
 
-const std::string Examples = std::string(CORVADEL_SOURCE_DIR) + "/examples/";
+using corvadel::test::Examples;
+using corvadel::test::Quoted;
 
 class Convert : public ::testing::Test
 {
@@ -38,8 +39,6 @@ protected:
         }
         return lines;
     }
-
-    static std::string Quoted(const std::string &path) { return "'" + path + "'"; }
 
     ScratchFolder Folder;
     std::string Errors;

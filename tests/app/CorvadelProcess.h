@@ -11,6 +11,15 @@
 
 namespace corvadel::test {
 
+// The sample projects, with a trailing separator.
+inline const std::string Examples = std::string(CORVADEL_SOURCE_DIR) + "/examples/";
+
+// A path as one shell word.
+inline std::string Quoted(const std::string &path)
+{
+    return "'" + path + "'";
+}
+
 struct TCorvadelRun {
     int Status = -1; // exit status, -1 when it did not exit normally
     std::string Output;

@@ -18,7 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string Examples = std::string(CORVADEL_SOURCE_DIR) + "/examples/";
+using corvadel::test::Examples;
 
 bool IsWirePixel(QRgb pixel)
 {

@@ -34,7 +34,7 @@ TDrawRun RunDraw(const std::string &arguments)
 
 std::string Quoted(const fs::path &path)
 {
-    return "'" + path.string() + "'";
+    return test::Quoted(path.string());
 }
 
 // A project of one WYE with a signal on span 1, saved in a folder of its own.

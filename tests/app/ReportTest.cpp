@@ -20,12 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string Examples = std::string(CORVADEL_SOURCE_DIR) + "/examples/";
-
-std::string Quoted(const std::string &path)
-{
-    return "'" + path + "'";
-}
+using corvadel::test::Examples;
+using corvadel::test::Quoted;
 
 // What a program prints for `command`.
 std::string Output(const std::string &command)
