@@ -2,7 +2,7 @@
 // Simple, a WYE and a Delta sequence.
 #include "CombinationFRM.h"
 #include "KorvelEditComp.h"
-#include "../support/ScriptedAsk.h"
+#include "../support/DialogFixture.h"
 #include "uGlobalSettings.h"
 #include "uHelpContext.h"
 #include "uProjectDocument.h"
@@ -23,10 +23,9 @@ using corvadel::test::TScriptedAsk;
 
 namespace {
 
-class CombinationDialog : public ::testing::Test {
+class CombinationDialog : public test::DialogFixture<TfrmCombination> {
 protected:
     CombinationDialog()
-        : Document(Settings.Parameters)
     {
         Document.Edit("set up", [](TWireConfigurationList &project) {
             for (int type : {stSimple, stWYE, stDelta})
@@ -53,24 +52,19 @@ protected:
                     added->SetABAngle(c.Angle);
                 }
             });
-        Steps = Document.UndoStack().count();
-        Dialog = std::make_unique<TfrmCombination>(Document, Settings, Ask);
-        Dialog->show();
+        Show(Document, Settings, Ask);
     }
     static TPair Pair(int sequenceA, int poleA, int sequenceB, int poleB, double angle)
     {
         return {sequenceA, poleA, sequenceB, poleB, angle};
     }
 
-    template <typename T = QWidget>
-    T *Widget(const QString &name) { return Dialog->findChild<T *>(name); }
     QComboBox *Sequence(int side) { return Widget<QComboBox>(QStringLiteral("cbSequence%1").arg(side)); }
     QComboBox *Pole(int side) { return Widget<QComboBox>(QStringLiteral("cbPole%1").arg(side)); }
     QLabel *Picture(int side)
     {
         return Widget<QLabel>(side == 1 ? QStringLiteral("imgSequenceOne") : QStringLiteral("imgSequenceTwo"));
     }
-    void Click(const char *button) { Widget<QPushButton>(QLatin1String(button))->click(); }
     void ClickPicture(int side) { QTest::mouseClick(Picture(side), Qt::LeftButton); }
     void ClickRow(int row)
     {
@@ -88,13 +82,6 @@ protected:
         Widget<TKorvelEdit>("edtAngle")->setText(QLatin1String(angle));
     }
     TCombinationList &Combinations() { return Document.Project().Combinations; }
-    bool Stepped() { return Document.UndoStack().count() > Steps; }
-
-    TGlobalSetting Settings;
-    TProjectDocument Document;
-    TScriptedAsk Ask;
-    std::unique_ptr<TfrmCombination> Dialog;
-    int Steps = 0;
 };
 
 TEST_F(CombinationDialog, OpensWithEverySequenceAndOnlyPolesOffered)

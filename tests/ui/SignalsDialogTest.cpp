@@ -2,7 +2,7 @@
 #include "KorvelEditComp.h"
 #include "SignalsFRM.h"
 #include "../support/SampleSignals.h"
-#include "../support/ScriptedAsk.h"
+#include "../support/DialogFixture.h"
 #include "uGlobalSettings.h"
 #include "uHelpContext.h"
 #include "uProjectDocument.h"
@@ -30,10 +30,9 @@ const char *const DistanceMessage = "Distance cannot be 0 or greater than the sp
 const char *const SignalMessage = "Signal Dead Load and Area Factor should be greater than 0.";
 const char *const SignMessage = "Sign Area and Weight cannot be 0.";
 
-class SignalsDialog : public ::testing::Test {
+class SignalsDialog : public test::DialogFixture<TfrmSignals> {
 protected:
     SignalsDialog()
-        : Document(Settings.Parameters)
     {
         Settings.CodeList.Load(CORVADEL_SOURCE_DIR "/data/CodeList.xml");
         Document.Edit("set up", [](TWireConfigurationList &project) {
@@ -49,17 +48,12 @@ protected:
                 for (auto &item : items)
                     project.First()->Spans.First()->AddSignal(std::move(item));
             });
-        Steps = Document.UndoStack().count();
-        Dialog = std::make_unique<TfrmSignals>(Document, Settings, Ask, 1, 1);
-        Dialog->show();
+        Show(Document, Settings, Ask, 1, 1);
     }
 
     TBaseWire &Span() { return *Document.Project().First()->Spans.First(); }
     TBaseSignal &Item(int number) { return *Span().Signals.FindByNumber(number); }
-    TKorvelEdit *Field(const char *name) { return Dialog->findChild<TKorvelEdit *>(QLatin1String(name)); }
-    template <typename T = QWidget>
-    T *Widget(const char *name) { return Dialog->findChild<T *>(QLatin1String(name)); }
-    void Click(const char *button) { Widget<QPushButton>(button)->click(); }
+    TKorvelEdit *Field(const char *name) { return Widget<TKorvelEdit>(QLatin1String(name)); }
     void Set(const char *field, const QString &text) { Field(field)->setText(text); }
     void ClickItem(int row) { Q_EMIT Widget<QTableWidget>("sgSignalList")->cellClicked(row, 0); }
     void PickSignType(int index)
@@ -87,13 +81,6 @@ protected:
             lengths.emplace_back(segment->StartPoint, segment->Length);
         return lengths;
     }
-    bool Stepped() { return Document.UndoStack().count() > Steps; }
-
-    TGlobalSetting Settings;
-    TProjectDocument Document;
-    TScriptedAsk Ask;
-    std::unique_ptr<TfrmSignals> Dialog;
-    int Steps = 0;
 };
 
 TEST_F(SignalsDialog, OpensOnTheSpanWithItsCaptionsAndFirstItemLoaded)
