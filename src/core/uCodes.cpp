@@ -138,7 +138,7 @@ void TCodeList::LoadFromText(const std::string &text, const std::string &sourceN
         // An empty "XML" element is an empty catalogue; no such element at
         // all is a file of another kind.
         if (!Tree.LoadFromText(text)) {
-            if (std::string_view(text).substr(0, text.find('\0')).find("<XML>") == std::string_view::npos)
+            if (!TXMLBaseObject::HoldsXMLElement(text))
                 Warnings.push_back(sourceName
                                    + ": the file holds no catalogue (no XML element); no typical signals, signs or "
                                      "wires are offered.");

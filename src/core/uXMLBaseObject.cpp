@@ -889,6 +889,11 @@ bool TXMLBaseObject::LoadFromText(std::string_view fileText)
     return LoadText(std::string(fileText));
 }
 
+bool TXMLBaseObject::HoldsXMLElement(std::string_view fileText)
+{
+    return Find(fileText.substr(0, fileText.find('\0')), "<XML>") != std::string_view::npos;
+}
+
 // The text is read where it stands, line ends and all: only values keep
 // line breaks, and they are made CR LF as they are read. The reader finds the
 // end of the "XML" element on its way.

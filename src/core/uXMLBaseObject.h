@@ -139,6 +139,9 @@ public:
     bool LoadFromFile(const std::string &fileName);
     // The same from text already in memory.
     bool LoadFromText(std::string_view fileText);
+    // The text, up to its first NUL character, has an "XML" element, even an
+    // empty one that LoadFromText reads as nothing.
+    static bool HoldsXMLElement(std::string_view fileText);
     // Throws EXMLUnclosedElement when an element is never closed, and
     // std::runtime_error when elements nest deeper than MaxDepth.
     void Parse(std::string_view text);
