@@ -244,20 +244,39 @@ bool TGeometry::IsValid(const TWireConfiguration &sequence)
     for (const auto &[first, second] : rules.NotBothZero)
         if (AngleOf(sequence, first) == 0 && AngleOf(sequence, second) == 0)
             return false;
+    return Closure(sequence).Closes();
+}
+
+TPlanClosure TGeometry::Closure(const TWireConfiguration &sequence)
+{
+    return Closure(
+        sequence.SequenceType, [&sequence](int number) { return LengthOf(sequence, number); },
+        [&sequence](int number) { return AngleOf(sequence, number); });
+}
+
+TPlanClosure TGeometry::Closure(int type, const std::function<double(int)> &lengthOf,
+                                const std::function<double(int)> &angleOf)
+{
+    const TPlanRules &rules = PlanRules(type);
+    TPlanClosure closure;
+    closure.LoopAngles = rules.LoopAngles;
     if (!rules.LoopAngles.empty()) {
         double sum = 0;
-        for (int number : rules.LoopAngles)
-            sum += AngleOf(sequence, number) * Pi / 180;
-        if (!(std::fabs(sum - TwoPi) <= 0.001))
-            return false;
+        for (int number : rules.LoopAngles) {
+            sum += angleOf(number) * Pi / 180;
+            closure.LoopSum += angleOf(number);
+        }
+        closure.LoopCloses = std::fabs(sum - TwoPi) <= 0.001;
     }
     if (rules.RingTriangleCloses) {
-        const double l2 = LengthOf(sequence, 2), l3 = LengthOf(sequence, 3), l5 = LengthOf(sequence, 5);
-        const double a2 = AngleOf(sequence, 2) * Pi / 180;
-        if (!(std::fabs(l2 * l2 + l3 * l3 - 2 * l2 * l3 * std::cos(Pi - a2) - l5 * l5) <= 0.001))
-            return false;
+        const double l2 = lengthOf(2), l3 = lengthOf(3), l5 = lengthOf(5);
+        const double a2 = angleOf(2) * Pi / 180;
+        const double square = l2 * l2 + l3 * l3 - 2 * l2 * l3 * std::cos(Pi - a2);
+        closure.HasRingTriangle = true;
+        closure.RingTriangleSide = std::sqrt(std::fmax(0.0, square));
+        closure.RingTriangleCloses = std::fabs(square - l5 * l5) <= 0.001;
     }
-    return true;
+    return closure;
 }
 
 bool TGeometry::ComputePlanLayout(TWireConfiguration &sequence)

@@ -2,9 +2,25 @@
 // the plan checks and the pole distances and pole angles derived from them.
 #pragma once
 
+#include <functional>
+#include <vector>
+
 namespace corvadel {
 
 class TWireConfiguration;
+
+// Whether the ring loop of a Delta or a Box closes: the sum of its ring
+// angles and, in a Delta, the ring triangle of L2, L3 and A2 against L5.
+struct TPlanClosure {
+    std::vector<int> LoopAngles; // the An that must add up to 360 degrees; none in the open types
+    double LoopSum = 0; // degrees
+    bool LoopCloses = true;
+    bool HasRingTriangle = false;
+    double RingTriangleSide = 0; // feet: the L5 that L2, L3 and A2 give
+    bool RingTriangleCloses = true;
+
+    bool Closes() const { return LoopCloses && RingTriangleCloses; }
+};
 
 // Stateless; every angle is in radians. Each solver returns false instead of
 // producing a non-finite value (an arc cosine or arc sine argument outside
@@ -61,6 +77,12 @@ public:
     static bool IsComplete(const TWireConfiguration &sequence);
     // The lengths and angles describe a plan of the sequence's type.
     static bool IsValid(const TWireConfiguration &sequence);
+    // The closing rules of IsValid with the values they test.
+    static TPlanClosure Closure(const TWireConfiguration &sequence);
+    // The same for a plan of `type` given by its lengths (feet) and angles
+    // (degrees) by span number.
+    static TPlanClosure Closure(int type, const std::function<double(int)> &lengthOf,
+                                const std::function<double(int)> &angleOf);
     // Pole distances and every pole's PlanAngle; false, changing nothing, when
     // the plan is not valid.
     static bool ComputePlanLayout(TWireConfiguration &sequence);

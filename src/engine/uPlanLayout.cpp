@@ -129,6 +129,37 @@ double TPlanLayout::Distance(int nodeA, int nodeB) const
     return std::hypot(a.X - b.X, a.Y - b.Y);
 }
 
+double TPlanLayout::SpanLength(int number) const
+{
+    const TSequenceTopology &topology = Sequence.Topology();
+    if (number < 1 || number > topology.SpanCount())
+        return 0;
+    const TSpanNodes &span = topology.Spans[static_cast<size_t>(number - 1)];
+    return Distance(span.FromNode, span.ToNode);
+}
+
+std::vector<double> TPlanLayout::RingAngles() const
+{
+    const TSequenceTopology &topology = Sequence.Topology();
+    std::vector<double> angles(static_cast<size_t>(topology.SpanCount()), 0.0);
+    auto set = [&](int number, double angle) {
+        if (number >= 1 && number <= static_cast<int>(angles.size()))
+            angles[static_cast<size_t>(number - 1)] = angle;
+    };
+    // Turning counterclockwise from `from` to `to`, 0..2 pi.
+    auto turn = [](double from, double to) { return std::remainder(to - from - Pi, 2 * Pi) + Pi; };
+    for (const TRingRule &rule : PlanShape(Sequence.SequenceType).Rings) {
+        const TPlanPoint here = Position(rule.Ring);
+        auto towards = [&](int span) {
+            return Direction(here, Position(OtherEnd(topology.Spans[static_cast<size_t>(span - 1)], rule.Ring)));
+        };
+        const double stem = towards(rule.Stem);
+        set(rule.CcwAngle, Pi - turn(stem, towards(rule.CcwSpan)));
+        set(rule.CwAngle, Pi - turn(towards(rule.CwSpan), stem));
+    }
+    return angles;
+}
+
 double TPlanLayout::PoleAngle(int pole, int other) const
 {
     const int spanNumber = Sequence.Topology().SpanOfPole(pole);

@@ -44,7 +44,14 @@ public:
 
     bool IsPlaced(int node) const { return Points.count(node) != 0; }
     TPlanPoint Position(int node) const;
+    // Puts a node elsewhere; the spans at it follow.
+    void Place(int node, TPlanPoint at) { Points[node] = at; }
     double Distance(int nodeA, int nodeB) const;
+    // Plan length of span `number`: the distance between its ends as placed.
+    double SpanLength(int number) const;
+    // The angles A1..An (radians, index 0 = A1) that the spans as placed make
+    // at the rings; the inverse of placing them from their angles.
+    std::vector<double> RingAngles() const;
     // Angle at `pole` between its span and the line to `other`, 0..pi.
     double PoleAngle(int pole, int other) const;
     // Every node placed at finite coordinates.

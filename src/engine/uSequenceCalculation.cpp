@@ -48,7 +48,7 @@ bool IsFinite(const TWireConfigurationResult &result)
     for (const TBaseWireResult *span : result.SpanResults) {
         finite = finite && Finite(span->TensionRelation) && Finite(span->EndReaction) &&
                  Finite(span->ElevationDifference) && Finite(span->LowPointDistance) && Finite(span->SAG) &&
-                 Finite(span->PlanDirection);
+                 Finite(span->PlanDirection) && Finite(span->PlanLength);
         for (const TBaseSignalResult *signal : span->SignalResults)
             finite = finite && Finite(signal->HeightAboveLowest);
     }
@@ -86,6 +86,7 @@ std::unique_ptr<TWireConfigurationResult> BuildResult(const TWireConfiguration &
         spanResult->SAG = statics.SAG();
         spanResult->SpanNumber = span->Number;
         spanResult->PlanDirection = span->PlanDirection;
+        spanResult->PlanLength = span->PlanLength;
         for (int m = 1; m <= span->Signals.Count(); ++m) {
             const TBaseSignal *signal = span->Signals.FindByNumber(m);
             if (!signal)

@@ -1,5 +1,6 @@
 #include "uTensionRelations.h"
 
+#include "uBoxWarp.h"
 #include "uFormats.h"
 #include "uGeometry.h"
 #include "uPlanLayout.h"
@@ -7,12 +8,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace corvadel {
 
 namespace {
-
-constexpr int MaxAdjustments = 10000;
 
 // sin x / sin(x + y): the share of a ring's reference tension carried by a
 // span when the other span's angle is x.
@@ -85,54 +85,6 @@ bool RelationsHold(const TBalance &balance, int spanCount)
 
 } // namespace
 
-bool TTensionRelations::AdjustBoxStep(const TSpanValues &lengths, const TPoleValues &poleDistances, double rotation,
-                                      TSpanValues &angles, TPoleValues &poleAngles)
-{
-    const TSpanValues &l = lengths;
-    const TPoleValues &pd = poleDistances;
-    const TSpanValues &a = angles;
-    double alpha1 = 0, alpha2 = 0, alpha3 = 0, alpha4 = 0;
-    double beta1 = 0, beta2 = 0, beta3 = 0, beta4 = 0, unused = 0;
-    // The four quadrilaterals of two poles and two rings as they stand.
-    if (!TGeometry::SolveQuadSSS(Pi - a[8], l[1], pd[1], l[8], l[2], alpha2, beta1, unused) ||
-        !TGeometry::SolveQuadSSS(Pi - a[1], l[4], pd[2], l[1], l[3], alpha1, beta3, unused) ||
-        !TGeometry::SolveQuadSSS(a[3] + a[4], l[6], pd[3], l[4], l[5], alpha3, beta4, unused) ||
-        !TGeometry::SolveQuadSSS(a[5] + a[6], l[8], pd[4], l[6], l[7], alpha4, beta2, unused))
-        return false;
-    const double total1 = beta1 + alpha1, total3 = beta3 + alpha3, total4 = beta4 + alpha4;
-
-    // Turn span 8 at pole two, then carry the change around the box.
-    alpha2 += rotation * Pi / 180 / 10;
-    double at100 = 0, at101 = 0, a34 = 0, a13 = 0, a56 = 0, a45 = 0, a78 = 0, a67 = 0;
-    if (!TGeometry::SolveQuadSSS(alpha2, l[2], l[1], pd[1], l[8], beta1, at100, at101))
-        return false;
-    alpha1 = total1 - beta1;
-    if (!TGeometry::SolveQuadSSS(alpha1, l[3], l[4], pd[2], l[1], beta3, a34, a13))
-        return false;
-    alpha3 = total3 - beta3;
-    if (!TGeometry::SolveQuadSSS(alpha3, l[5], l[6], pd[3], l[4], beta4, a56, a45))
-        return false;
-    alpha4 = total4 - beta4;
-    if (!TGeometry::SolveQuadSSS(alpha4, l[7], l[8], pd[4], l[6], beta2, a78, a67))
-        return false;
-
-    TSpanValues result = angles;
-    result[1] = Pi - a13;
-    result[2] = at100 - result[1];
-    result[3] = Pi - a34;
-    result[4] = a45 - result[3];
-    result[5] = Pi - a56;
-    result[6] = a67 - result[5];
-    result[8] = Pi - at101;
-    result[7] = a78 - result[8];
-    for (double angle : result)
-        if (!std::isfinite(angle))
-            return false;
-    angles = result;
-    poleAngles = {0, alpha1, alpha2, alpha3, alpha4, 0};
-    return true;
-}
-
 bool TTensionRelations::ComputeTensionRelations(TWireConfiguration &sequence)
 {
     TWireList &spans = sequence.Spans;
@@ -149,26 +101,22 @@ bool TTensionRelations::ComputeTensionRelations(TWireConfiguration &sequence)
 
     TBalance balance = Evaluate(sequence.SequenceType, spanCount, angles);
     spans.InitialRotation = balance.Rotation;
-    bool adjusted = false;
-    TPoleValues poleAngles{};
-    if (sequence.SequenceType == stBox) {
-        TPoleValues poleDistances{};
-        for (int i = 1; i <= 4 && i <= sequence.PoleDistances.Count(); ++i)
-            poleDistances[static_cast<size_t>(i)] = sequence.PoleDistances.Objects(i - 1)->Distance;
-        for (int pass = 0; sequence.BoxWarp && std::fabs(balance.Rotation) >= 1;) {
-            sequence.AnglesChanged = true;
-            // The rings move between poles that stay where the plan put them;
-            // a ring figure that does not close puts them nowhere, and the
-            // stored distances would be those of an earlier plan.
-            if (!TGeometry::IsValid(sequence))
-                return false;
-            if (!AdjustBoxStep(lengths, poleDistances, balance.Rotation, angles, poleAngles))
-                return false;
-            adjusted = true;
-            if (++pass > MaxAdjustments)
-                break;
-            balance = Evaluate(sequence.SequenceType, spanCount, angles);
-        }
+    std::optional<TBoxFigure> balanced;
+    if (sequence.SequenceType == stBox && sequence.BoxWarp && std::fabs(balance.Rotation) >= 1) {
+        sequence.AnglesChanged = true;
+        // The rings move between poles that stay where the plan put them; a
+        // ring figure that does not close puts them nowhere.
+        if (!TGeometry::IsValid(sequence))
+            return false;
+        balanced = TBoxWarp::Balance(sequence, [&](const TSpanValues &trial) -> std::optional<double> {
+            const TBalance tried = Evaluate(sequence.SequenceType, spanCount, trial);
+            return RelationsHold(tried, spanCount) ? std::optional(tried.Rotation) : std::nullopt;
+        });
+        if (!balanced)
+            return false;
+        angles = balanced->Angles;
+        lengths = balanced->Lengths;
+        balance = Evaluate(sequence.SequenceType, spanCount, angles);
     }
     if (!RelationsHold(balance, spanCount))
         return false;
@@ -180,13 +128,14 @@ bool TTensionRelations::ComputeTensionRelations(TWireConfiguration &sequence)
             continue;
         span->TensionRelation = balance.Relation[static_cast<size_t>(k)];
         span->PlanDirection = balance.Direction[static_cast<size_t>(k)] * 180 / Pi;
+        span->PlanLength = lengths[static_cast<size_t>(k)];
     }
     if (sequence.SequenceType == stBox) {
         for (TBasePole *pole : sequence.Poles) {
             if (pole->IsRing || pole->Number < 1 || pole->Number > 4)
                 continue;
             pole->CalculatedPlanAngle =
-                adjusted ? poleAngles[static_cast<size_t>(pole->Number)] * 180 / Pi : pole->PlanAngle;
+                balanced ? balanced->PoleAngles[static_cast<size_t>(pole->Number)] * RadToDeg : pole->PlanAngle;
         }
     }
     return true;

@@ -23,6 +23,7 @@ TBaseWire::TBaseWire(const TBaseWire &source, double wireWeight)
     SetLength(source.Length);
     Angle = source.Angle;
     PlanDirection = source.PlanDirection;
+    PlanLength = source.PlanLength;
     SetUniformWeight(source.UniformWeight);
     Signals.CopyFrom(source.Signals);
     Segments.CopyFrom(source.Segments);

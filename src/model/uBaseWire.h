@@ -24,6 +24,7 @@ public:
     bool UniformWeight = true;
     double Angle = 0; // degrees
     double PlanDirection = 0; // degrees, set by the tension relations
+    double PlanLength = 0; // feet, set by the tension relations
 
     // Working values of the engine, never saved.
     double TensionRelation = 0;

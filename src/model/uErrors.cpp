@@ -78,25 +78,11 @@ private:
         return span ? span->Angle : 0;
     }
 
-    bool AngleValid(int number) const
-    {
-        const double angle = AngleOf(number);
-        if (!(angle > 0))
-            return false;
-        const auto &below90 = Shape.AnglesBelow90;
-        if (std::find(below90.begin(), below90.end(), number) != below90.end() && !(angle < 90))
-            return false;
-        for (const TAngleSum &sum : Shape.AngleSums)
-            if (sum.First == number && !(angle + AngleOf(sum.Second) < 180))
-                return false;
-        return true;
-    }
-
     void CheckAngles()
     {
         const int last = std::min(Shape.CheckedAngles, Sequence.Spans.Count());
         for (int n = 1; n <= last; ++n)
-            if (!AngleValid(n))
+            if (!Shape.AngleValid(n, [this](int number) { return AngleOf(number); }))
                 Report("The value of the angle [A" + IntToStr(n) + "]is not valid for this configuration.");
     }
 

@@ -31,6 +31,7 @@ public:
     TBaseSignalResultList SignalResults;
     int SpanNumber = 0;
     double PlanDirection = 0; // degrees
+    double PlanLength = 0; // feet, in the plan PlanDirection belongs to
 };
 
 class TBaseWireResultList : public TBaseList<TBaseWireResult>

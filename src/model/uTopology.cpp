@@ -155,6 +155,19 @@ int TSequenceTopology::SpanOfPole(int pole) const
     return PoleSpans[static_cast<size_t>(pole - 1)];
 }
 
+bool TSequenceTopology::AngleValid(int number, const std::function<double(int)> &angleOf) const
+{
+    const double angle = angleOf(number);
+    if (!(angle > 0))
+        return false;
+    if (std::find(AnglesBelow90.begin(), AnglesBelow90.end(), number) != AnglesBelow90.end() && !(angle < 90))
+        return false;
+    for (const TAngleSum &sum : AngleSums)
+        if (sum.First == number && !(angle + angleOf(sum.Second) < 180))
+            return false;
+    return true;
+}
+
 bool IsSequenceType(int type)
 {
     return type >= stSimple && type <= stBox;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -95,6 +96,9 @@ struct TSequenceTopology {
     std::string FlagLimitBroken(const std::string &flags) const;
     // Span that starts at pole number `pole` (1..5), 0 when there is none.
     int SpanOfPole(int pole) const;
+    // Whether angle A<number> passes the angle rules of validation, with
+    // `angleOf` giving any angle An in degrees.
+    bool AngleValid(int number, const std::function<double(int)> &angleOf) const;
 };
 
 bool IsSequenceType(int type);

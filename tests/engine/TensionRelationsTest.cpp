@@ -153,54 +153,33 @@ TEST_F(BoxBalance, WithoutWarpOnePassReportsTheRotation)
     EXPECT_EQ(sequence->Spans.FindByNumber(1)->PlanDirection, 45);
 }
 
-TEST_F(BoxBalance, WarpAdjustsTheAnglesBelowOneDegree)
+// The warp places the poles afresh from the lengths and angles; pole
+// distances stored by an earlier plan play no part.
+TEST_F(BoxBalance, WarpDoesNotReadStoredPoleDistances)
 {
-    for (double rotation : {5.0, -4.0}) {
-        SCOPED_TRACE(rotation);
-        auto sequence = OffBalance(rotation, true);
-        ASSERT_TRUE(TTensionRelations::ComputeTensionRelations(*sequence));
-        EXPECT_NEAR(sequence->Spans.InitialRotation, rotation, 1e-9);
-        EXPECT_LT(std::fabs(sequence->Spans.Rotation), 1);
-        EXPECT_TRUE(sequence->AnglesChanged);
-        // The entered angles stay; the adjusted ones live in the directions.
-        EXPECT_EQ(sequence->Spans.FindByNumber(1)->Angle, 45);
-        EXPECT_NE(sequence->Spans.FindByNumber(1)->PlanDirection, 45);
-        for (int pole = 1; pole <= 4; ++pole) {
-            const TBasePole *p = sequence->Poles.FindByNumber(pole);
-            EXPECT_GT(p->CalculatedPlanAngle, 0);
-            EXPECT_NEAR(p->CalculatedPlanAngle, p->PlanAngle, 10) << pole;
-        }
-    }
-}
-
-TEST_F(BoxBalance, AdjustmentStepWithoutPoleDistancesFails)
-{
-    auto sequence = OffBalance(5, true);
-    for (TPoleDistance *entry : sequence->PoleDistances)
+    auto fresh = OffBalance(5, true);
+    ASSERT_TRUE(TTensionRelations::ComputeTensionRelations(*fresh));
+    auto stale = OffBalance(5, true);
+    for (TPoleDistance *entry : stale->PoleDistances)
         entry->Distance = 0;
-    EXPECT_FALSE(TTensionRelations::ComputeTensionRelations(*sequence));
+    ASSERT_TRUE(TTensionRelations::ComputeTensionRelations(*stale));
+    for (int n = 1; n <= 8; ++n) {
+        EXPECT_EQ(stale->Spans.FindByNumber(n)->PlanDirection, fresh->Spans.FindByNumber(n)->PlanDirection) << n;
+        EXPECT_EQ(stale->Spans.FindByNumber(n)->PlanLength, fresh->Spans.FindByNumber(n)->PlanLength) << n;
+    }
 }
 
-TEST(TensionRelations, AdjustBoxStepKeepsTheRingAnglesClosed)
+// Where nothing moves, the plan keeps the lengths as entered.
+TEST(TensionRelations, PlanLengthIsTheEnteredLengthWithoutAWarp)
 {
-    // A balanced step (rotation 0) reproduces the angles it started from.
-    auto sequence = MakeSequence(stBox, {50, 100, 100, 55, 100, 60, 100, 65}, {45, 90, 40, 90, 50, 90, 90, 35});
-    ASSERT_TRUE(TGeometry::ComputePlanLayout(*sequence));
-    TSpanValues lengths{}, angles{};
-    for (const TBaseWire *span : sequence->Spans) {
-        lengths[static_cast<size_t>(span->Number)] = span->Length;
-        angles[static_cast<size_t>(span->Number)] = Rad(span->Angle);
+    for (int type = stSimple; type <= stBox; ++type) {
+        SCOPED_TRACE(Topology(type).TypeName);
+        const auto &[lengths, angles] = test::IrregularPlan(type);
+        auto sequence = MakeSequence(type, lengths, angles);
+        ASSERT_TRUE(TTensionRelations::ComputeTensionRelations(*sequence));
+        for (const TBaseWire *span : sequence->Spans)
+            EXPECT_EQ(span->PlanLength, span->Length) << span->Number;
     }
-    TPoleValues distances{}, poleAngles{};
-    for (int i = 0; i < 4; ++i)
-        distances[static_cast<size_t>(i + 1)] = sequence->PoleDistances.Objects(i)->Distance;
-    const TSpanValues before = angles;
-    ASSERT_TRUE(TTensionRelations::AdjustBoxStep(lengths, distances, 0, angles, poleAngles));
-    for (int k = 1; k <= 8; ++k)
-        EXPECT_NEAR(angles[static_cast<size_t>(k)], before[static_cast<size_t>(k)], 1e-9) << k;
-    for (int pole = 1; pole <= 4; ++pole)
-        EXPECT_NEAR(test::Deg(poleAngles[static_cast<size_t>(pole)]), sequence->Poles.FindByNumber(pole)->PlanAngle, 1e-9)
-            << pole;
 }
 
 } // namespace
