@@ -45,6 +45,7 @@ void JsonResult(TJsonWriter &json, const TWireConfiguration &sequence, const TWi
         json.Key("lowPointDistance").Number(span->LowPointDistance);
         json.Key("sag").Number(span->SAG);
         json.Key("planDirection").Number(span->PlanDirection);
+        json.Key("planLength").Number(span->PlanLength);
         json.Key("signals").BeginArray();
         for (const TBaseSignalResult *signal : span->SignalResults) {
             json.BeginObject();
@@ -241,10 +242,13 @@ std::string TextResult(const TWireConfiguration &sequence, const TWireConfigurat
     text += "    Tension (lbs): " + NumericText(result.Tension) + " after " + IntToStr(result.Iterations) + " iteration(s)\n";
     text += "    Maximum Wire Load (lbs): " + NumericText(result.MaxWireLoad) + "\n";
     text += "    Distance between Highest and Lowest Points (ft) : " + NumericText(result.SystemSAG) + "\n";
+    // The lengths change only with the angles of a Box adjusted for balance.
+    std::vector<TSpanQuantity> plan = {PlanDirectionQuantity()};
+    if (result.AnglesChanged)
+        plan.push_back(PlanLengthQuantity());
     text += Grid<TBaseWireResult>(
         "Span Values", Items(result.SpanResults),
-        [](const TBaseWireResult &span) { return "Span " + IntToStr(span.SpanNumber); },
-        Rows(SpanQuantities(), {{"Plan Direction (degrees)", 8, 2, [](const TBaseWireResult &s) { return s.PlanDirection; }}}));
+        [](const TBaseWireResult &span) { return "Span " + IntToStr(span.SpanNumber); }, Rows(SpanQuantities(), plan));
     text += Grid<TBasePoleResult>(
         "Pole Values", Items(result.PoleResults),
         [](const TBasePoleResult &pole) { return "Pole " + IntToStr(pole.PoleNumber); },

@@ -38,6 +38,20 @@ const std::vector<TPoleQuantity> &PoleQuantities()
     return quantities;
 }
 
+const TSpanQuantity &PlanDirectionQuantity()
+{
+    static const TSpanQuantity quantity = {
+        "Plan Direction (degrees)", 8, 2, [](const TBaseWireResult &s) { return s.PlanDirection; }, "New Angles"};
+    return quantity;
+}
+
+const TSpanQuantity &PlanLengthQuantity()
+{
+    static const TSpanQuantity quantity = {
+        "Plan Length (ft)", 8, 2, [](const TBaseWireResult &s) { return s.PlanLength; }, "New Lengths"};
+    return quantity;
+}
+
 const TResultQuantity<TBaseSignalResult> &SignalHeightQuantity()
 {
     static const TResultQuantity<TBaseSignalResult> quantity = {

@@ -40,6 +40,10 @@ using TPoleQuantity = TResultQuantity<TBasePoleResult>;
 const std::vector<TSpanQuantity> &SpanQuantities();
 // Rows of the pole values, top to bottom.
 const std::vector<TPoleQuantity> &PoleQuantities();
+// The plan the span results belong to: each span's direction and length,
+// which a Box adjusted for balance ("New Angles", "New Lengths") changes.
+const TSpanQuantity &PlanDirectionQuantity();
+const TSpanQuantity &PlanLengthQuantity();
 // A signal's height above the lowest attachment point.
 const TResultQuantity<TBaseSignalResult> &SignalHeightQuantity();
 

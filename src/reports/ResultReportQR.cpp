@@ -161,7 +161,7 @@ private:
 
     void WarpResults()
     {
-        Page.Reserve(TPageComposer::RowPitch * 6);
+        Page.Reserve(TPageComposer::RowPitch * 8);
         Page.Section("Warp Results");
         const TGridLayout layout {Left(), CaptionColumn, ColumnWidth()};
         std::vector<std::string> spans;
@@ -173,14 +173,14 @@ private:
             rotations.Cells.push_back(result ? FixedText(result->CalculatedPlanAngle - result->PlanAngle, 8, 2) : "");
         }
         Page.Grid(layout, spans, {rotations});
-        std::vector<std::string> names;
-        TGridRow angles {"New Angles", {}};
-        for (int n = 1; n <= 8; ++n) {
-            const TBaseWireResult *span = Result.SpanResults.FindBySpanNumber(n);
-            names.push_back("A " + IntToStr(n));
-            angles.Cells.push_back(span ? FixedText(span->PlanDirection, 8, 2) : "");
+        // The balanced plan: its angles A 1.. and its lengths L 1..
+        for (const auto &[quantity, letter] : {std::pair {&PlanDirectionQuantity(), "A"}, {&PlanLengthQuantity(), "L"}}) {
+            std::vector<std::string> names;
+            for (int n : Spans)
+                names.push_back(std::string(letter) + " " + IntToStr(n));
+            Page.Grid(layout, names,
+                      QuantityRows({*quantity}, Spans, Result.SpanResults, &TBaseWireResultList::FindBySpanNumber));
         }
-        Page.Grid(layout, names, {angles});
     }
 };
 

@@ -1,8 +1,10 @@
 #include "WarpResultFRM.h"
 
 #include "KorvelEditComp.h"
-#include "uResults.h"
 #include "uHelpContext.h"
+#include "uQtText.h"
+#include "uResultQuantities.h"
+#include "uResults.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -10,6 +12,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <array>
 
 namespace corvadel {
 
@@ -23,6 +27,20 @@ TKorvelEdit *AddField(QFormLayout &form, const QString &label, const QString &na
     field->setReadOnly(true);
     form.addRow(label, field);
     return field;
+}
+
+// A group of one field per span, "A 1".. or "L 1".., named edtA1.. or edtL1..
+std::array<TKorvelEdit *, 8> AddSpanGroup(QHBoxLayout &groups, const TSpanQuantity &quantity, const QString &letter)
+{
+    auto *group = new QGroupBox(Text(quantity.PrintCaption));
+    group->setObjectName("gb" + Text(quantity.PrintCaption).remove(' '));
+    auto *form = new QFormLayout(group);
+    std::array<TKorvelEdit *, 8> fields {};
+    for (int n = 1; n <= 8; ++n)
+        fields[static_cast<size_t>(n - 1)] =
+            AddField(*form, QStringLiteral("%1 %2").arg(letter).arg(n), QStringLiteral("edt%1%2").arg(letter).arg(n));
+    groups.addWidget(group);
+    return fields;
 }
 
 } // namespace
@@ -47,18 +65,18 @@ TfrmWarpResult::TfrmWarpResult(const TWireConfigurationResult &result, QWidget *
         rotation[pole - 1] = AddField(*rotationForm, label, QStringLiteral("edtRotPole%1").arg(pole));
     groups->addWidget(rotations, 0, Qt::AlignTop);
 
-    auto *angles = new QGroupBox("New Angles");
-    angles->setObjectName("gbNewAngles");
-    auto *angleForm = new QFormLayout(angles);
-    TKorvelEdit *angle[8] = {};
-    for (int n = 1; n <= 8; ++n)
-        angle[n - 1] = AddField(*angleForm, QStringLiteral("A %1").arg(n), QStringLiteral("edtA%1").arg(n));
-    groups->addWidget(angles);
+    const auto angle = AddSpanGroup(*groups, PlanDirectionQuantity(), "A");
+    // The lengths the balanced plan gives the spans, beside its angles.
+    const auto length = AddSpanGroup(*groups, PlanLengthQuantity(), "L");
     layout->addLayout(groups);
 
-    for (const TBaseWireResult *span : result.SpanResults)
-        if (span->SpanNumber >= 1 && span->SpanNumber <= 8)
-            angle[span->SpanNumber - 1]->SetNumericOutput(span->PlanDirection);
+    for (const TBaseWireResult *span : result.SpanResults) {
+        if (span->SpanNumber < 1 || span->SpanNumber > 8)
+            continue;
+        const auto k = static_cast<size_t>(span->SpanNumber - 1);
+        angle[k]->SetNumericOutput(span->PlanDirection);
+        length[k]->SetAlphaOutput(Text(PlanLengthQuantity().Text(*span)));
+    }
     for (const TBasePoleResult *pole : result.PoleResults)
         if (pole->PoleNumber >= 1 && pole->PoleNumber <= 4)
             rotation[pole->PoleNumber - 1]->SetNumericOutput(pole->CalculatedPlanAngle - pole->PlanAngle);

@@ -243,7 +243,7 @@ TEST_P(CalcExample, CalculatesAndWritesReadableJson)
         EXPECT_GT(first["tension"].Number(), 0);
         for (const Json &span : first["spans"].Items())
             for (const char *key : {"number", "tensionRelation", "elevationDifference", "endReaction",
-                                    "lowPointDistance", "sag", "planDirection", "signals"})
+                                    "lowPointDistance", "sag", "planDirection", "planLength", "signals"})
                 EXPECT_TRUE(span.Has(key)) << key;
         for (const Json &pole : first["poles"].Items())
             for (const char *key : {"number", "stringingTension", "baseMoment", "attachmentElevation",
@@ -261,6 +261,8 @@ TEST_P(CalcExample, CalculatesAndWritesReadableJson)
 
     // The text form of the same run succeeds as well.
     ASSERT_EQ(Run(Quoted(Examples + GetParam())), 0) << Errors;
+    // Only an adjusted Box shows its plan lengths.
+    EXPECT_EQ(Output.find("Plan Length (ft)"), std::string::npos);
     EXPECT_NE(Output.find("Distance between Highest and Lowest Points (ft) :"), std::string::npos);
     // A moment is a force times a length.
     EXPECT_NE(Output.find("Base Moment (ft-lbs)"), std::string::npos);
@@ -394,6 +396,59 @@ TEST_F(Calc, PlausibilityWarningsFollowTheResultsWithoutChangingTheStatus)
     const size_t block = Output.find("\nWarnings\n  Sequence 1 - ");
     ASSERT_NE(block, std::string::npos) << Output;
     EXPECT_NE(Output.find("the pole attachments alone differ by 2.00 ft", block), std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+// examples/box.xml with A1 = 20 and "Enable Adjust Box Angles": the new
+// angles and lengths `calc` gives, typed in as a Box, make a valid plan with
+// the same poles, in balance.
+TEST_F(Calc, AdjustedBoxGivesAPlanThatTypedInKeepsThePolesInBalance)
+{
+    const corvadel::TTARVOParameters parameters;
+    corvadel::TWireConfigurationList project(parameters);
+    ASSERT_TRUE(project.Open(Examples + "box.xml"));
+    corvadel::TWireConfiguration &box = *project.Objects(0);
+    box.Spans.SetAngleOf(1, 20);
+    box.SetBoxWarp(true);
+    const std::string adjusted = Folder.Path("adjusted.xml");
+    ASSERT_TRUE(project.Save(adjusted));
+
+    ASSERT_EQ(Run(Quoted(adjusted) + " --json"), 0) << Errors;
+    const Json first = JsonReader::Parse(Output)["sequences"].Items().front();
+    const Json &result = first["results"].Items().front();
+    EXPECT_TRUE(result["anglesChanged"].Bool());
+    EXPECT_LT(std::fabs(result["rotation"].Number()), 1);
+    for (const Json &span : result["spans"].Items()) {
+        const int n = static_cast<int>(span["number"].Number());
+        box.Spans.SetAngleOf(n, span["planDirection"].Number());
+        box.Spans.SetLengthOf(n, span["planLength"].Number());
+    }
+    EXPECT_NEAR(box.Spans.FindByNumber(2)->Length, 60.16, 0.005);
+    EXPECT_NEAR(box.Spans.FindByNumber(7)->Length, 42.77, 0.005);
+    box.SetBoxWarp(false);
+    const std::string typedIn = Folder.Path("typed-in.xml");
+    ASSERT_TRUE(project.Save(typedIn));
+
+    ASSERT_EQ(Run(Quoted(typedIn) + " --json"), 0) << Errors;
+    const Json again = JsonReader::Parse(Output)["sequences"].Items().front();
+    EXPECT_TRUE(again["valid"].Bool());
+    ASSERT_FALSE(again["poleDistances"].IsNull());
+    ASSERT_EQ(again["poleDistances"].Items().size(), first["poleDistances"].Items().size());
+    for (size_t i = 0; i < first["poleDistances"].Items().size(); ++i)
+        EXPECT_NEAR(again["poleDistances"].Items()[i].Number(), first["poleDistances"].Items()[i].Number(), 0.01) << i;
+    EXPECT_LT(std::fabs(again["results"].Items().front()["rotation"].Number()), 1);
+
+    // The text shows the new lengths beside the new angles.
+    ASSERT_EQ(Run(Quoted(adjusted)), 0);
+    EXPECT_NE(Output.find("System is in balance (Input Angles Changed)"), std::string::npos);
+    const size_t row = Output.find("Plan Length (ft)");
+    ASSERT_NE(row, std::string::npos) << Output;
+    const std::string line = Output.substr(row, Output.find('\n', row) - row);
+    EXPECT_NE(line.find("  60.16  "), std::string::npos) << line;
+    EXPECT_NE(line.find("  42.77  "), std::string::npos) << line;
 }
 
 } // namespace

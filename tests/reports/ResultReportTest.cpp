@@ -1,6 +1,7 @@
 #include "ReportFixture.h"
 
 #include "ResultReportQR.h"
+#include "uResultQuantities.h"
 
 namespace corvadel::test {
 namespace {
@@ -56,6 +57,31 @@ TEST_F(ResultReport, AnAngleAdjustmentIsNamedWithTheRotationItSaved)
     EXPECT_TRUE(page.Shows("System is in balance (Input Angles Changed instead of rotating Pole Two -4.50)"));
     EXPECT_TRUE(page.Shows("Warp Results"));
     EXPECT_TRUE(page.Shows("A 8"));
+}
+
+// examples/box.xml with A1 = 20 is balanced by turning span 8 about pole
+// two: the warp results print the new angles and the new lengths, spans 2
+// and 7 no longer 50 ft.
+TEST_F(ResultReport, AnAdjustedBoxPrintsItsNewAnglesAndLengths)
+{
+    Open("box.xml");
+    Sequence(1).Spans.SetAngleOf(1, 20);
+    Sequence(1).SetBoxWarp(true);
+    ASSERT_TRUE(TCalculationRun::RunCalculation(Project));
+    ASSERT_TRUE(Result().AnglesChanged);
+    const std::vector<std::string> lines = Report().TextLines();
+    for (const auto &[caption, value] : {std::pair {"New Angles", &TBaseWireResult::PlanDirection},
+                                         {"New Lengths", &TBaseWireResult::PlanLength}}) {
+        SCOPED_TRACE(caption);
+        const auto row = std::find(lines.begin(), lines.end(), caption);
+        ASSERT_GE(std::distance(row, lines.end()), 9);
+        for (int n = 1; n <= 8; ++n)
+            EXPECT_EQ(*(row + n), FixedText(Result().SpanResults.FindBySpanNumber(n)->*value, 8, 2)) << n;
+    }
+    const auto lengths = std::find(lines.begin(), lines.end(), "New Lengths");
+    EXPECT_EQ(*(lengths + 1), "100.00");
+    EXPECT_EQ(*(lengths + 2), "60.16");
+    EXPECT_EQ(*(lengths + 7), "42.77");
 }
 
 TEST_F(ResultReport, AWyeNeverPrintsABalanceSentence)

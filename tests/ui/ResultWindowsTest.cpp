@@ -20,7 +20,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -32,6 +34,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 
 using namespace corvadel;
 using corvadel::test::TNamedCase;
@@ -263,6 +266,30 @@ TEST_F(ResultWindow, ButtonsOpenTheCombinationAndWarpWindows)
     EXPECT_EQ(opened, QStringList({"Combination Result [MAX SAG]", "Combination Result [MIN SAG]", "Warp Results"}));
 }
 
+// examples/box.xml with A1 = 20 and the adjustment on: the button opens the
+// balanced plan, span 8 turned about pole two and spans 2 and 7 resized.
+TEST_F(ResultWindow, WarpResultsShowTheBalancedPlan)
+{
+    Calculate("box.xml", [](TWireConfigurationList &project) {
+        project.Objects(0)->Spans.SetAngleOf(1, 20);
+        project.Objects(0)->SetBoxWarp(true);
+    });
+    Window().show();
+    EXPECT_EQ(Panel(1), "System is in balance (Input Angles Changed)");
+    std::map<QString, QString> fields;
+    Window().ShowModal = [&](QDialog &dialog) {
+        for (const QLineEdit *field : dialog.findChildren<QLineEdit *>())
+            fields[field->objectName()] = field->text();
+    };
+    QTest::mouseClick(Child<QPushButton>("btnWarpResult"), Qt::LeftButton);
+    const std::map<QString, QString> expected = {
+        {"edtA1", "20.00"}, {"edtA2", "97.95"}, {"edtA7", "95.00"}, {"edtA8", "61.04"},
+        {"edtL1", "100.00"}, {"edtL2", "60.16"}, {"edtL7", "42.77"}, {"edtL8", "90.00"},
+        {"edtRotPole1", "0.00"}, {"edtRotPole2", "8.09"}};
+    for (const auto &[name, text] : expected)
+        EXPECT_EQ(fields[name], text) << name.toStdString();
+}
+
 TEST_F(ResultWindow, CombinationWithoutAResultForTheCaseShowsEmptyCells)
 {
     // The first combination joins sequences 1 and 2: without a minimum-SAG
@@ -303,13 +330,14 @@ TEST_F(ResultWindow, CombinationWarningIsTheOneOfTheCaseShown)
     }
 }
 
-TEST(WarpResult, AnglesAndRotationsGoToTheFieldsOfTheirNumbers)
+TEST(WarpResult, AnglesLengthsAndRotationsGoToTheFieldsOfTheirNumbers)
 {
     TWireConfigurationResult result;
-    for (int n = 1; n <= 8; ++n) {
+    for (int n = 8; n >= 1; --n) {
         auto span = std::make_unique<TBaseWireResult>();
         span->SpanNumber = n;
         span->PlanDirection = 10 * n + 0.126;
+        span->PlanLength = 100 * n + 0.004;
         result.SpanResults.Add(std::move(span));
     }
     for (int n = 1; n <= 4; ++n) {
@@ -321,9 +349,13 @@ TEST(WarpResult, AnglesAndRotationsGoToTheFieldsOfTheirNumbers)
     }
     TfrmWarpResult window(result);
     EXPECT_EQ(window.windowTitle(), "Warp Results");
-    for (int n = 1; n <= 8; ++n)
+    for (int n = 1; n <= 8; ++n) {
         EXPECT_EQ(window.findChild<QLineEdit *>(QStringLiteral("edtA%1").arg(n))->text(),
                   QString::number(10 * n) + ".13");
+        EXPECT_EQ(window.findChild<QLineEdit *>(QStringLiteral("edtL%1").arg(n))->text(),
+                  QString::number(100 * n) + ".00");
+    }
+    EXPECT_EQ(window.findChild<QGroupBox *>("gbNewLengths")->title(), "New Lengths");
     for (int n = 1; n <= 4; ++n)
         EXPECT_EQ(window.findChild<QLineEdit *>(QStringLiteral("edtRotPole%1").arg(n))->text(),
                   QString::number(n) + ".00");
