@@ -1,6 +1,7 @@
 #include "uPlausibility.h"
 
 #include "uFormats.h"
+#include "uGeometry.h"
 #include "uGlobalSettings.h"
 #include "uLoadedShape.h"
 #include "uNodeElevations.h"
@@ -17,10 +18,21 @@ namespace {
 
 // Every tension search that gave up says so in these words.
 constexpr const char *AbandonedSearch = "The attempted solution was abandoned";
+constexpr const char *Degrees = "\xC2\xB0";
 
 std::string Feet(double value)
 {
     return NumericText(value) + " ft";
+}
+
+// `needed` in feet with the fewest decimals (two at least) that tell it
+// from `entered`.
+std::string FeetApart(double needed, double entered)
+{
+    int digits = 2;
+    while (digits < 9 && FixedText(needed, 15, digits) == FixedText(entered, 15, digits))
+        ++digits;
+    return FixedText(needed, 15, digits) + " ft";
 }
 
 std::string CaseName(bool atMaxSAG)
@@ -39,6 +51,7 @@ public:
 
     std::vector<TPlausibilityWarning> Collect()
     {
+        CheckPlanCloses();
         CheckLargeSAG();
         for (bool atMaxSAG : {true, false})
             if (const TWireConfigurationResult *result = Sequence.Results.FindByAtMaxSAG(atMaxSAG))
@@ -55,6 +68,33 @@ private:
     void Add(TPlausibility kind, const std::string &text, bool atMaxSAG = true)
     {
         Found.push_back({kind, Sequence.Number, "Sequence " + Sequence.DisplayName() + ": " + text, atMaxSAG});
+    }
+
+    // The calculation goes on over a ring loop that does not close (its
+    // figures are close when the plan misses by little), but says so.
+    void CheckPlanCloses()
+    {
+        if (Sequence.Results.Empty())
+            return;
+        const TPlanClosure closure = TGeometry::Closure(Sequence);
+        if (closure.Closes())
+            return;
+        std::string facts;
+        if (!closure.LoopCloses) {
+            std::string names;
+            for (int number : closure.LoopAngles)
+                names += (names.empty() ? "A" : " + A") + IntToStr(number);
+            facts += names + " = " + NumericText(closure.LoopSum) + Degrees + ", 360" + Degrees + " needed; ";
+        }
+        if (!closure.RingTriangleCloses) {
+            const TBaseWire *span5 = Sequence.Spans.FindByNumber(5);
+            const double entered = span5 ? span5->Length : 0;
+            facts += "L2, L3 and A2 give L5 = " + FeetApart(closure.RingTriangleSide, entered) + ", " +
+                     FeetApart(entered, closure.RingTriangleSide) + " entered; ";
+        }
+        Add(TPlausibility::PlanNotClosed, std::string(closure.LoopCloses ? "the ring triangle" : "the plan") +
+                                              " does not close (" + facts +
+                                              "pole distances cannot be computed); the results are approximate.");
     }
 
     void CheckLargeSAG()
@@ -161,6 +201,8 @@ const char *PlausibilityName(TPlausibility kind)
         return "unreachableSAG";
     case TPlausibility::MinSAGFailed:
         return "minSAGFailed";
+    case TPlausibility::PlanNotClosed:
+        return "planNotClosed";
     }
     return "";
 }

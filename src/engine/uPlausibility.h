@@ -15,10 +15,11 @@ enum class TPlausibility {
     LowHanger,       // a signal or sign below the minimum signal clearance
     UnreachableSAG,  // the poles' own height difference exceeds the target SAG
     MinSAGFailed,    // the minimum SAG failed while the maximum one succeeded
+    PlanNotClosed,   // a Delta or Box calculated on ring angles or a ring triangle that do not close
 };
 
-// "largeSAG", "lowHanger", "unreachableSAG", "minSAGFailed": the kind as
-// machine-readable output names it.
+// "largeSAG", "lowHanger", "unreachableSAG", "minSAGFailed", "planNotClosed":
+// the kind as machine-readable output names it.
 const char *PlausibilityName(TPlausibility kind);
 
 struct TPlausibilityWarning {

@@ -441,6 +441,20 @@ TEST_F(Calc, AdjustedBoxGivesAPlanThatTypedInKeepsThePolesInBalance)
         EXPECT_NEAR(again["poleDistances"].Items()[i].Number(), first["poleDistances"].Items()[i].Number(), 0.01) << i;
     EXPECT_LT(std::fabs(again["results"].Items().front()["rotation"].Number()), 1);
 
+    // The plan typed in with its angles rounded off by a degree no longer
+    // closes: still calculated, with a warning.
+    box.Spans.SetAngleOf(7, box.Spans.FindByNumber(7)->Angle + 1);
+    ASSERT_TRUE(project.Save(typedIn));
+    ASSERT_EQ(Run(Quoted(typedIn) + " --json"), 0) << Errors;
+    const Json open = JsonReader::Parse(Output);
+    EXPECT_FALSE(open["sequences"].Items().front()["valid"].Bool());
+    ASSERT_EQ(open["warnings"].Items().size(), 1u);
+    EXPECT_EQ(open["warnings"].Items().front()["kind"].String(), "planNotClosed");
+    ASSERT_EQ(Run(Quoted(typedIn)), 0);
+    EXPECT_NE(Output.find("\nWarnings\n  Sequence 1 - Civic Center box: the plan does not close (A2 + A4 + A6 + A7 = 361.00"),
+              std::string::npos)
+        << Output;
+
     // The text shows the new lengths beside the new angles.
     ASSERT_EQ(Run(Quoted(adjusted)), 0);
     EXPECT_NE(Output.find("System is in balance (Input Angles Changed)"), std::string::npos);

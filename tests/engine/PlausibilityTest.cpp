@@ -124,5 +124,63 @@ TEST(Plausibility, EveryExampleIsASoundDesign)
     EXPECT_GE(examples, 6);
 }
 
+// A Delta or a Box whose ring loop does not close is still calculated, and
+// its warnings say which rule it misses and by how much.
+TEST(Plausibility, APlanThatDoesNotCloseIsCalculatedAndSaysSo)
+{
+    struct Case {
+        const char *Example;
+        int Span;
+        double Length, Angle; // 0: as in the example
+        const char *Text; // "" when the plan closes
+    };
+    const Case cases[] = {
+        {"box.xml", 7, 0, 92,
+         "the plan does not close (A2 + A4 + A6 + A7 = 362.00\xC2\xB0, 360\xC2\xB0 needed; pole distances cannot be "
+         "computed); the results are approximate."},
+        {"box.xml", 7, 0, 90.05, ""}, // 0.0009 rad off: within the rule
+        {"delta.xml", 6, 0, 119, "the plan does not close (A2 + A4 + A6 = 359.00\xC2\xB0, 360\xC2\xB0 needed;"},
+        // L2 = L3 = 60 ft at 60 degrees need L5 = 60 ft: as many decimals as tell them apart.
+        {"delta.xml", 5, 60.001, 0, "the ring triangle does not close (L2, L3 and A2 give L5 = 60.000 ft, 60.001 ft "
+                                    "entered; pole distances cannot be computed); the results are approximate."},
+        {"delta.xml", 5, 60.5, 0, "the ring triangle does not close (L2, L3 and A2 give L5 = 60.00 ft, 60.50 ft entered;"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.Example) + " span " + std::to_string(c.Span));
+        TTARVOParameters parameters;
+        TWireConfigurationList project(parameters);
+        ASSERT_TRUE(project.Open(std::string(CORVADEL_SOURCE_DIR) + "/examples/" + c.Example));
+        TWireConfiguration &sequence = *project.Objects(0);
+        if (c.Length > 0)
+            sequence.Spans.SetLengthOf(c.Span, c.Length);
+        if (c.Angle > 0)
+            sequence.Spans.SetAngleOf(c.Span, c.Angle);
+        ASSERT_TRUE(TCalculationRun::RunCalculation(project));
+        EXPECT_EQ(sequence.Results.Count(), 2);
+        const auto warnings = TPlausibilityCheck::Warnings(project);
+        if (*c.Text == 0) {
+            EXPECT_TRUE(warnings.empty());
+            continue;
+        }
+        ASSERT_EQ(warnings.size(), 1u);
+        EXPECT_EQ(warnings[0].Kind, TPlausibility::PlanNotClosed);
+        EXPECT_EQ(warnings[0].Text.rfind("Sequence 1 - " + sequence.Identification + ": " + c.Text, 0), 0u)
+            << warnings[0].Text;
+    }
+}
+
+// Without results there is nothing to call approximate.
+TEST(Plausibility, APlanThatDoesNotCloseAndIsNotCalculatedRaisesNothing)
+{
+    TTARVOParameters parameters;
+    TWireConfigurationList project(parameters);
+    ASSERT_TRUE(project.Open(std::string(CORVADEL_SOURCE_DIR) + "/examples/box.xml"));
+    TWireConfiguration &sequence = *project.Objects(0);
+    sequence.Spans.SetAngleOf(7, 92);
+    sequence.SetMaxSAG(0);
+    EXPECT_FALSE(TCalculationRun::RunCalculation(project));
+    EXPECT_TRUE(TPlausibilityCheck::Warnings(project).empty());
+}
+
 } // namespace
 } // namespace corvadel

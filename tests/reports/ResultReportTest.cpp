@@ -84,6 +84,16 @@ TEST_F(ResultReport, AnAdjustedBoxPrintsItsNewAnglesAndLengths)
     EXPECT_EQ(*(lengths + 7), "42.77");
 }
 
+TEST_F(ResultReport, APlanThatDoesNotCloseIsWarnedOfOnce)
+{
+    Open("delta.xml");
+    Sequence(1).Spans.SetAngleOf(6, 119);
+    ASSERT_TRUE(TCalculationRun::RunCalculation(Project));
+    const std::string start = "Sequence 1 - " + Sequence(1).Identification + ": the plan does not close (A2 + A4 + A6";
+    EXPECT_EQ(CountStartingWith(Report(1, true), start), 1);
+    EXPECT_EQ(CountStartingWith(Report(1, false), start), 0);
+}
+
 TEST_F(ResultReport, AWyeNeverPrintsABalanceSentence)
 {
     OpenCalculated("wye.xml");

@@ -290,6 +290,20 @@ TEST_F(ResultWindow, WarpResultsShowTheBalancedPlan)
         EXPECT_EQ(fields[name], text) << name.toStdString();
 }
 
+// Ring angles of 362 degrees close no plan: the balance sentence alone would
+// pass the results as exact.
+TEST_F(ResultWindow, APlanThatDoesNotCloseIsSaidUnderTheResults)
+{
+    Calculate("box.xml", [](TWireConfigurationList &project) { project.Objects(0)->Spans.SetAngleOf(7, 92); });
+    Window().show();
+    auto *warnings = Child<QPlainTextEdit>("memPlausibility");
+    EXPECT_TRUE(warnings->isVisible());
+    EXPECT_TRUE(warnings->toPlainText().contains(QString::fromUtf8(
+        "the plan does not close (A2 + A4 + A6 + A7 = 362.00\u00B0, 360\u00B0 needed; pole distances cannot be "
+        "computed); the results are approximate.")))
+        << warnings->toPlainText().toStdString();
+}
+
 TEST_F(ResultWindow, CombinationWithoutAResultForTheCaseShowsEmptyCells)
 {
     // The first combination joins sequences 1 and 2: without a minimum-SAG
