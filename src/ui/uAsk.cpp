@@ -11,18 +11,19 @@
 namespace corvadel {
 
 QMessageBox::StandardButton TQtAsk::Message(QWidget *parent, TMessageKind kind, const QString &text,
-                                            QMessageBox::StandardButtons buttons)
+                                            QMessageBox::StandardButtons buttons,
+                                            QMessageBox::StandardButton defaultButton)
 {
     const QString title = TGlobalSetting::ProductTitle;
     switch (kind) {
     case TMessageKind::Information:
-        return QMessageBox::information(parent, title, text, buttons);
+        return QMessageBox::information(parent, title, text, buttons, defaultButton);
     case TMessageKind::Warning:
-        return QMessageBox::warning(parent, title, text, buttons);
+        return QMessageBox::warning(parent, title, text, buttons, defaultButton);
     case TMessageKind::Error:
         break;
     }
-    return QMessageBox::critical(parent, title, text, buttons);
+    return QMessageBox::critical(parent, title, text, buttons, defaultButton);
 }
 
 QString TQtAsk::OpenFileName(QWidget *parent, const QString &caption, const QString &filter)

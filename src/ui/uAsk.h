@@ -21,8 +21,10 @@ public:
     virtual ~TAsk() = default;
 
     // A message box with the given buttons; returns the button pressed.
+    // Without a default button the platform picks one.
     virtual QMessageBox::StandardButton Message(QWidget *parent, TMessageKind kind, const QString &text,
-                                                QMessageBox::StandardButtons buttons) = 0;
+                                                QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) = 0;
     // A file to read; empty when cancelled.
     virtual QString OpenFileName(QWidget *parent, const QString &caption, const QString &filter) = 0;
     // A file to write; empty when cancelled. The caller asks its own
@@ -45,7 +47,8 @@ public:
 class TQtAsk : public TAsk {
 public:
     QMessageBox::StandardButton Message(QWidget *parent, TMessageKind kind, const QString &text,
-                                        QMessageBox::StandardButtons buttons) override;
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) override;
     QString OpenFileName(QWidget *parent, const QString &caption, const QString &filter) override;
     QString SaveFileName(QWidget *parent, const QString &caption, const QString &filter,
                          const QString &defaultSuffix) override;

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
+#include <utility>
 
 namespace corvadel::test {
 
@@ -16,6 +18,7 @@ public:
         TMessageKind Kind;
         QString Text;
         QMessageBox::StandardButtons Buttons;
+        QMessageBox::StandardButton Default;
     };
 
     std::deque<QMessageBox::StandardButton> Answers; // for Message
@@ -26,11 +29,17 @@ public:
 
     std::vector<TAsked> Asked;   // every message shown, in order
     int FileDialogsShown = 0;
+    // Runs once, while the next message stands, as events that reach the
+    // windows behind a modal message box do.
+    std::function<void()> WhileAsking;
 
     QMessageBox::StandardButton Message(QWidget *, TMessageKind kind, const QString &text,
-                                        QMessageBox::StandardButtons buttons) override
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) override
     {
-        Asked.push_back({kind, text, buttons});
+        Asked.push_back({kind, text, buttons, defaultButton});
+        if (const auto act = std::exchange(WhileAsking, {}))
+            act();
         if (buttons == QMessageBox::Ok)
             return QMessageBox::Ok;
         if (Answers.empty()) {
