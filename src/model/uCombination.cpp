@@ -12,6 +12,14 @@ constexpr double LastQuarterBound = 15 * Pi / 8;
 
 } // namespace
 
+bool TCombination::Ties(int sequenceA, int poleA, int sequenceB, int poleB) const
+{
+    const auto joins = [this](int sequence1, int pole1, int sequence2, int pole2) {
+        return SequenceA == sequence1 && PoleA == pole1 && SequenceB == sequence2 && PoleB == pole2;
+    };
+    return joins(sequenceA, poleA, sequenceB, poleB) || joins(sequenceB, poleB, sequenceA, poleA);
+}
+
 double TCombination::Turned(double rotation)
 {
     rotation += QuarterTurn;

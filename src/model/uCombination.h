@@ -33,6 +33,10 @@ public:
     void SetRotationOne(double value) { Assign(RotationOne, value); }
     void SetRotationTwo(double value) { Assign(RotationTwo, value); }
 
+    // Whether it joins pole `poleA` of sequence `sequenceA` to pole `poleB`
+    // of sequence `sequenceB`, either way round.
+    bool Ties(int sequenceA, int poleA, int sequenceB, int poleB) const;
+
     // A quarter turn of the drawing of sequence A (or B), back to 0 after four.
     static double Turned(double rotation);
     void RotateA();

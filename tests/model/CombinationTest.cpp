@@ -45,6 +45,29 @@ TEST(CombinationList, FollowsTheRemovalOfASequence)
     }
 }
 
+TEST(Combination, TiesTheSamePolesEitherWayRound)
+{
+    TCombination combination;
+    combination.SequenceA = 1;
+    combination.PoleA = 2;
+    combination.SequenceB = 3;
+    combination.PoleB = 4;
+    struct Case {
+        int SequenceA, PoleA, SequenceB, PoleB;
+        bool Ties;
+    };
+    const Case cases[] = {
+        { 1, 2, 3, 4, true },
+        { 3, 4, 1, 2, true },
+        { 1, 4, 3, 2, false }, // the poles swapped between the sequences
+        { 1, 2, 3, 1, false },
+        { 2, 2, 3, 4, false },
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(combination.Ties(c.SequenceA, c.PoleA, c.SequenceB, c.PoleB), c.Ties)
+            << c.SequenceA << ' ' << c.PoleA << ' ' << c.SequenceB << ' ' << c.PoleB;
+}
+
 TEST(Combination, FourTurnsBringTheDrawingBack)
 {
     TCombination combination;
