@@ -43,6 +43,16 @@ TfrmAbout::TfrmAbout(QWidget *parent)
     texts->addWidget(Line("lblVersion", QStringLiteral("Version ") + QLatin1String(TGlobalSetting::Version)));
     texts->addWidget(Line("lblMaker", QLatin1String(TGlobalSetting::Maker)));
     texts->addWidget(Line("lblTitle", QLatin1String(TGlobalSetting::ProductTitle), 1.3, true));
+    // The acronym heads the caption and the file filters: say what it is.
+    QLabel *family = Line("lblFamily",
+                          QStringLiteral("%1 is the family name of %2's design files and settings (\"%1 XML "
+                                         "Files\", \"%1 Parameters\"), kept so that stored projects and "
+                                         "settings stay compatible.")
+                              .arg(QLatin1String(TGlobalSetting::ProductAcronym),
+                                   QLatin1String(TGlobalSetting::ProductTitle)));
+    family->setWordWrap(true);
+    family->setMinimumWidth(family->fontMetrics().averageCharWidth() * 45);
+    texts->addWidget(family);
     texts->addStretch();
 
     auto *panel = new QGridLayout;

@@ -4,6 +4,7 @@
 #include "uAsk.h"
 #include "uFormats.h"
 #include "uHelpContext.h"
+#include "uSpanLength.h"
 #include "uTopology.h"
 #include "uWires.h"
 
@@ -42,6 +43,7 @@ QString Name(bool angle, int span)
 TfrmAutomaticCalculation::TfrmAutomaticCalculation(const TWireConfiguration &sequence, TAsk &ask, QWidget *parent)
     : QDialog(parent)
     , Ask(ask)
+    , Sequence(sequence)
     , Type(sequence.SequenceType)
     , Original(PlanValuesOf(sequence))
     , Working(Original)
@@ -255,9 +257,21 @@ void TfrmAutomaticCalculation::Reset()
     ShowValues();
 }
 
+bool TfrmAutomaticCalculation::LengthsTaken()
+{
+    for (size_t i = 0; i < Working.Lengths.size(); ++i) {
+        const int span = int(i) + 1;
+        const TBaseWire *wire = Sequence.Spans.FindByNumber(span);
+        if (wire && wire->Length != Working.Lengths[i]
+            && !ConfirmSpanLength(this, Ask, Sequence, span, Working.Lengths[i]))
+            return false;
+    }
+    return true;
+}
+
 void TfrmAutomaticCalculation::accept()
 {
-    if (CopyEdits())
+    if (CopyEdits() && LengthsTaken())
         QDialog::accept();
 }
 

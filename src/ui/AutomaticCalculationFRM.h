@@ -1,6 +1,7 @@
 // Completes a Delta's or a Box's ring figure from the lengths and angles the
 // user ticks as entered. Works on its own copy of the values; the caller
-// writes them back when the dialog is accepted.
+// writes them back when the dialog is accepted, which it is only once every
+// new length is taken.
 #pragma once
 
 #include "uAutomaticCalculation.h"
@@ -50,11 +51,14 @@ private:
     // Every edit of the page into the working values; false (after saying
     // which text) when one is not a number.
     bool CopyEdits();
+    // Each changed length refused or declined stops OK, the dialog kept open.
+    bool LengthsTaken();
     void ShowValues();
     void Recalculate();
     void Reset();
 
     TAsk &Ask;
+    const TWireConfiguration &Sequence;
     const int Type;
     const TPlanValues Original;
     TPlanValues Working;

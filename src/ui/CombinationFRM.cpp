@@ -259,6 +259,11 @@ void TfrmCombination::PictureClicked(int side)
 void TfrmCombination::AddOrUpdateClicked()
 {
     // Pressing Add and seeing nothing happen leaves the user guessing.
+    for (int i = 0; i < 2; ++i)
+        if (cbSequence[i]->currentIndex() < 0 || cbPole[i]->currentIndex() < 0) {
+            Ask.Tell(this, TMessageKind::Warning, QStringLiteral("Pick a sequence and a pole on both sides."));
+            return;
+        }
     if (cbSequence[0]->currentText() == cbSequence[1]->currentText()) {
         Ask.Tell(this, TMessageKind::Warning,
                  QStringLiteral("A sequence cannot be combined with itself: pick another sequence on one side."));
@@ -278,6 +283,8 @@ void TfrmCombination::AddOrUpdateClicked()
         Ask.Tell(this, TMessageKind::Error, Text(error.what()));
         return;
     }
+    if (TellExisting(values.Sequence[0], values.Pole[0], values.Sequence[1], values.Pole[1], row))
+        return;
     const double rotations[] = {Rotations[0], Rotations[1]};
     Document.Edit(AddMode ? QStringLiteral("Add Combination") : QStringLiteral("Update Combination"),
                   [&](TWireConfigurationList &project) {
@@ -298,6 +305,27 @@ void TfrmCombination::AddOrUpdateClicked()
                       c->SetRotationTwo(rotations[1]);
                   });
     RefreshGrid();
+}
+
+bool TfrmCombination::TellExisting(int sequenceA, int poleA, int sequenceB, int poleB, int skipRow)
+{
+    // The same tie twice would count its moments twice.
+    const TCombinationList &combinations = Document.Project().Combinations;
+    for (int row = 0; row < combinations.Count(); ++row) {
+        const TCombination *c = combinations.Objects(row);
+        if (row == skipRow || !c->Ties(sequenceA, poleA, sequenceB, poleB))
+            continue;
+        Ask.Tell(this, TMessageKind::Warning,
+                 QStringLiteral("Row %1 of the list already combines pole %2 of sequence %3 with pole %4 of "
+                                "sequence %5.")
+                     .arg(row + 1)
+                     .arg(c->PoleA)
+                     .arg(c->SequenceA)
+                     .arg(c->PoleB)
+                     .arg(c->SequenceB));
+        return true;
+    }
+    return false;
 }
 
 void TfrmCombination::ResetClicked()

@@ -43,6 +43,9 @@ private:
     void DrawSide(int side);
     void PictureClicked(int side);
     void AddOrUpdateClicked();
+    // Names the combination of another row that ties the same two poles;
+    // false when there is none.
+    bool TellExisting(int sequenceA, int poleA, int sequenceB, int poleB, int skipRow);
     void ResetClicked();
     void RemoveClicked();
     void SetAddMode(bool add);

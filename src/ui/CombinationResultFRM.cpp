@@ -6,6 +6,7 @@
 #include "uResultGrid.h"
 #include "uResultQuantities.h"
 #include "uWires.h"
+#include "uDialogButtons.h"
 #include "uHelpContext.h"
 #include "uTextGrid.h"
 
@@ -121,6 +122,7 @@ TfrmCombinationResult::TfrmCombinationResult(const TWireConfigurationList &proje
     warningLayout->addWidget(text);
     warning->setVisible(project.CombinationWarningAt(atMaxSAG));
     layout->addWidget(warning);
+    layout->addLayout(NewCloseRow(this));
 
     int width = 2 * grid->frameWidth() + grid->verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < Columns; ++column)

@@ -9,6 +9,7 @@
 #include "uResultQuantities.h"
 #include "uSequenceCalculation.h"
 #include "uWires.h"
+#include "uDialogButtons.h"
 #include "uHelpContext.h"
 #include "uLoadedProfileWidget.h"
 #include "uPlausibility.h"
@@ -87,7 +88,7 @@ void ExecModal(QDialog &dialog)
 }
 
 TfrmDisplayResult::TfrmDisplayResult(const TWireConfigurationList &project, const TGlobalSetting &settings,
-                                     QWidget *parent)
+                                     int showSequence, QWidget *parent)
     : QDialog(parent)
     , Project(project)
     , Settings(settings)
@@ -97,12 +98,17 @@ TfrmDisplayResult::TfrmDisplayResult(const TWireConfigurationList &project, cons
     setWindowTitle("Results");
     setSizeGripEnabled(true);
     BuildLayout();
-    for (const TWireConfiguration *sequence : Project)
+    int shown = 0;
+    for (const TWireConfiguration *sequence : Project) {
+        if (sequence->Number == showSequence)
+            shown = cbSequenceList->count();
         cbSequenceList->addItem(Text(sequence->DisplayName()));
+    }
+    cbSequenceList->setCurrentIndex(shown);
     connect(cbSequenceList, &QComboBox::currentIndexChanged, this, &TfrmDisplayResult::SequenceChanged);
     connect(tbSAG, &QTabBar::currentChanged, this, &TfrmDisplayResult::TabChanged);
     if (!Project.Empty())
-        SequenceChanged(0);
+        SequenceChanged(shown);
     btnCombinations->setVisible(!Project.Combinations.Empty());
     pnlSignalHeight->setVisible(Project.Parameters().RelativeSignal);
 }
@@ -149,6 +155,7 @@ void TfrmDisplayResult::BuildLayout()
     memPlausibility->setStyleSheet("color: #a04000");
     memPlausibility->setFixedHeight(memPlausibility->fontMetrics().lineSpacing() * 4 + 12);
     layout->addWidget(memPlausibility);
+    layout->addLayout(NewCloseRow(this));
 
     auto *status = new QStatusBar;
     status->setObjectName("stMessages");
@@ -158,8 +165,11 @@ void TfrmDisplayResult::BuildLayout()
         Panels[i] = new QLabel;
         Panels[i]->setObjectName(QStringLiteral("stPanel%1").arg(i + 1));
         // The second and fourth panels stay empty: they give way to the sentence.
-        if (i % 2 == 0)
+        // The others are sunk into the bar, a text to read, not a button.
+        if (i % 2 == 0) {
             Panels[i]->setMinimumWidth(widths[i]);
+            Panels[i]->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        }
         status->addWidget(Panels[i], i == 0 ? 1 : 0); // the balance sentence needs the room
     }
     layout->addWidget(status);

@@ -30,7 +30,9 @@ void ExecModal(QDialog &dialog);
 class TfrmDisplayResult : public QDialog {
     Q_OBJECT
 public:
-    TfrmDisplayResult(const TWireConfigurationList &project, const TGlobalSetting &settings, QWidget *parent = nullptr);
+    // Opens on sequence `showSequence`, or the first when there is none of that number.
+    TfrmDisplayResult(const TWireConfigurationList &project, const TGlobalSetting &settings, int showSequence = 0,
+                      QWidget *parent = nullptr);
 
     // How the combination and warp windows are shown.
     TShowModal ShowModal = ExecModal;

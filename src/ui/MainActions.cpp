@@ -71,7 +71,9 @@ void TfrmMain::BuildActions()
         {"import", "&Import...", "&File", {}, "Import a project of the TARVO Old Format (*.sws)", -1, &W::Import,
          Always},
         {"save", "&Save", "&File", QKeySequence::Save, "Save", 0, &W::Save, Always},
-        {"save_as", "Save &As...", "&File", QKeySequence::SaveAs, "Save As", -1, &W::SaveAs, Always},
+        // Written out: some platforms give Save As no key of its own.
+        {"save_as", "Save &As...", "&File", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "Save As", -1, &W::SaveAs,
+         Always},
         {nullptr, nullptr, "&File", {}, nullptr, -1, nullptr, nullptr},
         {"input_simple", "&Simple", "&File/Print &Input Sheet", {}, nullptr, -1, &W::PrintSheet<stSimple>, Always},
         {"input_wye", "&WYE", "&File/Print &Input Sheet", {}, nullptr, -1, &W::PrintSheet<stWYE>, Always},
@@ -135,7 +137,9 @@ void TfrmMain::BuildActions()
             undo->setShortcut(QKeySequence::Undo);
             QAction *redo = FDocument->UndoStack().createRedoAction(this);
             redo->setObjectName(QStringLiteral("redo"));
-            redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
+            // Written out: the platform's Redo key may be one of these, and a key
+            // given twice is ambiguous and does nothing.
+            redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
             edit->addAction(undo);
             edit->addAction(redo);
         }

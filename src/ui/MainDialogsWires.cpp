@@ -53,11 +53,6 @@ void TfrmMain::AutomaticCalculation()
     if (dialog.exec() != QDialog::Accepted)
         return;
     const TPlanValues values = dialog.Values();
-    for (size_t i = 0; i < values.Lengths.size(); ++i)
-        if (const TBaseWire *span = sequence->Spans.FindByNumber(int(i) + 1);
-            span && span->Length != values.Lengths[i]
-            && !pgDetail->ConfirmLength(*sequence, span->Number, values.Lengths[i]))
-            return;
     FDocument->Edit(QStringLiteral("Automatic Calculation"),
                     [number, &values](TWireConfigurationList &project) {
                         TWireConfiguration &target = *project.FindByNumber(number);
@@ -75,7 +70,7 @@ void TfrmMain::Import()
     // The dialog first: Cancel must leave the open project as it is.
     const QString path = Ask.OpenFileName(this, QStringLiteral("Import"),
                                           QStringLiteral("TARVO Old Format (*.sws);;All Files (*.*)"));
-    if (path.isEmpty() || !CloseProjectQuestion())
+    if (path.isEmpty() || !MayCloseProject())
         return;
     ReadProject(path, &TProjectDocument::Import);
 }

@@ -17,6 +17,7 @@
 #include "uHelpContext.h"
 #include "uQtText.h"
 #include "uDesignSize.h"
+#include "uTopology.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,12 +30,16 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QScopedValueRollback>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
+#include <algorithm>
 #include <utility>
 
 namespace corvadel {
@@ -66,8 +71,7 @@ TfrmMain::TfrmMain(TGlobalSetting &settings, TAsk &ask, TResultWindows results, 
     setCentralWidget(MainSplitter);
     BuildStatusBar();
     BuildActions();
-    resize(DesignSize(*this, 790, 551, Settings.ResizeForm));
-    Memory.Restore(*this, {MainSplitter, RightSplitter});
+    SetWindowSizes();
     RefreshRecentMenu();
 
     connect(FDocument, &TProjectDocument::Changed, this, &TfrmMain::DocumentChanged);
@@ -122,7 +126,6 @@ QWidget *TfrmMain::BuildRightPane()
     edtType = new QLineEdit;
     edtType->setObjectName(QStringLiteral("edtType"));
     edtType->setReadOnly(true);
-    edtType->setMaximumWidth(80);
     connect(edtID, &QLineEdit::editingFinished, this, &TfrmMain::CommitIdentification);
     AddLabelledFields(header, {{"Sequence #:", edtSequenceNumber}, {"Identification:", edtID}, {"Type:", edtType}});
     column->addLayout(header);
@@ -136,6 +139,31 @@ QWidget *TfrmMain::BuildRightPane()
     RightSplitter->setSizes({330, 190});
     column->addWidget(RightSplitter);
     return right;
+}
+
+void TfrmMain::SetWindowSizes()
+{
+    // The header's type field holds the longest type name.
+    int typeWidth = 0;
+    for (int type = 1; IsSequenceType(type); ++type)
+        typeWidth = std::max(typeWidth, FieldWidthFor(*edtType, Text(Topology(type).TypeName)));
+    edtType->setMinimumWidth(typeWidth);
+    edtType->setMaximumWidth(typeWidth);
+    // Measured with the detail pages standing, as they do whenever a
+    // sequence is shown; they must not be squeezed away either.
+    pgDetail->setMinimumSize(pgDetail->WholeSize());
+    RightSplitter->setCollapsible(RightSplitter->indexOf(pgDetail), false);
+    const bool hidden = pgDetail->isHidden();
+    pgDetail->setVisible(true);
+    ForgetLayoutSizes(*this);
+    WholeMinimum = minimumSizeHint();
+    pgDetail->setHidden(hidden);
+    setMinimumSize(WholeMinimum);
+
+    const QRect available = screen()->availableGeometry();
+    resize(FirstWindowSize(available.size(), WholeMinimum));
+    if (!Memory.Restore(*this, {MainSplitter, RightSplitter}))
+        move(available.center() - rect().center());
 }
 
 void TfrmMain::BuildStatusBar()
@@ -301,7 +329,7 @@ void TfrmMain::UpdateActions()
 
 bool TfrmMain::CloseProject()
 {
-    if (!CloseProjectQuestion())
+    if (!MayCloseProject())
         return false;
     FDocument->New();
     return true;
@@ -361,44 +389,68 @@ void TfrmMain::Open()
 {
     // The dialog first: Cancel must leave the open project as it is.
     const QString path = Ask.OpenFileName(this, QStringLiteral("Open"), OpenFilter);
-    if (path.isEmpty() || !CloseProjectQuestion())
+    if (path.isEmpty() || !MayCloseProject())
         return;
     OpenFile(path);
 }
 
-bool TfrmMain::CloseProjectQuestion()
+bool TfrmMain::MayCloseProject()
 {
-    return !FDocument->IsModified()
-        || Ask.Message(this, TMessageKind::Information,
-                       QStringLiteral("Project has not been saved, do you want to close it anyway?"),
-                       QMessageBox::Yes | QMessageBox::Cancel)
-        == QMessageBox::Yes;
+    // A second request while the question stands changes nothing.
+    if (Asking || !CommitFocused())
+        return false;
+    if (!FDocument->IsModified())
+        return true;
+    const QScopedValueRollback asking(Asking, true);
+    // Without a sequence there is nothing Save could write.
+    if (FDocument->Project().Empty())
+        return Ask.Message(this, TMessageKind::Information,
+                           QStringLiteral("Project has not been saved, do you want to close it anyway?"),
+                           QMessageBox::Yes | QMessageBox::Cancel)
+            == QMessageBox::Yes;
+    switch (Ask.Message(this, TMessageKind::Warning,
+                        QStringLiteral("The project has been modified. Do you want to save your changes?"),
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
+    case QMessageBox::Save:
+        return SaveProject();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void TfrmMain::Save()
 {
-    const TWireConfigurationList &project = FDocument->Project();
-    if (project.Empty())
-        return;
-    // An imported project's name was made up, and may name a file already there.
-    if (project.FileName.empty() || FDocument->NameFromImport())
-        SaveAs();
-    else
-        SaveTo(Text(project.FileName));
+    SaveProject();
 }
 
 void TfrmMain::SaveAs()
 {
+    SaveProjectAs();
+}
+
+bool TfrmMain::SaveProject()
+{
+    const TWireConfigurationList &project = FDocument->Project();
+    if (project.Empty())
+        return false;
+    // An imported project's name was made up, and may name a file already there.
+    if (project.FileName.empty() || FDocument->NameFromImport())
+        return SaveProjectAs();
+    return SaveTo(Text(project.FileName));
+}
+
+bool TfrmMain::SaveProjectAs()
+{
     if (FDocument->Project().Empty())
-        return;
+        return false;
     const QString path = Ask.SaveFileName(this, QStringLiteral("Save As"), SaveFilter, QStringLiteral("xml"));
     if (path.isEmpty()) {
         RefreshStatus();
-        return;
+        return false;
     }
-    if (!MayWrite(path))
-        return;
-    SaveTo(path);
+    return MayWrite(path) && SaveTo(path);
 }
 
 bool TfrmMain::MayWrite(const QString &path)
@@ -410,17 +462,18 @@ bool TfrmMain::MayWrite(const QString &path)
             == QMessageBox::Yes;
 }
 
-void TfrmMain::SaveTo(const QString &path)
+bool TfrmMain::SaveTo(const QString &path)
 {
     try {
         FDocument->Save(path.toStdString());
     } catch (const std::exception &error) {
         Ask.Tell(this, TMessageKind::Error, Text(error.what()));
         RefreshStatus();
-        return;
+        return false;
     }
     RememberRecent(path);
     RefreshStatus();
+    return true;
 }
 
 void TfrmMain::AddSequence(int type)
@@ -484,7 +537,7 @@ void TfrmMain::Calculate()
     if (!CurrentSequence() || !RunCalculation())
         return;
     if (Results.ShowResult)
-        Results.ShowResult(this, FDocument->Project(), Settings);
+        Results.ShowResult(this, FDocument->Project(), Settings, CurrentSequence());
 }
 
 void TfrmMain::ToggleDynamic()
@@ -499,9 +552,31 @@ void TfrmMain::ToggleLabels()
     RefreshDrawing();
 }
 
+void TfrmMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (QWindow *window = windowHandle(); window && window != WatchedWindow) {
+        window->installEventFilter(this);
+        WatchedWindow = window;
+    }
+}
+
+bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // A close request from the window system while the close question
+    // stands (the title bar's button behind the modal question) would be
+    // taken as agreed, the project lost: it is refused here, before the
+    // window would take it.
+    if (watched == WatchedWindow && event->type() == QEvent::Close && Asking) {
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void TfrmMain::closeEvent(QCloseEvent *event)
 {
-    if (!CommitFocused() || !CloseProjectQuestion()) {
+    if (!MayCloseProject()) {
         event->ignore();
         return;
     }
@@ -520,7 +595,7 @@ void TfrmMain::dropEvent(QDropEvent *event)
 {
     const QString path = event->mimeData()->urls().front().toLocalFile();
     event->acceptProposedAction();
-    if (CommitFocused() && CloseProjectQuestion())
+    if (MayCloseProject())
         OpenFile(path);
 }
 
@@ -537,7 +612,7 @@ void TfrmMain::RefreshRecentMenu()
         QAction *action = RecentMenu->addAction(QFileInfo(path).fileName());
         action->setToolTip(path);
         connect(action, &QAction::triggered, this, [this, path] {
-            if (CommitFocused() && CloseProjectQuestion())
+            if (MayCloseProject())
                 OpenFile(path);
         });
     }

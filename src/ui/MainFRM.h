@@ -31,9 +31,11 @@ class TKorvelEdit;
 class TProjectDocument;
 class TWireConfigurationList;
 
-// How Calculate opens its windows; the result windows set it.
+// How Calculate opens its windows; the result windows set it. The results
+// open on sequence `sequence`.
 struct TResultWindows {
-    std::function<void(QWidget *parent, const TWireConfigurationList &project, const TGlobalSetting &settings)>
+    std::function<void(QWidget *parent, const TWireConfigurationList &project, const TGlobalSetting &settings,
+                       int sequence)>
         ShowResult;
     std::function<void(QWidget *parent, const QString &listing)> ShowErrors;
 };
@@ -52,6 +54,8 @@ public:
     bool CommitFocused();
     // The close question when anything changed; true when the project went.
     bool CloseProject();
+    // The smallest size at which every detail page of every type shows whole.
+    QSize WholeMinimumSize() const { return WholeMinimum; }
     void ShowSequence(int number);
     int CurrentSequence() const;
     // The span the detail pages show (0 = none) and how many sequences there are.
@@ -60,6 +64,8 @@ public:
     bool ShowsRingSequence() const; // a Delta or a Box
 
 protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -70,6 +76,7 @@ private:
     QWidget *BuildLeftPane();
     QWidget *BuildRightPane();
     void BuildStatusBar();
+    void SetWindowSizes();
     void Run(void (TfrmMain::*handler)());
 
     void Exit();
@@ -79,14 +86,20 @@ private:
     void AddDelta();
     void AddHybrid();
     void AddBox();
-    bool CloseProjectQuestion();
+    // Whether the open project may be replaced or closed: commits the field
+    // being typed in and offers to save a modified project. Every command
+    // that closes, replaces or quits passes here.
+    bool MayCloseProject();
     void NewProject();
     void SelectTreeNode(int number);
     void ShowStartPicture();
     void Open();
     void Save();
     void SaveAs();
-    void SaveTo(const QString &path);
+    // Each true when the project was written.
+    bool SaveProject();
+    bool SaveProjectAs();
+    bool SaveTo(const QString &path);
     // False when the file exists and the user will not have it overwritten.
     bool MayWrite(const QString &path);
     void AddSequence(int type);
@@ -164,6 +177,9 @@ private:
     TWindowMemory Memory;
     std::vector<std::pair<QAction *, std::function<bool()>>> Enabling;
     bool Refreshing = false;
+    bool Asking = false; // the close question stands
+    QObject *WatchedWindow = nullptr;
+    QSize WholeMinimum;
 };
 
 } // namespace corvadel

@@ -51,7 +51,8 @@ QString General(double value)
     return Text(FloatToStr(value));
 }
 
-TKorvelEdit *NewEdit(const char *name, TEditType type, int maxLength = 0)
+// Seven characters, as every number the dialog takes unless said otherwise.
+TKorvelEdit *NewEdit(const char *name, TEditType type, int maxLength = 7)
 {
     auto *edit = new TKorvelEdit;
     edit->setObjectName(QLatin1String(name));
@@ -253,8 +254,8 @@ QWidget *TfrmSignals::BuildCustomPane()
     QPushButton *add = NewButton("btnAddToList", QStringLiteral("Add To List"));
     connect(add, &QPushButton::clicked, this, &TfrmSignals::AddToListClicked);
     form->addWidget(add, 4, 3);
-    edtSignalCode = NewEdit("edtSignalCode", etFree);
-    edtSignalCategory = NewEdit("edtSignalCategory", etFree);
+    edtSignalCode = NewEdit("edtSignalCode", etFree, 0);
+    edtSignalCategory = NewEdit("edtSignalCategory", etFree, 0);
     for (TKorvelEdit *hidden : {edtSignalCode, edtSignalCategory}) {
         hidden->setParent(pnCustom);
         hidden->hide();
@@ -302,7 +303,7 @@ QWidget *TfrmSignals::BuildSignsPage()
     form->addLayout(factor, 3, 2);
     form->addWidget(edtSignAreaFactor, 3, 3);
     form->setRowStretch(4, 1);
-    edtSignCode = NewEdit("edtSignCode", etFree);
+    edtSignCode = NewEdit("edtSignCode", etAlphaNumeric, 4);
     edtSignCode->setParent(page);
     edtSignCode->hide();
     return page;

@@ -1,6 +1,7 @@
 #include "WarpResultFRM.h"
 
 #include "KorvelEditComp.h"
+#include "uDialogButtons.h"
 #include "uHelpContext.h"
 #include "uQtText.h"
 #include "uResultQuantities.h"
@@ -10,7 +11,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <array>
@@ -81,10 +81,7 @@ TfrmWarpResult::TfrmWarpResult(const TWireConfigurationResult &result, QWidget *
         if (pole->PoleNumber >= 1 && pole->PoleNumber <= 4)
             rotation[pole->PoleNumber - 1]->SetNumericOutput(pole->CalculatedPlanAngle - pole->PlanAngle);
 
-    auto *close = new QPushButton("Close");
-    close->setObjectName("btnClose");
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    layout->addWidget(close, 0, Qt::AlignRight);
+    layout->addLayout(NewCloseRow(this));
 }
 
 } // namespace corvadel

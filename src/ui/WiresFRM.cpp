@@ -48,7 +48,7 @@ TfrmWires::TfrmWires(TProjectDocument &document, TAsk &ask, const TCodeList &cod
     setWindowTitle(QStringLiteral("Wire Weights Calculation for Span #%1").arg(span));
     SetHelpContext(this, hcWires);
 
-    sgSegments = NewTextGrid("sgSegments", {"#", "From", "To", "Length (ft)", "Weight (lbs)"}, {62, 99, 107, 141, 154});
+    sgSegments = NewTextGrid("sgSegments", SegmentHeaders(), {62, 99, 107, 141, 154});
     sgCompositionList = NewTextGrid("sgCompositionList",
                                  {"#", "Wire", "Type", "Qty", "Weight (lbs/ft)", "Composite Weight (lbs/ft)"},
                                  {44, 80, 84, 47, 116, 195});

@@ -12,4 +12,10 @@ QSize DesignSize(const QWidget &window, int width, int height, bool resizeForm)
     return {int(width * scale), int(height * scale)};
 }
 
+QSize FirstWindowSize(const QSize &available, const QSize &minimum)
+{
+    const QSize most(1400, 900);
+    return (available * 0.8).boundedTo(most).expandedTo(minimum);
+}
+
 } // namespace corvadel

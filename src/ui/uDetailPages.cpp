@@ -6,7 +6,9 @@
 #include "uGlobalSettings.h"
 #include "uFormParts.h"
 #include "uProjectDocument.h"
+#include "uSpanLength.h"
 #include "uTextGrid.h"
+#include "uTopology.h"
 #include "uWires.h"
 #include "uQtText.h"
 
@@ -52,6 +54,18 @@ QString PointField(const std::string &point)
     return QStringLiteral("edt") + QString::fromStdString(point);
 }
 
+// How a message names a field: its caption without the colon and unit,
+// "Max. SAG" for "Max. SAG (ft.):".
+QString FieldName(const QString &caption)
+{
+    QString name = caption.trimmed();
+    if (name.endsWith(u':'))
+        name.chop(1);
+    if (const qsizetype unit = name.lastIndexOf(QStringLiteral(" (")); unit > 0 && name.endsWith(u')'))
+        name.truncate(unit);
+    return name.trimmed();
+}
+
 const char *const *DistanceFieldsFor(int count)
 {
     for (const auto &row : DistanceFields) {
@@ -80,8 +94,8 @@ TDetailPages::TDetailPages(TProjectDocument &document, TAsk &ask, const TGlobalS
                          {"#", "Type", "Distance (ft.)", "Area Factor (sq.ft)", "Weight (lbs.)", "Height (ft.)"},
                          {50, 79, 91, 121, 117, 112}),
            QStringLiteral("Signals and Signs"));
-    addTab(BuildGridPage(cbWSpans, sgCompositionList, "cbWSpans", "sgCompositionList",
-                         {"#", "From", "To", "Length (ft)", "Weight (lbs/ft)"}, {40, 74, 78, 133, 246}),
+    addTab(BuildGridPage(cbWSpans, sgCompositionList, "cbWSpans", "sgCompositionList", SegmentHeaders(),
+                         {40, 74, 78, 133, 246}),
            QStringLiteral("Wires"));
     connect(this, &QTabWidget::currentChanged, this, &TDetailPages::DrawingChanged);
     connect(cbSSpans, &QComboBox::activated, this, &TDetailPages::SelectSpan);
@@ -96,7 +110,8 @@ TKorvelEdit *TDetailPages::AddField(const TFieldSpec &field)
     edit->SetEditType(etFloat);
     edit->SetMaxLength(7);
     edit->setText(QStringLiteral("0.00"));
-    edit->setMinimumWidth(60);
+    // Room for every character the field takes, at any font size.
+    edit->setMinimumWidth(FieldWidthFor(*edit, QStringLiteral("-0000.00")));
     edit->setReadOnly(field.Kind == fkShown);
     Fields[field.Name] = edit;
     auto *label = new QLabel(field.Caption);
@@ -248,7 +263,7 @@ void TDetailPages::ShowSequence(int number)
     }
     if (other)
         setCurrentIndex(0);
-    ApplyVisibility(*sequence);
+    ApplyVisibility(sequence->Topology(), sequence->Elevations);
     RefreshFields(*sequence);
     if (other || !sequence->Spans.FindByNumber(FSpan))
         RefreshSpanSelectors(*sequence);
@@ -262,9 +277,23 @@ void TDetailPages::Refresh()
     ShowSequence(FSequence);
 }
 
-void TDetailPages::ApplyVisibility(const TWireConfiguration &sequence)
+QSize TDetailPages::WholeSize()
 {
-    const TSequenceTopology &topology = sequence.Topology();
+    TElevationList allEntered;
+    allEntered.EnteredFlags = std::string(JunctionLetters.size(), 'Y');
+    QSize whole;
+    for (int type = 1; IsSequenceType(type); ++type) {
+        ApplyVisibility(Topology(type), allEntered);
+        ForgetLayoutSizes(*this);
+        whole = whole.expandedTo(minimumSizeHint());
+    }
+    if (const TWireConfiguration *sequence = Current())
+        ApplyVisibility(sequence->Topology(), sequence->Elevations);
+    return whole;
+}
+
+void TDetailPages::ApplyVisibility(const TSequenceTopology &topology, const TElevationList &points)
+{
     const auto show = [this](const QString &name, bool shown) {
         Fields[name]->setVisible(shown);
         Labels[name]->setVisible(shown);
@@ -283,19 +312,18 @@ void TDetailPages::ApplyVisibility(const TWireConfiguration &sequence)
         }
     for (int i = 0; i < 6; ++i)
         show(BaseFields[i], topology.HasPoint(BasePoints[i]));
-    RefreshElevationFields(sequence);
-    cbWarp->setVisible(sequence.SequenceType == stBox);
+    RefreshElevationFields(topology, points);
+    cbWarp->setVisible(topology.Type == stBox);
 }
 
-void TDetailPages::RefreshElevationFields(const TWireConfiguration &sequence)
+void TDetailPages::RefreshElevationFields(const TSequenceTopology &topology, const TElevationList &points)
 {
-    const TSequenceTopology &topology = sequence.Topology();
     for (int i = 0; i < 7; ++i) {
         const std::string letter(1, JunctionLetters[size_t(i)]);
         const bool shown = topology.HasPoint(letter);
         Flags[i]->setVisible(shown);
         Flags[i]->setEnabled(topology.EditableFlags.find(letter) != std::string::npos);
-        Flags[i]->setChecked(sequence.Elevations.IsEntered(letter));
+        Flags[i]->setChecked(points.IsEntered(letter));
         const QString name = QStringLiteral("edt") + Text(letter);
         Labels[name]->setVisible(shown);
         Fields[name]->setVisible(shown && Flags[i]->isChecked());
@@ -380,31 +408,6 @@ void TDetailPages::RefreshSegmentGrid()
     FillTextGrid(sgCompositionList, SegmentRows(span));
 }
 
-bool TDetailPages::ConfirmLength(const TWireConfiguration &sequence, int span, double length)
-{
-    if (length <= 0) {
-        Ask.Tell(this, TMessageKind::Error,
-                 QStringLiteral("The length of span %1 must be greater than 0.").arg(span));
-        return false;
-    }
-    const TBaseWire *wire = sequence.Spans.FindByNumber(span);
-    if (!wire)
-        return true;
-    int dropped = 0;
-    for (const TBaseSignal *item : wire->Signals)
-        dropped += item->Distance >= length;
-    if (dropped == 0)
-        return true;
-    return Ask.Message(this, TMessageKind::Warning,
-                       QStringLiteral("%1 signal(s) or sign(s) of span %2 lie at or beyond %3 ft and will be removed. "
-                                      "Do you want to continue?")
-                           .arg(dropped)
-                           .arg(span)
-                           .arg(General(length)),
-                       QMessageBox::Yes | QMessageBox::Cancel)
-        == QMessageBox::Yes;
-}
-
 bool TDetailPages::Commit(TKorvelEdit *edit)
 {
     TWireConfiguration *sequence = Current();
@@ -418,16 +421,19 @@ bool TDetailPages::Commit(TKorvelEdit *edit)
     try {
         value = edit->NumericOutput();
     } catch (const EConvertError &error) {
-        Ask.Tell(this, TMessageKind::Error, Text(error.what()));
+        Ask.Tell(this, TMessageKind::Error,
+                 QStringLiteral("%1: %2").arg(FieldName(Labels[edit->objectName()]->text()), Text(error.what())));
         Refresh();
         return false;
     }
-    if (field->Kind == fkLength && !ConfirmLength(*sequence, field->Span, value)) {
+    if (field->Kind == fkLength && !ConfirmSpanLength(this, Ask, *sequence, field->Span, value)) {
         Refresh();
         return false;
     }
     edit->setModified(false);
     const TFieldSpec kind = *field;
+    const double minSAG = kind.Kind == fkMinSAG ? value : sequence->MinSAG;
+    const double maxSAG = kind.Kind == fkMaxSAG ? value : sequence->MaxSAG;
     Document.Edit(QStringLiteral("Change %1").arg(Labels[edit->objectName()]->text().remove(':')),
                   [this, kind, value](TWireConfigurationList &) {
                       TWireConfiguration &s = *Current();
@@ -452,7 +458,20 @@ bool TDetailPages::Commit(TKorvelEdit *edit)
                       }
                   },
                   FSequence);
+    if (kind.Kind == fkMinSAG || kind.Kind == fkMaxSAG)
+        TellSAGOrder(minSAG, maxSAG);
     return true;
+}
+
+void TDetailPages::TellSAGOrder(double minSAG, double maxSAG)
+{
+    // A maximum of 0 is one not entered yet: the minimum usually comes first.
+    if (maxSAG <= 0 || minSAG <= maxSAG)
+        return;
+    Ask.Tell(this, TMessageKind::Warning,
+             QStringLiteral("Min. SAG %1 ft is above Max. SAG %2 ft: the sequence cannot be calculated until the "
+                            "maximum is at least the minimum.")
+                 .arg(General(minSAG), General(maxSAG)));
 }
 
 void TDetailPages::FlagClicked(int position, bool checked)
@@ -465,7 +484,7 @@ void TDetailPages::FlagClicked(int position, bool checked)
     const std::string refused = sequence->Topology().FlagLimitBroken(flags);
     if (!refused.empty()) {
         Ask.Tell(this, TMessageKind::Error, Text(refused));
-        RefreshElevationFields(*sequence);
+        RefreshElevationFields(sequence->Topology(), sequence->Elevations);
         return;
     }
     Document.Edit(QStringLiteral("Elevation %1").arg(QChar(JunctionLetters[size_t(position)])),

@@ -17,10 +17,12 @@ class QTableWidget;
 namespace corvadel {
 
 class TAsk;
+class TElevationList;
 class TGlobalSetting;
 class TKorvelEdit;
 class TProjectDocument;
 class TWireConfiguration;
+struct TSequenceTopology;
 
 enum TFieldKind { fkLength, fkAngle, fkPoint, fkMaxSAG, fkMinClearance, fkWireWeight, fkMinSAG, fkShown };
 
@@ -48,9 +50,9 @@ public:
     // Commits the field if the user changed its text; false when the commit
     // was refused (the field then shows the model's value again).
     bool Commit(TKorvelEdit *edit);
-    // A new length of a span: refused when not above 0, and asked about when
-    // it drops signals or signs.
-    bool ConfirmLength(const TWireConfiguration &sequence, int span, double length);
+    // The smallest size at which every page shows whole, whatever the type
+    // of the sequence shown and whichever of its points are entered.
+    QSize WholeSize();
 
 Q_SIGNALS:
     // The drawing should follow the page or span shown.
@@ -66,10 +68,12 @@ private:
     QWidget *BuildDesignPage();
     QWidget *BuildGridPage(QComboBox *&selector, QTableWidget *&grid, const char *selectorName, const char *gridName,
                            const QStringList &headers, const std::vector<int> &widths);
-    void ApplyVisibility(const TWireConfiguration &sequence);
+    void ApplyVisibility(const TSequenceTopology &topology, const TElevationList &points);
     void RefreshFields(const TWireConfiguration &sequence);
     void RefreshPoleDistances(const TWireConfiguration &sequence);
-    void RefreshElevationFields(const TWireConfiguration &sequence);
+    void RefreshElevationFields(const TSequenceTopology &topology, const TElevationList &points);
+    // Says so when a SAG just typed leaves the minimum above the maximum.
+    void TellSAGOrder(double minSAG, double maxSAG);
     void RefreshSpanSelectors(const TWireConfiguration &sequence);
     void RefreshSignalGrid();
     void RefreshSegmentGrid();

@@ -26,4 +26,16 @@ void AddHelpAndClose(QDialog *dialog, QBoxLayout *row)
     row->addWidget(close);
 }
 
+QBoxLayout *NewCloseRow(QDialog *dialog)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    auto *close = new QPushButton(QStringLiteral("Close"));
+    close->setObjectName(QStringLiteral("btnClose"));
+    close->setDefault(true);
+    QObject::connect(close, &QPushButton::clicked, dialog, &QDialog::accept);
+    row->addWidget(close);
+    return row;
+}
+
 } // namespace corvadel

@@ -7,8 +7,9 @@ namespace corvadel {
 
 TResultWindows ResultWindows(const TGlobalSetting &settings, TShowModal show)
 {
-    return {[show](QWidget *parent, const TWireConfigurationList &project, const TGlobalSetting &settings) {
-                TfrmDisplayResult window(project, settings, parent);
+    return {[show](QWidget *parent, const TWireConfigurationList &project, const TGlobalSetting &settings,
+                   int sequence) {
+                TfrmDisplayResult window(project, settings, sequence, parent);
                 window.ShowModal = show;
                 show(window);
             },

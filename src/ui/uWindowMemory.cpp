@@ -34,10 +34,10 @@ void TWindowMemory::Remember(const QString &path)
         Files.removeLast();
 }
 
-void TWindowMemory::Restore(QMainWindow &window, const QList<QSplitter *> &splitters)
+bool TWindowMemory::Restore(QMainWindow &window, const QList<QSplitter *> &splitters)
 {
     if (Path.empty())
-        return;
+        return false;
     try {
         const TIniFile ini(Path);
         Files.clear();
@@ -47,12 +47,14 @@ void TWindowMemory::Restore(QMainWindow &window, const QList<QSplitter *> &split
         const auto bytes = [&](const QString &key) {
             return QByteArray::fromHex(QByteArray::fromStdString(ini.ReadString(Section, key.toStdString(), "")));
         };
-        window.restoreGeometry(bytes(QStringLiteral("Geometry")));
+        const bool restored = window.restoreGeometry(bytes(QStringLiteral("Geometry")));
         for (QSplitter *splitter : splitters)
             splitter->restoreState(bytes(splitter->objectName()));
+        return restored;
     } catch (const std::exception &) {
         // The settings object has already reported a file it could not read.
     }
+    return false;
 }
 
 void TWindowMemory::Save(const QMainWindow &window, const QList<QSplitter *> &splitters) const

@@ -24,8 +24,9 @@ public:
     const QStringList &RecentFiles() const { return Files; }
     // Puts the project first in the list of recent files.
     void Remember(const QString &path);
-    // Splitters are kept under their object names.
-    void Restore(QMainWindow &window, const QList<QSplitter *> &splitters);
+    // Splitters are kept under their object names. False when no window
+    // geometry was kept.
+    bool Restore(QMainWindow &window, const QList<QSplitter *> &splitters);
     void Save(const QMainWindow &window, const QList<QSplitter *> &splitters) const;
 
 private:

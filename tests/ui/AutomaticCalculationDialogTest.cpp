@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -194,6 +195,48 @@ TEST_F(AutomaticCalculationDialog, ANumberThatIsNoneIsNamedAndStopsOk)
     EXPECT_TRUE(Dialog->isVisible());
 }
 
+struct TRefusedLength {
+    const char *Field;
+    const char *Typed;
+    QString Message; // how it begins
+    QMessageBox::StandardButton Answer;
+};
+
+class AutomaticCalculationRefusal : public AutomaticCalculationDialog,
+                                    public ::testing::WithParamInterface<TRefusedLength> {};
+
+// OK checks the new lengths with the dialog still open: a refusal keeps
+// every tick and value, and OK may be pressed again.
+TEST_P(AutomaticCalculationRefusal, KeepsTheDialogOpenWithWhatWasEntered)
+{
+    const TRefusedLength &c = GetParam();
+    OpenDialog("delta.xml");
+    Tick({"L2", "L3", "L5"});
+    Enter({{"edtL2", "100"}, {"edtL3", "100"}, {"edtL5", "100"}, {c.Field, c.Typed}});
+    Ask.Answers = {c.Answer};
+    QPushButton *ok = Dialog->findChild<QDialogButtonBox *>("bbButtons")->button(QDialogButtonBox::Ok);
+    ok->click();
+    EXPECT_TRUE(Ask.LastText().startsWith(c.Message)) << Ask.LastText().toStdString();
+    EXPECT_TRUE(Dialog->isVisible());
+    EXPECT_NE(Dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(Edit("edtL3")->text(), "100");
+    EXPECT_EQ(Edit(c.Field)->text(), QLatin1String(c.Typed));
+    EXPECT_EQ(Dialog->findChild<QListWidget *>("clbLengths")->item(2)->checkState(), Qt::Checked);
+    EXPECT_TRUE(Recalculate()->isEnabled());
+
+    Enter({{c.Field, "100"}});
+    ok->click();
+    EXPECT_FALSE(Dialog->isVisible());
+    EXPECT_EQ(Dialog->result(), QDialog::Accepted);
+    EXPECT_DOUBLE_EQ(Length(2), 100);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, AutomaticCalculationRefusal, ::testing::Values(
+    TRefusedLength{"edtL5", "0", "The length of span 5 must be greater than 0.", QMessageBox::NoButton},
+    TRefusedLength{"edtL5", "-3", "The length of span 5 must be greater than 0.", QMessageBox::NoButton},
+    // Span 2 carries a signal at 30 ft.
+    TRefusedLength{"edtL2", "20", "1 signal(s) or sign(s) of span 2 lie at or beyond 20 ft", QMessageBox::Cancel}));
+
 // The main window with a scripted user; a modal dialog a command opens is
 // handed to `inDialog` and closed.
 class DialogCommands : public ::testing::Test {
@@ -297,6 +340,7 @@ TEST_F(DialogCommands, AutomaticCalculationOkRefusesALengthOfZero)
     TriggerWithDialog("automatic_calculation", [](QDialog &dialog) {
         Type(dialog.findChild<TKorvelEdit *>("edtL5"), "0");
         dialog.accept();
+        EXPECT_TRUE(dialog.isVisible());
     });
     EXPECT_EQ(Ask.LastText(), "The length of span 5 must be greater than 0.");
     EXPECT_EQ(Window.Document().Text(), before);

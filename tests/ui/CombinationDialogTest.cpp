@@ -136,6 +136,62 @@ TEST_F(CombinationDialog, SequenceWithItselfIsRefusedWithAMessage)
     EXPECT_FALSE(Stepped());
 }
 
+TEST_F(CombinationDialog, AnUnpickedSideIsNamedNotConverted)
+{
+    Open();
+    const QString message = QStringLiteral("Pick a sequence and a pole on both sides.");
+    Click("btnAdd"); // nothing picked
+    EXPECT_EQ(Ask.LastText(), message);
+    Sequence(1)->setCurrentIndex(0);
+    Pole(1)->setCurrentIndex(0);
+    Click("btnAdd"); // the second side unpicked
+    EXPECT_EQ(Ask.LastText(), message);
+    EXPECT_EQ(Ask.Asked.size(), 2u);
+    EXPECT_TRUE(Combinations().Empty());
+    EXPECT_FALSE(Stepped());
+}
+
+TEST_F(CombinationDialog, TheSameTieTwiceIsRefusedAndNamed)
+{
+    Open({Pair(1, 2, 2, 3, 45), Pair(1, 1, 3, 1, 10)});
+    struct TCase {
+        int Row;        // -1: Add
+        int SequenceA;  // list positions
+        const char *PoleA;
+        int SequenceB;
+        const char *PoleB;
+        QString Refusal; // "" when taken
+    };
+    const QString first = QStringLiteral("Row 1 of the list already combines pole 2 of sequence 1 with pole 3 of "
+                                         "sequence 2.");
+    const TCase cases[] = {
+        {-1, 0, "2", 1, "3", first},      // pressing Add again after an Add
+        {-1, 1, "3", 0, "2", first},      // the same poles the other way round
+        {1, 0, "2", 1, "3", first},       // another row updated into it
+        {0, 0, "2", 1, "3", QString()},   // a row updated with its own poles
+        {-1, 0, "1", 1, "3", QString()},  // another pole
+    };
+    for (const TCase &c : cases) {
+        SCOPED_TRACE(c.Row);
+        const std::string before = Document.Text();
+        Ask.Asked.clear();
+        if (c.Row < 0)
+            Click("btnReset");
+        else
+            ClickRow(c.Row);
+        Pick(c.SequenceA, c.PoleA, c.SequenceB, c.PoleB, "30");
+        Click("btnAdd");
+        if (c.Refusal.isEmpty()) {
+            EXPECT_TRUE(Ask.Asked.empty()) << Ask.LastText().toStdString();
+            EXPECT_NE(Document.Text(), before);
+        } else {
+            EXPECT_EQ(Ask.LastText(), c.Refusal);
+            EXPECT_EQ(Document.Text(), before);
+        }
+    }
+    EXPECT_EQ(Combinations().Count(), 3);
+}
+
 TEST_F(CombinationDialog, FourClicksOnAPictureBringItsTurnBack)
 {
     Open();

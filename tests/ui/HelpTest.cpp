@@ -248,7 +248,10 @@ TEST(About, ShowsTheProductItsVersionAndItsLogo)
     for (const QLabel *label : about.findChildren<QLabel *>())
         if (!label->text().isEmpty())
             texts << label->text();
-    EXPECT_EQ(texts, QStringList({"TARVO", "Version 1.2.3", "Velmark", "Corvadel"}));
+    EXPECT_EQ(texts, QStringList({"TARVO", "Version 1.2.3", "Velmark", "Corvadel",
+                                  "TARVO is the family name of Corvadel's design files and settings (\"TARVO XML "
+                                  "Files\", \"TARVO Parameters\"), kept so that stored projects and settings "
+                                  "stay compatible."}));
     const QImage logo = about.findChild<QLabel *>("imgLogo")->pixmap().toImage();
     ASSERT_FALSE(logo.isNull());
     EXPECT_GT(qAlpha(logo.pixel(logo.width() / 2, logo.height() / 2)), 0);

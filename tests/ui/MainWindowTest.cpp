@@ -29,10 +29,12 @@ using corvadel::test::TScriptedAsk;
 
 namespace {
 
+const QString SaveQuestion = QStringLiteral("The project has been modified. Do you want to save your changes?");
+
 class MainWindow : public ::testing::Test {
 protected:
     MainWindow()
-        : Window(Settings, Ask, {[this](QWidget *, const TWireConfigurationList &, const TGlobalSetting &) { ++ResultShown; },
+        : Window(Settings, Ask, {[this](QWidget *, const TWireConfigurationList &, const TGlobalSetting &, int) { ++ResultShown; },
                                  [this](QWidget *, const QString &listing) { ErrorListings << listing; }})
     {
         Window.show();
@@ -225,6 +227,58 @@ TEST_P(MainWindowBadText, IsReportedAndTheModelKeepsItsValue)
 
 INSTANTIATE_TEST_SUITE_P(Table, MainWindowBadText, ::testing::Values("1-2", ".", "-"));
 
+struct TNamedFailure {
+    const char *Field;
+    QString Typed;
+    QString Message;
+};
+
+class MainWindowNamedFailure : public MainWindow, public ::testing::WithParamInterface<TNamedFailure> {};
+
+TEST_P(MainWindowNamedFailure, NamesTheFieldAndTheText)
+{
+    const TNamedFailure &c = GetParam();
+    Open("box.xml");
+    Enter(Field(c.Field), c.Typed);
+    EXPECT_EQ(Ask.LastText(), c.Message);
+    EXPECT_FALSE(Window.Document().IsModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, MainWindowNamedFailure, ::testing::Values(
+    TNamedFailure{"edtMaxSAG", "1-2", "Max. SAG: '1-2' is not a valid floating point value"},
+    TNamedFailure{"edtMinClearance", ".", "Min. clearance ground to wire: '.' is not a valid floating point value"},
+    TNamedFailure{"edtL3", "-", "L3: '-' is not a valid floating point value"},
+    TNamedFailure{"edtElPole1", "5-", "Pole 1: '5-' is not a valid floating point value"},
+    TNamedFailure{"edtC", "-", "C: '-' is not a valid floating point value"}));
+
+// Said when the field is left; the value is kept, as the user may be about
+// to change the other one.
+TEST_F(MainWindow, MinimumSAGAboveTheMaximumIsSaidWhenTheFieldIsLeft)
+{
+    Open("box.xml"); // SAGs 3.5 and 6
+    Enter(Field("edtMinimumSAG"), "7");
+    EXPECT_EQ(Ask.LastText(), "Min. SAG 7 ft is above Max. SAG 6 ft: the sequence cannot be calculated until the "
+                              "maximum is at least the minimum.");
+    EXPECT_EQ(Ask.Asked.back().Kind, TMessageKind::Warning);
+    EXPECT_DOUBLE_EQ(Shown().MinSAG, 7);
+    Enter(Field("edtMaxSAG"), "5.5");
+    EXPECT_EQ(Ask.Asked.size(), 2u);
+    EXPECT_TRUE(Ask.LastText().startsWith("Min. SAG 7 ft is above Max. SAG 5.5 ft")) << Ask.LastText().toStdString();
+    Enter(Field("edtMaxSAG"), "8");
+    Enter(Field("edtMinimumSAG"), "8");
+    EXPECT_EQ(Ask.Asked.size(), 2u) << "equal SAGs are calculated once";
+
+    Trigger("add_box"); // no maximum yet: the minimum comes first
+    Enter(Field("edtMinimumSAG"), "3");
+    EXPECT_EQ(Ask.Asked.size(), 2u);
+}
+
+TEST_F(MainWindow, WiresPageHeadsTheSegmentWeightInPounds)
+{
+    auto *grid = Window.findChild<QTableWidget *>("sgCompositionList");
+    EXPECT_EQ(grid->horizontalHeaderItem(4)->text(), "Weight (lbs)");
+}
+
 TEST_F(MainWindow, LengthOfZeroOrLessIsRefused)
 {
     Open("box.xml");
@@ -345,7 +399,10 @@ TEST_F(MainWindow, CloseQuestionOnlyWhenSomethingChanged)
     Enter(Field("edtA1"), "50");
     Ask.Answers = {QMessageBox::Cancel};
     EXPECT_FALSE(Window.close());
-    EXPECT_EQ(Ask.LastText(), "Project has not been saved, do you want to close it anyway?");
+    ASSERT_EQ(Ask.Asked.size(), 1u);
+    EXPECT_EQ(Ask.LastText(), SaveQuestion);
+    EXPECT_EQ(Ask.Asked[0].Buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    EXPECT_EQ(Ask.Asked[0].Default, QMessageBox::Save);
     EXPECT_EQ(Project().Count(), 1);
 }
 
@@ -366,7 +423,7 @@ TEST_F(MainWindow, SaveAndExitCommitTheFocusedFieldFirst)
     Ask.Answers = {QMessageBox::Cancel};
     EXPECT_FALSE(Window.close());
     EXPECT_DOUBLE_EQ(Shown().MaxSAG, 8);
-    EXPECT_EQ(Ask.LastText(), "Project has not been saved, do you want to close it anyway?");
+    EXPECT_EQ(Ask.LastText(), SaveQuestion);
 }
 
 TEST_F(MainWindow, FailedOpenKeepsTheOpenProject)
@@ -377,7 +434,7 @@ TEST_F(MainWindow, FailedOpenKeepsTheOpenProject)
     const std::string bad = folder.Path("bad.xml");
     folder.Write("bad.xml", "<XML><TARVO_CONFIGURATIONS><BOX_SEQUENCE><SEQUENCE_MIN_SAG>x</SEQUENCE_MIN_SAG>");
     Ask.FileNames = {QString::fromStdString(bad)};
-    Ask.Answers = {QMessageBox::Yes};
+    Ask.Answers = {QMessageBox::Discard};
     Trigger("open");
     EXPECT_TRUE(Ask.LastText().startsWith("Cannot open <" + QString::fromStdString(bad)
                                           + ">. The file is not a TARVO file or it is corrupted."))

@@ -47,7 +47,7 @@ class PrintCommands : public ::testing::Test
 {
 protected:
     PrintCommands()
-        : Window(Settings, Ask, {[](QWidget *, const TWireConfigurationList &, const TGlobalSetting &) {},
+        : Window(Settings, Ask, {[](QWidget *, const TWireConfigurationList &, const TGlobalSetting &, int) {},
                                  [this](QWidget *, const QString &listing) { ErrorListings << listing; }})
     {
         Ask.PdfPath = QString::fromStdString(Folder.Path("printed.pdf"));

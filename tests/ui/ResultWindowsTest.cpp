@@ -30,6 +30,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -375,6 +376,38 @@ TEST(WarpResult, AnglesLengthsAndRotationsGoToTheFieldsOfTheirNumbers)
                   QString::number(n) + ".00");
 }
 
+// The windows that only show close by a button of their own, by Return as
+// by Esc.
+TEST_F(ResultWindow, EachWindowClosesByItsButtonReturnOrEsc)
+{
+    Calculate("intersection.xml");
+    const TWireConfigurationResult &result = *Project.First()->Results.FindByAtMaxSAG(true);
+    const std::function<std::unique_ptr<QDialog>()> windows[] = {
+        [&] { return std::make_unique<TfrmDisplayResult>(Project, Settings); },
+        [&] { return std::make_unique<TfrmCombinationResult>(Project, true, Settings); },
+        [&] { return std::make_unique<TfrmWarpResult>(result); },
+    };
+    for (const auto &open : windows) {
+        for (const auto key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_unknown}) {
+            const std::unique_ptr<QDialog> window = open();
+            SCOPED_TRACE(window->objectName().toStdString());
+            window->show();
+            QApplication::setActiveWindow(window.get());
+            auto *close = window->findChild<QPushButton *>("btnClose");
+            ASSERT_NE(close, nullptr);
+            EXPECT_EQ(close->text(), "Close");
+            EXPECT_TRUE(close->isDefault());
+            if (key == Qt::Key_unknown)
+                close->click();
+            else
+                QTest::keyClick(window.get(), key);
+            EXPECT_FALSE(window->isVisible()) << key;
+        }
+    }
+    EXPECT_EQ(Panel(3), "OK");
+    EXPECT_EQ(Child<QLabel>("stPanel3")->frameShadow(), QFrame::Sunken) << "a status, not a button";
+}
+
 TEST(ErrorMessage, ShowsTheListingReadOnly)
 {
     TfrmErrorMessage window("Sequence 1\n\nNo length", true);
@@ -425,6 +458,8 @@ protected:
                   Listing = errors->toPlainText();
               if (auto *sequences = dialog.findChild<QComboBox *>("cbSequenceList"))
                   Sequences = sequences->count();
+              if (auto *results = qobject_cast<TfrmDisplayResult *>(&dialog))
+                  ShownSequence = results->ShownSequence()->Number;
           }))
     {
         Window.show();
@@ -436,8 +471,22 @@ protected:
     QStringList Opened;
     QString Listing;
     int Sequences = 0;
+    int ShownSequence = 0;
     TfrmMain Window;
 };
+
+TEST_F(MainWindowResults, F9OpensTheResultsOnTheSequenceShown)
+{
+    ASSERT_TRUE(Window.OpenFile(QString::fromStdString(Example("intersection.xml"))));
+    auto *tree = Window.findChild<QTreeWidget *>("tvSpanWireList");
+    tree->setFocus();
+    tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+    for (int shown : {1, 2, 3}) {
+        QTest::keyClick(&Window, Qt::Key_F9);
+        EXPECT_EQ(ShownSequence, shown);
+        QTest::keyClick(tree, Qt::Key_Down);
+    }
+}
 
 TEST_F(MainWindowResults, F9OpensTheResultWindowOrTheErrorWindow)
 {

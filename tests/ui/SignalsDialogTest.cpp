@@ -132,6 +132,39 @@ TEST_F(SignalsDialog, EmptySpanShowsOneDisabledRowAndTheCustomCategory)
     EXPECT_EQ(Field("edtSignalCategory")->text(), "S3A");
 }
 
+TEST_F(SignalsDialog, EachFieldTakesItsKindAndLength)
+{
+    Open();
+    struct TFieldCase {
+        const char *Name;
+        TEditType Type;
+        int MaxLength; // 0: no limit
+    };
+    const TFieldCase cases[] = {
+        {"edtSignalSections", etInteger, 7},   {"edtSignalLensSize", etFloat, 7},
+        {"edtSignalMaterial", etFree, 7},      {"edtSignalDeadLoad", etFloat, 7},
+        {"edtSignalHeight", etFloat, 7},       {"edtSignalAreaFactor", etFloat, 7},
+        {"edtSignalCode", etFree, 0},          {"edtSignalCategory", etFree, 0},
+        {"edtSignArea", etFloat, 7},           {"edtSignWeight", etFloat, 7},
+        {"edtSignHanger", etFloat, 7},         {"edtSignTotalWeight", etFloat, 7},
+        {"edtSignAreaFactor", etFloat, 7},     {"edtSignCode", etAlphaNumeric, 4},
+        {"edtDistance", etFloat, 7},           {"edtAreaMulti", etFloat, 5},
+        {"edtLoadMulti", etFloat, 5},
+    };
+    for (const TFieldCase &c : cases) {
+        SCOPED_TRACE(c.Name);
+        TKorvelEdit *field = Field(c.Name);
+        ASSERT_NE(field, nullptr);
+        EXPECT_EQ(field->EditType(), c.Type);
+        EXPECT_EQ(field->MaxLength(), c.MaxLength);
+        if (field->isReadOnly())
+            continue;
+        field->clear();
+        QTest::keyClicks(field, "1234567890");
+        EXPECT_EQ(field->text().size(), c.MaxLength ? c.MaxLength : 10);
+    }
+}
+
 TEST_F(SignalsDialog, DistanceOfZeroOrFromTheSpanLengthOnIsRefused)
 {
     Open();
