@@ -12,10 +12,12 @@ namespace corvadel {
 
 namespace {
 
-// The previous file stays reachable as ".old". A backup that already exists
-// is kept, and a backup that cannot be made does not stop the save.
-void KeepPreviousAsOld(const std::string &path)
+// The previous file stays reachable as ".old", beside the file a link leads
+// to. A backup that already exists is kept, and a backup that cannot be made
+// does not stop the save.
+void KeepPreviousAsOld(const std::string &linkOrFile)
 {
+    const std::string path = LinkTarget(linkOrFile);
     if (!FileExists(path))
         return;
     const std::string old = ChangeFileExt(path, ".old");
