@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
@@ -265,8 +266,38 @@ TEST_F(WritingCommands, AWriteThatFailsHalfWayKeepsThePreviousOutput)
         EXPECT_EQ(run.Status, 2);
         ASSERT_EQ(CommandLines(run.Errors, writer.Command).size(), 1u) << run.Errors;
         EXPECT_EQ(test::ScratchFolder::ReadBytes(output), "previous");
-        for (const std::string &name : Files("out"))
-            EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
+        EXPECT_EQ(Files("out"), std::vector<std::string>{std::string("previous") + writer.Extension})
+            << "no temporary file is left";
+        fs::remove_all(Folder.Dir / "out");
+    }
+}
+
+// An output that is a link keeps leading to its file, which takes the new
+// content; what a killed write of that file left beside it goes.
+TEST_F(WritingCommands, AnOutputLinkKeepsItsLinkAndTheKilledWritesLeftoversGo)
+{
+    for (const TWriter &writer : Writers) {
+        SCOPED_TRACE(writer.Command);
+        fs::create_directories(Folder.Dir / "out/real");
+        const std::string file = std::string("job") + writer.Extension;
+        const std::string leftover = "." + file + ".corvadel-tmp.k1LLed";
+        Folder.Write("out/real/" + file, "previous");
+        Folder.Write("out/real/" + leftover, "half");
+        fs::create_symlink("real/" + file, Folder.Dir / "out" / file);
+
+        const test::TCorvadelRun run = Run(writer, Folder.Path("out/" + file));
+        ASSERT_EQ(run.Status, 0) << run.Errors;
+        EXPECT_TRUE(fs::is_symlink(Folder.Dir / "out" / file));
+        const std::string written = test::ScratchFolder::ReadBytes(Folder.Path("out/real/" + file));
+        EXPECT_NE(written, "previous");
+        EXPECT_FALSE(written.empty());
+        std::vector<std::string> expected = {file};
+        if (std::string(writer.Command) == "convert")
+            expected.push_back("job.old"); // a project's backup stays beside its file
+        std::vector<std::string> names = Files("out/real");
+        std::sort(names.begin(), names.end());
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(names, expected);
         fs::remove_all(Folder.Dir / "out");
     }
 }

@@ -200,6 +200,25 @@ TEST_F(ProjectFile, SavingOverAFileMovesItToOldOnlyWhenNoOldExists)
     EXPECT_EQ(Folder.FileCount(), 2) << "no temporary file is left behind";
 }
 
+// A project opened through a link is saved into the file the link leads to,
+// with its backup beside that file; the link stays.
+TEST_F(ProjectFile, SavingThroughALinkKeepsTheLinkAndBacksUpItsFile)
+{
+    std::filesystem::create_directory(Folder.Dir / "jobs");
+    Folder.Write("jobs/job.xml", "first");
+    std::filesystem::create_symlink("jobs/job.xml", Folder.Dir / "current.xml");
+
+    TWireConfigurationList project(Settings.Parameters);
+    BuildWye(project);
+    project.Save(Folder.Path("current.xml"));
+
+    EXPECT_TRUE(std::filesystem::is_symlink(Folder.Dir / "current.xml"));
+    EXPECT_EQ(Folder.Read("jobs/job.old"), "first");
+    EXPECT_NE(Folder.Read("jobs/job.xml").find("<WYE_SEQUENCE>"), std::string::npos);
+    EXPECT_EQ(project.FileName, Folder.Path("current.xml")) << "the next save goes through the link again";
+    EXPECT_EQ(Folder.FileCount(), 2) << "no backup or temporary beside the link";
+}
+
 TEST_F(ProjectFile, FailedWriteLeavesThePreviousFileIntact)
 {
     TWireConfigurationList project(Settings.Parameters);
