@@ -215,6 +215,8 @@ void TTARVOParameters::Load(const TIniFile &ini, std::vector<std::string> &warni
 
 std::string TTARVOParameters::RangeProblem(double TTARVOParameters::*field, double value)
 {
+    if (field == &TTARVOParameters::SAGTolerance && value > MaxSAGTolerance)
+        return "must not exceed " + FloatToStr(MaxSAGTolerance) + " (hundredths of a foot)";
     const bool zeroAllowed = field != &TTARVOParameters::Tension && field != &TTARVOParameters::DesignFactor
                              && field != &TTARVOParameters::SAGTolerance && field != &TTARVOParameters::MaxTension;
     if (value > 0 || (value == 0 && zeroAllowed))

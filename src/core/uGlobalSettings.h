@@ -72,10 +72,14 @@ public:
     void Load(const TIniFile &ini, std::vector<std::string> &warnings);
     void Save(TIniFile &ini) const;
 
+    // The SAG search accepts a SAG this many hundredths of a foot from its
+    // target; a wider band would pass a SAG far from the one asked for.
+    static constexpr double MaxSAGTolerance = 10;
+
     // Why `value` cannot stand in `field` ("cannot be negative", "must be
     // greater than 0"); empty when it can. Weights and clearances may be 0;
     // a tension, tolerance or design factor of 0 would stop the calculation
-    // or accept any design.
+    // or accept any design, and the tolerance has its upper bound.
     static std::string RangeProblem(double TTARVOParameters::*field, double value);
 };
 

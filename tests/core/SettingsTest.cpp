@@ -158,6 +158,8 @@ TEST_F(ProgramFolder, NumbersOutOfTheirRangeAreReportedAndDefaulted)
         double Default;
     } cases[] = {
         {"[DEFAULT VALUES]\nSAG_Tollerance=0", &TTARVOParameters::SAGTolerance, 1},
+        {"[DEFAULT VALUES]\nSAG_Tollerance=1000", &TTARVOParameters::SAGTolerance, 1},
+        {"[DEFAULT VALUES]\nSAG_Tollerance=10.01", &TTARVOParameters::SAGTolerance, 1},
         {"[DEFAULT VALUES]\nTension=-1000", &TTARVOParameters::Tension, 1000},
         {"[DEFAULT VALUES]\nMax Tension=0", &TTARVOParameters::MaxTension, 100000},
         {"[DEFAULT VALUES]\nDesign Factor=0", &TTARVOParameters::DesignFactor, 1.8},
@@ -180,12 +182,14 @@ TEST_F(ProgramFolder, NumbersOutOfTheirRangeAreReportedAndDefaulted)
             EXPECT_NE(warnings[0].find(part), std::string::npos) << warnings[0] << " lacks " << part;
     }
     // The edges the dialog takes are taken from the file as well.
-    Write("corvadel.def", "[DEFAULT VALUES]\nArea Factor=0\n[DESIGN DATA]\nWind Pressure=0\nWire Weight=0\n");
+    Write("corvadel.def", "[DEFAULT VALUES]\nArea Factor=0\nSAG_Tollerance=10\n[DESIGN DATA]\nWind Pressure=0\n"
+                          "Wire Weight=0\n");
     TTARVOParameters parameters;
     std::vector<std::string> warnings;
     parameters.Load(TIniFile(Def()), warnings);
     EXPECT_TRUE(warnings.empty()) << warnings.front();
     EXPECT_EQ(parameters.WindPressure, 0);
+    EXPECT_EQ(parameters.SAGTolerance, 10);
 }
 
 // Flags read true exactly for "Y" in any case, whatever else they hold; a
