@@ -198,11 +198,16 @@ std::string ExtractFilePath(const std::string &fileName)
     return slash == std::string::npos ? std::string() : fileName.substr(0, slash + 1);
 }
 
-std::string ReadFileText(const std::string &fileName)
+void RefuseFolder(const std::string &fileName)
 {
     std::error_code ec;
     if (std::filesystem::is_directory(fileName, ec))
         throw EFileError("Cannot open file \"" + fileName + "\": it is a folder");
+}
+
+std::string ReadFileText(const std::string &fileName)
+{
+    RefuseFolder(fileName);
     errno = 0;
     std::ifstream in(fileName, std::ios::binary);
     if (!in)

@@ -69,5 +69,7 @@ std::string ExtractFilePath(const std::string &fileName); // folder with trailin
 inline constexpr size_t MaxFileTextSize = size_t(128) << 20;
 // The whole file; throws EFileError, also for a file past MaxFileTextSize.
 std::string ReadFileText(const std::string &fileName);
+// Throws EFileError saying so when `fileName` is a folder.
+void RefuseFolder(const std::string &fileName);
 
 } // namespace corvadel

@@ -345,6 +345,7 @@ bool TWireConfigurationList::Import(const std::string &path)
 {
     TBaseList<TWireConfiguration>::FreeAll();
     ImportProblem.clear();
+    RefuseFolder(path);
     if (!FileExists(path)) {
         ImportProblem = "the file does not exist";
         return false;

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -298,6 +299,14 @@ TEST_F(Calc, UnreadableInputOrArgumentsExitTwoWithOneLine)
     EXPECT_EQ(Run(Quoted(missing)), 2);
     ASSERT_EQ(Messages().size(), 1u) << Errors;
     EXPECT_NE(Messages()[0].find(missing), std::string::npos);
+
+    for (const std::string name : {"folder.xml", "folder.sws"}) {
+        SCOPED_TRACE(name);
+        std::filesystem::create_directory(Folder.Path(name));
+        EXPECT_EQ(Run(Quoted(Folder.Path(name))), 2);
+        ASSERT_EQ(Messages().size(), 1u) << Errors;
+        EXPECT_NE(Messages()[0].find(Folder.Path(name) + "\": it is a folder"), std::string::npos) << Messages()[0];
+    }
 
     for (const std::string content : {"not xml at all", "<XML><NOT_A_PROJECT/></XML>"}) {
         SCOPED_TRACE(content);

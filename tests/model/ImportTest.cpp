@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 
 using namespace corvadel;
 using corvadel::test::ScratchFolder;
@@ -271,6 +272,15 @@ TEST_F(Import, RefusedFilesReadNothing)
         EXPECT_EQ(Project.ImportProblem, c.Problem);
     }
     EXPECT_FALSE(Project.Import(Folder.Path("missing.sws")));
+    EXPECT_EQ(Project.ImportProblem, "the file does not exist");
+
+    std::filesystem::create_directory(Folder.Path("folder.sws"));
+    try {
+        Project.Import(Folder.Path("folder.sws"));
+        FAIL() << "a folder was imported";
+    } catch (const EFileError &error) {
+        EXPECT_EQ(std::string(error.what()), "Cannot open file \"" + Folder.Path("folder.sws") + "\": it is a folder");
+    }
 }
 
 struct BrokenSequenceCase : test::TNamedCase {
