@@ -34,6 +34,8 @@ public:
         CheckElevationDifferences();
         CheckAngles();
         CheckEnteredPoints();
+        CheckSAGsAgainstSpans();
+        CheckSignalDistances();
         return Valid;
     }
 
@@ -95,6 +97,38 @@ private:
             [this, &rule](char letter) { return rule.Counted(Sequence.Elevations.EnteredFlag(std::string(1, letter))); });
         if (entered < rule.Minimum)
             Report(rule.Message);
+    }
+
+    // The span statics take a SAG small beside its span; at half the span or
+    // more the wire hangs nothing like the shape they assume.
+    void CheckSAGsAgainstSpans()
+    {
+        double longest = 0;
+        for (const TBaseWire *span : Sequence.Spans)
+            if (span->Length > longest)
+                longest = span->Length;
+        if (!(longest > 0))
+            return; // the lengths were reported already
+        const std::string bound = "half the longest span (" + FloatToStr(longest / 2) + " ft)";
+        if (Sequence.MaxSAG >= longest / 2)
+            Report("The maximum SAG should be less than " + bound + ", not " + FloatToStr(Sequence.MaxSAG));
+        if (Sequence.MinSAG >= longest / 2)
+            Report("The minimum SAG should be less than " + bound + ", not " + FloatToStr(Sequence.MinSAG));
+    }
+
+    // A signal or sign off its span would be a load on no wire at all.
+    void CheckSignalDistances()
+    {
+        for (const TBaseWire *span : Sequence.Spans) {
+            if (!(span->Length > 0))
+                continue; // its length was reported already
+            for (const TBaseSignal *signal : span->Signals)
+                if (!(signal->Distance >= 0 && signal->Distance <= span->Length))
+                    Report("The distance of the " + std::string(signal->IsSignal ? "signal " : "sign ")
+                           + IntToStr(signal->Number) + " on the span [L" + IntToStr(span->Number)
+                           + "] should be between 0 and " + FloatToStr(span->Length) + " ft, not "
+                           + FloatToStr(signal->Distance));
+        }
     }
 
     TWireConfiguration &Sequence;

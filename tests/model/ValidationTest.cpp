@@ -1,6 +1,9 @@
+#include "../support/SampleSignals.h"
 #include "ModelTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace corvadel {
 namespace {
@@ -198,6 +201,69 @@ TEST_F(ValidationTest, MessagesFollowTheOrderOfTheChecksAndAddToTheList)
             AngleMessage(3),
             "In this configuration you should enter U or C elevation.",
         }));
+}
+
+// The statics hold for a SAG small beside its span: half the longest span or
+// more is refused, for either SAG, whatever the shorter spans are.
+TEST_F(ValidationTest, SAGsMustStayBelowHalfTheLongestSpan)
+{
+    const std::string maxAt55 = "The maximum SAG should be less than half the longest span (55 ft), not ";
+    const std::string minAt55 = "The minimum SAG should be less than half the longest span (55 ft), not ";
+    struct Case {
+        double MinSAG, MaxSAG;
+        std::vector<std::string> Expected;
+    };
+    const Case cases[] = {
+        {3, 54.99, {}},
+        {3, 55, {maxAt55 + "55"}},
+        {3, 1e308, {maxAt55 + FloatToStr(1e308)}},
+        {3, INFINITY, {maxAt55 + FloatToStr(INFINITY)}},
+        {60, 60, {maxAt55 + "60", minAt55 + "60"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.MaxSAG);
+        auto sequence = ValidSequence(stWYE);
+        sequence->Spans.SetLengthOf(2, 110);
+        sequence->Spans.SetLengthOf(3, 20);
+        sequence->SetMinSAG(c.MinSAG);
+        sequence->SetMaxSAG(c.MaxSAG);
+        EXPECT_EQ(Validate(*sequence), c.Expected.empty());
+        EXPECT_EQ(Messages(*sequence), c.Expected);
+    }
+
+    TWireConfiguration lengthless(stSimple, Parameters);
+    lengthless.SetMinSAG(2);
+    lengthless.SetMaxSAG(4);
+    EXPECT_FALSE(Validate(lengthless));
+    EXPECT_EQ(Messages(lengthless), std::vector<std::string>{LengthMessage(1)}) << "the length alone is named";
+}
+
+// A signal or sign must hang on its span, the ends included; one outside is
+// named with its span and distance.
+TEST_F(ValidationTest, SignalsAndSignsMustHangOnTheirSpan)
+{
+    struct Case {
+        double Distance;
+        bool IsSignal;
+        std::string Expected; // empty: passes
+    };
+    const Case cases[] = {
+        {0, true, ""},
+        {50, true, ""},
+        {100, false, ""},
+        {-3, true, "The distance of the signal 1 on the span [L3] should be between 0 and 100 ft, not -3"},
+        {100.5, false, "The distance of the sign 1 on the span [L3] should be between 0 and 100 ft, not 100.5"},
+        {NAN, true, "The distance of the signal 1 on the span [L3] should be between 0 and 100 ft, not " + FloatToStr(NAN)},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.Distance);
+        auto sequence = ValidSequence(stH);
+        auto item = test::SignalHead(c.Distance);
+        item->SetIsSignal(c.IsSignal);
+        sequence->Spans.FindByNumber(3)->Signals.Add(std::move(item))->SetNumber(1);
+        EXPECT_EQ(Validate(*sequence), c.Expected.empty());
+        EXPECT_EQ(Messages(*sequence), c.Expected.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.Expected});
+    }
 }
 
 } // namespace
