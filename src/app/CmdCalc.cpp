@@ -113,6 +113,10 @@ std::string JsonReport(TWireConfigurationList &project, bool ok)
         for (const std::string &line : TCalculationRun::ErrorListing(project))
             json.String(line);
     json.EndArray();
+    json.Key("combinationErrors").BeginArray();
+    for (const std::string &problem : ValidateCombinations(project))
+        json.String(problem);
+    json.EndArray();
     json.Key("combinationWarning").Boolean(project.CombinationWarning);
     json.Key("combinationWarnings").BeginObject();
     json.Key("maxSAG").Boolean(project.CombinationWarningAt(true));

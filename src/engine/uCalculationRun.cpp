@@ -20,7 +20,9 @@ bool TCalculationRun::RunCalculation(TWireConfigurationList &project)
             TSequenceCalculation::CalculateSequence(*sequence, parameters, false, sequence->MinSAG);
         all = all && calculated;
     }
-    if (!all)
+    // A combination naming what the project lacks would show no result and
+    // pass for analysed.
+    if (!all || !ValidateCombinations(project).empty())
         return false;
     project.Combinations.ClearCombinationResults();
     project.ClearCombinationWarnings();
@@ -42,6 +44,13 @@ std::vector<std::string> TCalculationRun::ErrorListing(const TWireConfigurationL
                 lines.push_back(error->Message);
         lines.emplace_back();
     }
+    const std::vector<std::string> combinationProblems = ValidateCombinations(project);
+    if (combinationProblems.empty())
+        return lines;
+    lines.emplace_back(CombinationsHeading);
+    lines.emplace_back();
+    lines.insert(lines.end(), combinationProblems.begin(), combinationProblems.end());
+    lines.emplace_back();
     return lines;
 }
 

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
+#include <utility>
 
 namespace corvadel {
 
@@ -141,6 +143,49 @@ private:
 bool Validate(TWireConfiguration &sequence)
 {
     return TSequenceValidator(sequence).Run();
+}
+
+namespace {
+
+// "1, 2, 3": the poles of a sequence a combination may name.
+std::string PoleNumbers(const TWireConfiguration &sequence)
+{
+    std::string list;
+    for (const TBasePole *pole : sequence.Poles)
+        if (!pole->IsRing)
+            list += (list.empty() ? "" : ", ") + IntToStr(pole->Number);
+    return list;
+}
+
+} // namespace
+
+std::vector<std::string> ValidateCombinations(const TWireConfigurationList &project)
+{
+    std::unordered_map<int, const TWireConfiguration *> byNumber;
+    for (const TWireConfiguration *sequence : project)
+        byNumber.emplace(sequence->Number, sequence); // the first of a number, as lookups find it
+    std::vector<std::string> problems;
+    for (const TCombination *combination : project.Combinations) {
+        const std::string name = "The combination " + IntToStr(combination->Number) + " (pole "
+                                 + IntToStr(combination->PoleA) + " of sequence " + IntToStr(combination->SequenceA)
+                                 + " with pole " + IntToStr(combination->PoleB) + " of sequence "
+                                 + IntToStr(combination->SequenceB) + ")";
+        for (const auto &[sequenceNumber, poleNumber] :
+             {std::pair{combination->SequenceA, combination->PoleA}, std::pair{combination->SequenceB, combination->PoleB}}) {
+            const auto found = byNumber.find(sequenceNumber);
+            if (found == byNumber.end()) {
+                problems.push_back(name + " names sequence " + IntToStr(sequenceNumber) + ", which does not exist");
+                continue;
+            }
+            const TWireConfiguration &sequence = *found->second;
+            const TBasePole *pole = sequence.Poles.FindByNumber(poleNumber);
+            if (!pole || pole->IsRing)
+                problems.push_back(name + " names pole " + IntToStr(poleNumber) + " of sequence "
+                                   + IntToStr(sequenceNumber) + ", which has no such pole (its poles are "
+                                   + PoleNumbers(sequence) + ")");
+        }
+    }
+    return problems;
 }
 
 } // namespace corvadel

@@ -4,10 +4,12 @@
 #include "uBaseObject.h"
 
 #include <string>
+#include <vector>
 
 namespace corvadel {
 
 class TWireConfiguration;
+class TWireConfigurationList;
 
 class TTARVOError : public TBaseObject
 {
@@ -26,5 +28,10 @@ public:
 // Appends one entry per problem to the sequence's errors (without emptying
 // them first); true when nothing was found.
 bool Validate(TWireConfiguration &sequence);
+
+// One message for each side of a combination that names a sequence the
+// project lacks or a pole its sequence lacks, in list order; empty when
+// every combination can be analysed.
+std::vector<std::string> ValidateCombinations(const TWireConfigurationList &project);
 
 } // namespace corvadel

@@ -324,6 +324,48 @@ TEST_F(Calc, UnreadableInputOrArgumentsExitTwoWithOneLine)
 }
 
 // A pipe can be read only once: the project must not be spent on a check.
+// Values no calculation can stand behind: the listing names each, and the
+// exit status says the project was not calculated.
+TEST_F(Calc, HostileValuesAreListedByNameAndExitOne)
+{
+    const struct {
+        const char *Example, *From, *To;
+        std::string Said;
+    } cases[] = {
+        {"simple.xml", "<SIGNAL_DISTANCE>38<", "<SIGNAL_DISTANCE>-3<",
+         "The distance of the signal 1 on the span [L1] should be between 0 and 110 ft, not -3"},
+        {"simple.xml", "<SIGNAL_DISTANCE>72<", "<SIGNAL_DISTANCE>200<",
+         "The distance of the signal 3 on the span [L1] should be between 0 and 110 ft, not 200"},
+        {"simple.xml", "<SEQUENCE_MAX_SAG>5<", "<SEQUENCE_MAX_SAG>1e308<",
+         "The maximum SAG should be less than half the longest span (55 ft), not 1E308"},
+        {"simple.xml", "<SEQUENCE_MIN_SAG>3<", "<SEQUENCE_MIN_SAG>55<",
+         "The minimum SAG should be less than half the longest span (55 ft), not 55"},
+        {"intersection.xml", "<SEQUENCE_B>2<", "<SEQUENCE_B>99<",
+         "The combination 0 (pole 2 of sequence 1 with pole 1 of sequence 99) names sequence 99, which does not exist"},
+        {"legacy.sws", "C 0=0,2,1,1,2,90", "C 0=0,2,1,1,99,90",
+         "The combination 0 (pole 2 of sequence 1 with pole 1 of sequence 99) names sequence 99, which does not exist"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.To);
+        std::string text = ScratchFolder::ReadBytes(Examples + c.Example);
+        const size_t at = text.find(c.From);
+        ASSERT_NE(at, std::string::npos);
+        text.replace(at, std::string(c.From).size(), c.To);
+        const std::string name = std::string("hostile") + c.Example;
+        Folder.Write(name, text);
+        ASSERT_EQ(Run(Quoted(Folder.Path(name))), 1) << Output << Errors;
+        EXPECT_NE(Output.find(c.Said), std::string::npos) << Output;
+        EXPECT_EQ(Output.find("Tension (lbs)"), std::string::npos) << "no results are shown";
+    }
+
+    ASSERT_EQ(Run(Quoted(Folder.Path("hostileintersection.xml")) + " --json"), 1);
+    const Json report = JsonReader::Parse(Output);
+    ASSERT_EQ(report["combinationErrors"].Items().size(), 1u);
+    EXPECT_EQ(report["combinationErrors"].Items().front().String(), cases[4].Said);
+    ASSERT_EQ(Run(Quoted(Examples + "intersection.xml") + " --json"), 0);
+    EXPECT_TRUE(JsonReader::Parse(Output)["combinationErrors"].Items().empty());
+}
+
 TEST_F(Calc, ProjectFromAPipeIsCalculated)
 {
     const auto run = corvadel::test::RunCorvadel("calc /dev/stdin", "cat " + Quoted(Examples + "simple.xml") + " |");

@@ -316,7 +316,9 @@ TEST_F(Calculation, RunGoesOnAfterAnInvalidSequenceAndListsEveryOne)
     valid.SetIdentification("Second");
     auto kept = std::make_unique<TCombination>();
     kept->SetSequenceA(1);
+    kept->SetPoleA(2);
     kept->SetSequenceB(2);
+    kept->SetPoleB(1);
     kept->Results.Add(std::make_unique<TCombinationResult>());
     Project.Combinations.Add(std::move(kept));
 
@@ -327,6 +329,32 @@ TEST_F(Calculation, RunGoesOnAfterAnInvalidSequenceAndListsEveryOne)
                                                "The minimum SAG should be greater than 0", "", "Second", "",
                                                "No errors", ""};
     EXPECT_EQ(TCalculationRun::ErrorListing(Project), expected);
+}
+
+// Every sequence calculates, but a combination names a sequence that does
+// not exist: the run fails and the listing names it after the sequences.
+TEST_F(Calculation, ACombinationNamingNoSequenceFailsTheRunAndIsListed)
+{
+    Simple(100, 2, 3, 2);
+    auto combination = std::make_unique<TCombination>();
+    combination->SetPoleA(2);
+    combination->SetSequenceA(1);
+    combination->SetPoleB(1);
+    combination->SetSequenceB(99);
+    combination->Results.Add(std::make_unique<TCombinationResult>());
+    Project.Combinations.Add(std::move(combination));
+
+    EXPECT_FALSE(TCalculationRun::RunCalculation(Project));
+    EXPECT_EQ(Project.First()->Results.Count(), 2) << "the sequence itself is calculated";
+    EXPECT_EQ(Project.Combinations.First()->Results.Count(), 1); // the old results stay
+    const std::vector<std::string> expected = {
+        "Simple", "", "No errors", "", "Combinations", "",
+        "The combination 0 (pole 2 of sequence 1 with pole 1 of sequence 99) names sequence 99, which does not exist",
+        ""};
+    EXPECT_EQ(TCalculationRun::ErrorListing(Project), expected);
+
+    Project.Combinations.First()->SetSequenceB(1);
+    EXPECT_TRUE(TCalculationRun::RunCalculation(Project));
 }
 
 TEST_F(Calculation, EntriesWithoutTheErrorFlagAreNotListed)

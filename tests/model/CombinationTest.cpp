@@ -68,6 +68,47 @@ TEST(Combination, TiesTheSamePolesEitherWayRound)
             << c.SequenceA << ' ' << c.PoleA << ' ' << c.SequenceB << ' ' << c.PoleB;
 }
 
+// A combination that names a sequence the project lacks, or a pole (not a
+// ring) its sequence lacks, is named with what it names, one message a side.
+TEST(CombinationList, NamesWhatACombinationNamesThatTheProjectLacks)
+{
+    struct Case {
+        int SequenceA, PoleA, SequenceB, PoleB;
+        std::vector<std::string> Expected;
+    };
+    const std::string named = "The combination 3 (pole ";
+    const Case cases[] = {
+        {1, 2, 2, 1, {}},
+        {1, 2, 2, 3, {}},
+        {1, 2, 99, 1,
+         {named + "2 of sequence 1 with pole 1 of sequence 99) names sequence 99, which does not exist"}},
+        {1, 9, 2, 1,
+         {named + "9 of sequence 1 with pole 1 of sequence 2) names pole 9 of sequence 1, which has no such pole "
+                  "(its poles are 1, 2)"}},
+        {1, 2, 2, 100,
+         {named + "2 of sequence 1 with pole 100 of sequence 2) names pole 100 of sequence 2, which has no such pole "
+                  "(its poles are 1, 2, 3)"}},
+        {0, 0, 7, 1,
+         {named + "0 of sequence 0 with pole 1 of sequence 7) names sequence 0, which does not exist",
+          named + "0 of sequence 0 with pole 1 of sequence 7) names sequence 7, which does not exist"}},
+    };
+    TTARVOParameters parameters;
+    TWireConfigurationList project(parameters);
+    project.AddSequence(stSimple);
+    project.AddSequence(stWYE);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.SequenceA << "/" << c.PoleA << " with " << c.SequenceB << "/" << c.PoleB);
+        project.Combinations.FreeAll();
+        TCombination *combination = project.Combinations.Add(std::make_unique<TCombination>());
+        combination->SetNumber(3);
+        combination->SetSequenceA(c.SequenceA);
+        combination->SetPoleA(c.PoleA);
+        combination->SetSequenceB(c.SequenceB);
+        combination->SetPoleB(c.PoleB);
+        EXPECT_EQ(ValidateCombinations(project), c.Expected);
+    }
+}
+
 TEST(Combination, FourTurnsBringTheDrawingBack)
 {
     TCombination combination;
