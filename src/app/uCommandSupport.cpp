@@ -67,8 +67,8 @@ void ReadProject(const std::string &path, TWireConfigurationList &project)
     const bool read = SameText(ExtensionOf(path), ".sws") ? project.Import(path) : project.Open(path);
     if (!read)
         throw std::runtime_error(project.RefusedFileMessage(path));
-    for (const std::string &note : project.ReadNotes)
-        std::fprintf(stderr, "corvadel: warning: %s\n", note.c_str());
+    for (const TReadNote &note : project.ReadNotes)
+        std::fprintf(stderr, "corvadel: warning: %s\n", note.Text.c_str());
 }
 
 std::string OutputExtension(const std::string &path, std::initializer_list<const char *> allowed)

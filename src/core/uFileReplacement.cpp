@@ -65,8 +65,8 @@ std::string TemporaryPrefix(const std::string &target)
 bool IsRandomPart(std::string_view text)
 {
     return text.size() == RandomLength && std::all_of(text.begin(), text.end(), [](char c) {
-               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-           });
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    });
 }
 
 // A writer holds the lock on its temporary file until the file has taken its

@@ -170,8 +170,9 @@ std::vector<std::string> ValidateCombinations(const TWireConfigurationList &proj
                                  + IntToStr(combination->PoleA) + " of sequence " + IntToStr(combination->SequenceA)
                                  + " with pole " + IntToStr(combination->PoleB) + " of sequence "
                                  + IntToStr(combination->SequenceB) + ")";
-        for (const auto &[sequenceNumber, poleNumber] :
-             {std::pair{combination->SequenceA, combination->PoleA}, std::pair{combination->SequenceB, combination->PoleB}}) {
+        const std::pair<int, int> sides[] = {{combination->SequenceA, combination->PoleA},
+                                             {combination->SequenceB, combination->PoleB}};
+        for (const auto &[sequenceNumber, poleNumber] : sides) {
             const auto found = byNumber.find(sequenceNumber);
             if (found == byNumber.end()) {
                 problems.push_back(name + " names sequence " + IntToStr(sequenceNumber) + ", which does not exist");

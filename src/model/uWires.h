@@ -19,6 +19,24 @@ namespace corvadel {
 
 class TTARVOParameters;
 
+// What reading a file did beside reading it, for the reader to be told: an
+// element left out for want of a place, or the sequences renumbered. The
+// window shows the notes that share a heading and an ending together, under
+// the one and above the other; the commands print each text.
+struct TReadNote {
+    static constexpr const char *LeftOutHeading = "Some elements of the file were left out:";
+    static constexpr const char *LeftOutEnding = "Saving the project writes it without them.";
+
+    std::string Text; // names the file
+    std::string Heading; // may be empty
+    std::string Ending; // may be empty
+    bool operator==(const TReadNote &) const = default;
+};
+
+// The notes as one message: each run of notes that share a heading and an
+// ending under the one and above the other, runs apart by an empty line.
+std::string ReadNotesMessage(const std::vector<TReadNote> &notes);
+
 class TWireList : public TBaseList<TBaseWire>
 {
 public:
@@ -167,8 +185,9 @@ public:
     // The message for a file that Open or Import refused.
     std::string RefusedFileMessage(const std::string &path) const;
     // What the last Open left out of the file, naming the file, the sequence
-    // and the element: the project opens without it, and saving drops it.
-    std::vector<std::string> ReadNotes;
+    // and the element (the project opens without it, and saving drops it),
+    // and how it renumbered the sequences.
+    std::vector<TReadNote> ReadNotes;
 
 private:
     const TTARVOParameters *Params;

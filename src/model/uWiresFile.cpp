@@ -2,6 +2,7 @@
 // back, and how it reaches the disk without ever leaving half a file.
 #include "uFileReplacement.h"
 #include "uIniFile.h"
+#include "uSequenceNumbering.h"
 #include "uWires.h"
 
 #include <cerrno>
@@ -56,6 +57,30 @@ void ReadDetails(const TXMLBaseObject &node, TWireConfigurationList &project)
 
 } // namespace
 
+std::string ReadNotesMessage(const std::vector<TReadNote> &notes)
+{
+    const auto sameRun = [](const TReadNote &a, const TReadNote &b) {
+        return a.Heading == b.Heading && a.Ending == b.Ending;
+    };
+    std::string message;
+    const auto line = [&message](const std::string &text) {
+        if (!text.empty())
+            message += (message.empty() ? "" : "\n") + text;
+    };
+    for (size_t i = 0; i < notes.size(); ++i) {
+        const TReadNote &note = notes[i];
+        if (i == 0 || !sameRun(notes[i - 1], note)) {
+            if (i > 0)
+                message += "\n";
+            line(note.Heading);
+        }
+        line(note.Text);
+        if (i + 1 == notes.size() || !sameRun(notes[i + 1], note))
+            line(note.Ending);
+    }
+    return message;
+}
+
 void TWireConfigurationList::WriteDocument(TXMLElementWriter &out) const
 {
     out.Begin("XML");
@@ -95,7 +120,8 @@ void TWireConfigurationList::ReadProjectElement(const TXMLBaseObject &node, bool
             auto sequence = CreateSequence(type);
             sequence->FromXML(*child);
             for (const std::string &note : sequence->SkippedOnRead)
-                ReadNotes.push_back("sequence " + IntToStr(sequence->Number) + " (" + child->Name + "): " + note);
+                ReadNotes.push_back({"sequence " + IntToStr(sequence->Number) + " (" + child->Name + "): " + note,
+                                     TReadNote::LeftOutHeading, TReadNote::LeftOutEnding});
             // Cleared while its objects are still in the cache: a walk over
             // the whole project afterwards would wait on memory.
             if (asSaved)
@@ -123,8 +149,12 @@ bool TWireConfigurationList::Open(const std::string &path)
     if (!root.Children.empty()) {
         try {
             ReadProjectElement(*root.Children.front(), loaded);
-            for (std::string &note : ReadNotes)
-                note = path + ": " + note;
+            // Everything after takes the numbers for 1 to n, each naming one
+            // sequence; a file that breaks that is read as it stands.
+            if (std::string renumbered = NumberSequencesInOrder(*this); !renumbered.empty())
+                ReadNotes.push_back({std::move(renumbered), "", ""});
+            for (TReadNote &note : ReadNotes)
+                note.Text = path + ": " + note.Text;
         } catch (const EConvertError &error) {
             // What was read stays, and must not pass for the file's content.
             Modified = true;

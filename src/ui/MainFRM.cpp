@@ -369,20 +369,15 @@ bool TfrmMain::ReadProject(const QString &path, void (TProjectDocument::*reader)
         return false;
     }
     RememberRecent(path);
-    TellSkippedOnRead();
+    TellReadNotes();
     return true;
 }
 
-void TfrmMain::TellSkippedOnRead()
+void TfrmMain::TellReadNotes()
 {
-    const std::vector<std::string> &notes = FDocument->Project().ReadNotes;
-    if (notes.empty())
-        return;
-    QStringList lines{QStringLiteral("Some elements of the file were left out:")};
-    for (const std::string &note : notes)
-        lines << Text(note);
-    lines << QStringLiteral("Saving the project writes it without them.");
-    Ask.Tell(this, TMessageKind::Warning, lines.join(u'\n'));
+    const std::vector<TReadNote> &notes = FDocument->Project().ReadNotes;
+    if (!notes.empty())
+        Ask.Tell(this, TMessageKind::Warning, Text(ReadNotesMessage(notes)));
 }
 
 void TfrmMain::Open()

@@ -126,8 +126,8 @@ private:
     void AutomaticCalculation();
     void Import();
     bool ReadProject(const QString &path, void (TProjectDocument::*reader)(const std::string &));
-    // Names the elements of the file just read that had no place in the project.
-    void TellSkippedOnRead();
+    // Names what reading the file just read left out or renumbered.
+    void TellReadNotes();
 
     void DocumentChanged(int sequence);
     void RefreshSequenceTree(int show);

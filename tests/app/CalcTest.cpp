@@ -347,12 +347,8 @@ TEST_F(Calc, HostileValuesAreListedByNameAndExitOne)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.To);
-        std::string text = ScratchFolder::ReadBytes(Examples + c.Example);
-        const size_t at = text.find(c.From);
-        ASSERT_NE(at, std::string::npos);
-        text.replace(at, std::string(c.From).size(), c.To);
         const std::string name = std::string("hostile") + c.Example;
-        Folder.Write(name, text);
+        Folder.Write(name, corvadel::test::EditedExample(c.Example, {{c.From, c.To}}));
         ASSERT_EQ(Run(Quoted(Folder.Path(name))), 1) << Output << Errors;
         EXPECT_NE(Output.find(c.Said), std::string::npos) << Output;
         EXPECT_EQ(Output.find("Tension (lbs)"), std::string::npos) << "no results are shown";
@@ -364,6 +360,29 @@ TEST_F(Calc, HostileValuesAreListedByNameAndExitOne)
     EXPECT_EQ(report["combinationErrors"].Items().front().String(), cases[4].Said);
     ASSERT_EQ(Run(Quoted(Examples + "intersection.xml") + " --json"), 0);
     EXPECT_TRUE(JsonReader::Parse(Output)["combinationErrors"].Items().empty());
+}
+
+// Sequence numbers with a gap or a repeat: every sequence is calculated and
+// shown under its new number, and the renumbering is told on stderr.
+TEST_F(Calc, SequencesNumberedWithAGapOrARepeatAreAllCalculated)
+{
+    const struct {
+        const char *Name, *Second, *Said;
+    } cases[] = {
+        {"gap.xml", "5", "the sequences were numbered 1, 5, 3 and are now numbered 1-3, in the order they stand"},
+        {"repeat.xml", "1", "the sequences were numbered 1, 1, 3 and are now numbered 1-3, in the order they stand"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::string second = std::string(">") + c.Second + "<";
+        Folder.Write(c.Name, corvadel::test::EditedExample("intersection.xml", {{"<SEQUENCE_NUMBER>2<", "<SEQUENCE_NUMBER" + second},
+                                                                               {"<SEQUENCE_B>2<", "<SEQUENCE_B" + second}}));
+        ASSERT_EQ(Run(Quoted(Folder.Path(c.Name))), 0) << Output << Errors;
+        for (const char *shown : {"1 - North WYE (WYE)", "2 - South approach (", "3 - East approach ("})
+            EXPECT_NE(("\n" + Output).find(std::string("\n") + shown), std::string::npos) << shown << "\n" << Output;
+        EXPECT_NE(Errors.find("corvadel: warning: " + Folder.Path(c.Name) + ": " + c.Said), std::string::npos) << Errors;
+        EXPECT_NE(Errors.find("Saving the project writes them renumbered."), std::string::npos) << Errors;
+    }
 }
 
 TEST_F(Calc, ProjectFromAPipeIsCalculated)

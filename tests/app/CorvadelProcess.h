@@ -1,11 +1,15 @@
 // Runs the built executable as a user would, capturing what it prints.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,6 +17,26 @@ namespace corvadel::test {
 
 // The sample projects, with a trailing separator.
 inline const std::string Examples = std::string(CORVADEL_SOURCE_DIR) + "/examples/";
+
+// The text of an example with the first `from` of each edit replaced by its
+// `to`; a `from` the example lacks fails the test.
+inline std::string EditedExample(const std::string &name,
+                                 const std::vector<std::pair<std::string, std::string>> &edits)
+{
+    std::ifstream in(Examples + name, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    std::string text = bytes.str();
+    for (const auto &[from, to] : edits) {
+        const size_t at = text.find(from);
+        if (at == std::string::npos) {
+            ADD_FAILURE() << name << " holds no " << from;
+            continue;
+        }
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
 
 // A path as one shell word.
 inline std::string Quoted(const std::string &path)

@@ -146,6 +146,25 @@ TEST_F(ReportCommand, EveryExamplePrints)
     }
 }
 
+// A project whose sequence numbers have a gap or a repeat prints every
+// sequence, under its new number.
+TEST_F(ReportCommand, EverySequencePrintsWhateverTheFileNumberedIt)
+{
+    for (const char *second : {"5", "1"}) {
+        SCOPED_TRACE(second);
+        const std::string number = std::string(">") + second + "<";
+        Folder.Write("renumbered.xml", test::EditedExample("intersection.xml", {{"<SEQUENCE_NUMBER>2<", "<SEQUENCE_NUMBER" + number},
+                                                                               {"<SEQUENCE_B>2<", "<SEQUENCE_B" + number}}));
+        const test::TCorvadelRun run = test::RunCorvadel("report " + Quoted(Folder.Path("renumbered.xml")) + " -o " + Quoted(Pdf));
+        ASSERT_EQ(run.Status, 0) << run.Errors;
+        EXPECT_NE(run.Errors.find("Saving the project writes them renumbered."), std::string::npos) << run.Errors;
+        const std::string text = PdfText(Pdf);
+        for (const char *sequence : {"North WYE", "South approach", "East approach"})
+            EXPECT_NE(text.find(sequence), std::string::npos) << sequence;
+        fs::remove(Pdf);
+    }
+}
+
 TEST_F(ReportCommand, AProjectThatCannotBeCalculatedPrintsNothing)
 {
     TGlobalSetting settings;

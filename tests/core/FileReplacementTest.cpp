@@ -50,9 +50,8 @@ TEST_F(FileReplacement, ALinkKeepsLeadingToTheFileItNames)
         const char *Link;
         const char *Target;
     } cases[] = {
-        {"relative.xml", "real/job.xml"},
-        {"chain.xml", "real/job.xml"},
-        {"dangling.xml", "real/new.xml"}, // the file the link names is made
+        { "relative.xml", "real/job.xml" }, { "chain.xml", "real/job.xml" },
+        { "dangling.xml", "real/new.xml" }, // the file the link names is made
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.Link);
@@ -61,7 +60,7 @@ TEST_F(FileReplacement, ALinkKeepsLeadingToTheFileItNames)
         EXPECT_EQ(Folder.Read(c.Target), std::string("through ") + c.Link);
         EXPECT_EQ(LinkTarget(Folder.Path(c.Link)), (Folder.Dir / c.Target).string());
     }
-    EXPECT_EQ(Names("real"), (std::vector<std::string>{"job.xml", "new.xml"})) << "no temporary file is left";
+    EXPECT_EQ(Names("real"), (std::vector<std::string> { "job.xml", "new.xml" })) << "no temporary file is left";
     EXPECT_EQ(LinkTarget(Folder.Path("real/job.xml")), Folder.Path("real/job.xml"));
 }
 
@@ -75,7 +74,7 @@ TEST_F(FileReplacement, ALoopOfLinksIsRefusedNamingThePath)
     } catch (const EFileError &error) {
         EXPECT_NE(std::string(error.what()).find(Folder.Path("a.xml")), std::string::npos) << error.what();
     }
-    EXPECT_EQ(Names(), (std::vector<std::string>{"a.xml", "b.xml"}));
+    EXPECT_EQ(Names(), (std::vector<std::string> { "a.xml", "b.xml" }));
 }
 
 // While a write runs its temporary file is named after the file it replaces;
@@ -97,12 +96,12 @@ TEST_F(FileReplacement, TheTemporaryFileIsNamedAfterItsDestination)
 // write of the same file removes it, and nothing else.
 TEST_F(FileReplacement, TheNextWriteRemovesTemporariesOfKilledWritesOfTheSameFile)
 {
-    const std::vector<std::string> abandoned = {".job.xml.corvadel-tmp.a1B2c3", ".job.xml.corvadel-tmp.ZZZZZZ"};
+    const std::vector<std::string> abandoned = { ".job.xml.corvadel-tmp.a1B2c3", ".job.xml.corvadel-tmp.ZZZZZZ" };
     const std::vector<std::string> kept = {
-        ".job.xml.corvadel-tmp.abc",      // not what the system makes
+        ".job.xml.corvadel-tmp.abc", // not what the system makes
         ".job.xml.corvadel-tmp.abcdefg",
         ".job.xml.corvadel-tmp.ab-def",
-        ".job.corvadel-tmp.abcdef",       // another file's: "job"
+        ".job.corvadel-tmp.abcdef", // another file's: "job"
         ".job.xml.old.corvadel-tmp.abcdef",
         "job.xml.tmp.abcdef",
         "notes.txt",

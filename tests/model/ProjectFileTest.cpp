@@ -2,6 +2,7 @@
 #include "../support/SampleSignals.h"
 #include "../support/ScratchFolder.h"
 #include "uGlobalSettings.h"
+#include "uSequenceNumbering.h"
 #include "uWires.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,13 @@
 
 using namespace corvadel;
 using corvadel::test::ScratchFolder;
+
+namespace corvadel {
+void PrintTo(const TReadNote &note, std::ostream *out)
+{
+    *out << "{\"" << note.Text << "\", \"" << note.Heading << "\", \"" << note.Ending << "\"}";
+}
+} // namespace corvadel
 
 namespace {
 
@@ -411,7 +419,7 @@ TEST_F(ProjectFileReading, AbsentElementsKeepTheValuesOfCreation)
     EXPECT_EQ(Project.Author, "kept");
     ASSERT_EQ(Project.Count(), 1);
     const TWireConfiguration &box = *Project.Objects(0);
-    EXPECT_EQ(box.Number, 4);
+    EXPECT_EQ(box.Number, 1) << "the only sequence, numbered 4, is renumbered";
     EXPECT_EQ(box.Identification, "Box");
     EXPECT_TRUE(box.BoxWarp);
     EXPECT_DOUBLE_EQ(box.MinClearance, 18);
@@ -427,17 +435,94 @@ TEST_F(ProjectFileReading, ElementsWithoutAPlaceAreNamedWithTheFileAndSequence)
              "<WIRE>\n<WIRE_NUMBER>1</WIRE_NUMBER>\n<SEGMENT><COMPOSITION></COMPOSITION></SEGMENT>\n</WIRE>\n</H_SEQUENCE>\n"
              "<WYE_SEQUENCE>\n<SEQUENCE_NUMBER>4</SEQUENCE_NUMBER>\n</WYE_SEQUENCE>\n");
 
+    // The elements left out are named as the file numbers their sequence,
+    // and the renumbering comes last, under no heading of theirs.
     const std::string file = Folder.Path("hand.xml");
+    const std::string heading = TReadNote::LeftOutHeading, ending = TReadNote::LeftOutEnding;
     EXPECT_EQ(Project.ReadNotes,
-              (std::vector<std::string>{
-                  file + ": sequence 3 (H_SEQUENCE): WIRE_NUMBER 9 names no span (spans 1 to 5); the element was "
-                         "skipped, with its 2 signals",
-                  file + ": sequence 3 (H_SEQUENCE): span 1: a SEGMENT element without SEGMENT_NUMBER was skipped, "
-                         "with its wire weights"}));
+              (std::vector<TReadNote>{
+                  {file + ": sequence 3 (H_SEQUENCE): WIRE_NUMBER 9 names no span (spans 1 to 5); the element was "
+                          "skipped, with its 2 signals",
+                   heading, ending},
+                  {file + ": sequence 3 (H_SEQUENCE): span 1: a SEGMENT element without SEGMENT_NUMBER was skipped, "
+                          "with its wire weights",
+                   heading, ending},
+                  {file + ": the sequences were numbered 3, 4 and are now numbered 1, 2, in the order they stand. "
+                          "Saving the project writes them renumbered.",
+                   "", ""}}));
+    EXPECT_EQ(ReadNotesMessage(Project.ReadNotes),
+              heading + "\n" + Project.ReadNotes[0].Text + "\n" + Project.ReadNotes[1].Text + "\n" + ending + "\n\n"
+                  + Project.ReadNotes[2].Text);
     EXPECT_FALSE(Project.IsModified());
 
+    Project.Close(); // as the Open command does first
     OpenText("<WYE_SEQUENCE>\n<SEQUENCE_NUMBER>1</SEQUENCE_NUMBER>\n</WYE_SEQUENCE>\n");
     EXPECT_TRUE(Project.ReadNotes.empty()) << "a clean file leaves nothing of the last one's notes";
+}
+
+// Everything after opening takes the numbers for 1 to n: a file whose
+// numbers have a gap, a repeat or another order is read as it stands, its
+// combinations following their sequences, and the reader is told.
+TEST_F(ProjectFileReading, SequencesAreRenumberedInTheOrderTheyStand)
+{
+    const auto sequence = [](int number) {
+        return "<WYE_SEQUENCE>\n<SEQUENCE_NUMBER>" + std::to_string(number) + "</SEQUENCE_NUMBER>\n</WYE_SEQUENCE>\n";
+    };
+    const auto combination = [](int a, int b) {
+        return "<COMBINATION>\n<COMBINATION_NUMBER>0</COMBINATION_NUMBER>\n<POLE_A>2</POLE_A>\n<SEQUENCE_A>"
+               + std::to_string(a) + "</SEQUENCE_A>\n<POLE_B>1</POLE_B>\n<SEQUENCE_B>" + std::to_string(b)
+               + "</SEQUENCE_B>\n</COMBINATION>\n";
+    };
+    const std::string ending = ". Saving the project writes them renumbered.";
+    const struct {
+        const char *Name;
+        std::vector<int> Numbers;
+        std::pair<int, int> Combined, Expected;
+        std::string Note; // after the file's name; empty: no note
+    } cases[] = {
+        {"in order", {1, 2}, {1, 2}, {1, 2}, ""},
+        {"gap", {1, 5}, {1, 5}, {1, 2}, "the sequences were numbered 1, 5 and are now numbered 1, 2, in the order they stand" + ending},
+        {"other order", {2, 1}, {2, 1}, {1, 2}, "the sequences were numbered 2, 1 and are now numbered 1, 2, in the order they stand" + ending},
+        {"repeat", {1, 1}, {1, 1}, {1, 1},
+         "the sequences were numbered 1, 1 and are now numbered 1, 2, in the order they stand; the combination 0 "
+         "(sequences 1 and 1) names sequence 1, which 2 sequences carried: it stays with the first, now 1; the "
+         "combination 0 (sequences 1 and 1) names sequence 1, which 2 sequences carried: it stays with the first, now 1"
+             + ending},
+        // A number no sequence carried must not come to name one.
+        {"missing below", {3, 4}, {2, 4}, {0, 2},
+         "the sequences were numbered 3, 4 and are now numbered 1, 2, in the order they stand; the combination 0 "
+         "(sequences 2 and 4) names sequence 2, which no sequence carried: it names 0 now, so as not to name another"
+             + ending},
+        {"missing above", {3, 4}, {3, 9}, {1, 9}, "the sequences were numbered 3, 4 and are now numbered 1, 2, in the order they stand" + ending},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.Name);
+        Project.Close();
+        std::string body;
+        for (int number : c.Numbers)
+            body += sequence(number);
+        OpenText(body + combination(c.Combined.first, c.Combined.second));
+
+        ASSERT_EQ(Project.Count(), static_cast<int>(c.Numbers.size()));
+        for (int i = 0; i < Project.Count(); ++i)
+            EXPECT_EQ(Project.Objects(i)->Number, i + 1);
+        const TCombination &combined = *Project.Combinations.First();
+        EXPECT_EQ(std::pair(combined.SequenceA, combined.SequenceB), c.Expected);
+        if (c.Note.empty())
+            EXPECT_TRUE(Project.ReadNotes.empty());
+        else
+            EXPECT_EQ(Project.ReadNotes, (std::vector<TReadNote>{{Folder.Path("hand.xml") + ": " + c.Note, "", ""}}));
+        EXPECT_FALSE(Project.IsModified()) << "what was read is the file's content";
+    }
+}
+
+TEST(SequenceNumbers, ListsShortenRunsOfThreeOrMore)
+{
+    EXPECT_EQ(NumberList({}), "");
+    EXPECT_EQ(NumberList({1, 1}), "1, 1");
+    EXPECT_EQ(NumberList({1, 2}), "1, 2");
+    EXPECT_EQ(NumberList({1, 2, 3, 5, 7, 8, 9, 10, 4}), "1-3, 5, 7-10, 4");
+    EXPECT_EQ(NumberList({2147483647, -2147483647 - 1}), "2147483647, -2147483648");
 }
 
 TEST_F(ProjectFileReading, OpeningClearsTheMarksOfTheWholeProject)

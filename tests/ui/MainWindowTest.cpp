@@ -461,6 +461,47 @@ TEST_F(MainWindow, OpenNamesWhatTheFileHeldWithoutAPlace)
     EXPECT_FALSE(Window.Document().IsModified());
 }
 
+// Sequences numbered with a gap or a repeat open numbered 1 to n, every one
+// in the tree, with one warning under no heading of the elements left out.
+TEST_F(MainWindow, OpenRenumbersTheSequencesAndSaysSo)
+{
+    test::ScratchFolder folder;
+    const auto wye = [](int number, const char *id) {
+        return QStringLiteral("<WYE_SEQUENCE><SEQUENCE_NUMBER>%1</SEQUENCE_NUMBER><SEQUENCE_ID>%2</SEQUENCE_ID>"
+                              "</WYE_SEQUENCE>")
+            .arg(number)
+            .arg(QLatin1String(id))
+            .toStdString();
+    };
+    const struct {
+        const char *Name;
+        int Second;
+        const char *Said;
+    } cases[] = {
+        {"gap.xml", 5, "were numbered 1, 5 and are now numbered 1, 2, in the order they stand"},
+        {"repeat.xml", 1, "were numbered 1, 1 and are now numbered 1, 2, in the order they stand"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.Name);
+        folder.Write(c.Name, "<XML><TARVO_CONFIGURATIONS>" + wye(1, "North") + wye(c.Second, "South")
+                                 + "</TARVO_CONFIGURATIONS></XML>");
+        Ask.FileNames = {QString::fromStdString(folder.Path(c.Name))};
+        Ask.Answers = {QMessageBox::Yes};
+        QTest::keyClick(&Window, Qt::Key_O, Qt::ControlModifier);
+
+        ASSERT_EQ(Project().Count(), 2);
+        EXPECT_TRUE(Ask.LastText().startsWith(QString::fromStdString(folder.Path(c.Name)) + ": the sequences "))
+            << Ask.LastText().toStdString();
+        EXPECT_TRUE(Ask.LastText().contains(QLatin1String(c.Said))) << Ask.LastText().toStdString();
+        EXPECT_TRUE(Ask.LastText().endsWith("Saving the project writes them renumbered."));
+        EXPECT_FALSE(Ask.LastText().contains("left out")) << Ask.LastText().toStdString();
+        ASSERT_EQ(Root()->childCount(), 2);
+        EXPECT_EQ(Root()->child(0)->text(0), "1 - North");
+        EXPECT_EQ(Root()->child(1)->text(0), "2 - South");
+        EXPECT_FALSE(Window.Document().IsModified());
+    }
+}
+
 TEST_F(MainWindow, CancelledOpenDialogAsksNothing)
 {
     Open("box.xml");
