@@ -13,7 +13,8 @@ DESTDIR="$scratch/root" cmake --install "$build" --prefix /usr >/dev/null
 prefix="$scratch/root/usr"
 for f in bin/corvadel share/corvadel/CodeList.xml share/applications/example.corvadel.Corvadel.desktop \
          share/metainfo/example.corvadel.Corvadel.metainfo.xml share/mime/packages/corvadel.xml \
-         share/man/man1/corvadel.1 share/icons/hicolor/scalable/apps/corvadel.svg; do
+         share/man/man1/corvadel.1.gz share/icons/hicolor/scalable/apps/corvadel.svg \
+         share/doc/corvadel/copyright share/doc/corvadel/changelog.gz; do
   [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
 
@@ -31,6 +32,12 @@ appstreamcli validate --no-net "$prefix/share/metainfo/example.corvadel.Corvadel
   || fail "appstreamcli: $(appstreamcli validate --no-net "$prefix/share/metainfo/example.corvadel.Corvadel.metainfo.xml")"
 
 # The manual speaks of every command.
+gzip -dc "$prefix/share/man/man1/corvadel.1.gz" >"$scratch/manual"
 for command in $("$prefix/bin/corvadel" --help | sed -n 's/^  corvadel \([a-z]*\) .*/\1/p'); do
-  grep -q "^\.B corvadel $command" "$prefix/share/man/man1/corvadel.1" || fail "the manual leaves out '$command'"
+  grep -q "^\.B corvadel $command" "$scratch/manual" || fail "the manual leaves out '$command'"
 done
+
+# The change log carries the version the program says it is.
+version=$("$prefix/bin/corvadel" --version | grep -o '[0-9][0-9.]*[0-9]' | head -1)
+gzip -dc "$prefix/share/doc/corvadel/changelog.gz" | head -1 | grep -q "^corvadel ($version) " \
+  || fail "the change log does not begin with version $version"
