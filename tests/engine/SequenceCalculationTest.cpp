@@ -31,6 +31,19 @@ protected:
         return *sequence;
     }
 
+    // Pole 2 of sequence 1 with pole 1 of sequence B, holding the result of
+    // an earlier run.
+    TCombination &CombinedWithAnOldResult(int sequenceB)
+    {
+        auto combination = std::make_unique<TCombination>();
+        combination->SetSequenceA(1);
+        combination->SetPoleA(2);
+        combination->SetSequenceB(sequenceB);
+        combination->SetPoleB(1);
+        combination->Results.Add(std::make_unique<TCombinationResult>());
+        return *Project.Combinations.Add(std::move(combination));
+    }
+
     const TWireConfigurationResult &MaxResult(const TWireConfiguration &sequence)
     {
         const TWireConfigurationResult *result = sequence.Results.FindByAtMaxSAG(true);
@@ -314,13 +327,7 @@ TEST_F(Calculation, RunGoesOnAfterAnInvalidSequenceAndListsEveryOne)
     invalid.SetIdentification("First");
     TWireConfiguration &valid = Simple(100, 2, 3, 2);
     valid.SetIdentification("Second");
-    auto kept = std::make_unique<TCombination>();
-    kept->SetSequenceA(1);
-    kept->SetPoleA(2);
-    kept->SetSequenceB(2);
-    kept->SetPoleB(1);
-    kept->Results.Add(std::make_unique<TCombinationResult>());
-    Project.Combinations.Add(std::move(kept));
+    CombinedWithAnOldResult(2);
 
     EXPECT_FALSE(TCalculationRun::RunCalculation(Project));
     EXPECT_EQ(valid.Results.Count(), 2);
@@ -336,13 +343,7 @@ TEST_F(Calculation, RunGoesOnAfterAnInvalidSequenceAndListsEveryOne)
 TEST_F(Calculation, ACombinationNamingNoSequenceFailsTheRunAndIsListed)
 {
     Simple(100, 2, 3, 2);
-    auto combination = std::make_unique<TCombination>();
-    combination->SetPoleA(2);
-    combination->SetSequenceA(1);
-    combination->SetPoleB(1);
-    combination->SetSequenceB(99);
-    combination->Results.Add(std::make_unique<TCombinationResult>());
-    Project.Combinations.Add(std::move(combination));
+    CombinedWithAnOldResult(99);
 
     EXPECT_FALSE(TCalculationRun::RunCalculation(Project));
     EXPECT_EQ(Project.First()->Results.Count(), 2) << "the sequence itself is calculated";
