@@ -1,5 +1,6 @@
 #include "uLoadedShape.h"
 
+#include "uBalancedPlan.h"
 #include "uFormats.h"
 #include "uNodeElevations.h"
 #include "uSpanStatics.h"
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace corvadel {
 
@@ -117,9 +119,13 @@ std::optional<TLoadedShape> TLoadedProfile::Compute(const TWireConfiguration &se
                                                     const TWireConfigurationResult &result, int spanNumber,
                                                     double spacing, double signalClearance)
 {
-    const TBaseWire *span = sequence.Spans.FindByNumber(spanNumber);
+    const TBaseWire *entered = sequence.Spans.FindByNumber(spanNumber);
     const TBaseWireResult *recorded = result.SpanResults.FindBySpanNumber(spanNumber);
-    if (!span || !recorded || !(span->Length > 0))
+    if (!entered || !recorded)
+        return std::nullopt;
+    const std::unique_ptr<TBaseWire> balanced = TBalancedPlan::CalculatedSpan(*entered, result);
+    const TBaseWire *span = balanced ? balanced.get() : entered;
+    if (!(span->Length > 0))
         return std::nullopt;
     const double horizontal = recorded->TensionRelation * result.Tension;
     if (!(horizontal > 0) || !std::isfinite(horizontal))

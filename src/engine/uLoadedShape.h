@@ -60,8 +60,9 @@ public:
     static constexpr int MaxPoints = 100000;
 
     // The shape of span `spanNumber` for `result`, a record of the sequence's
-    // last calculation, with points `spacing` feet apart. Nothing when the
-    // span or its result is missing or the wire carries no tension.
+    // last calculation, with points `spacing` feet apart; a Box adjusted for
+    // balance has the span at its balanced length. Nothing when the span or
+    // its result is missing or the wire carries no tension.
     static std::optional<TLoadedShape> Compute(const TWireConfiguration &sequence,
                                                const TWireConfigurationResult &result, int spanNumber,
                                                double spacing, double signalClearance);

@@ -25,16 +25,6 @@ std::string Feet(double value)
     return NumericText(value) + " ft";
 }
 
-// `needed` in feet with the fewest decimals (two at least) that tell it
-// from `entered`.
-std::string FeetApart(double needed, double entered)
-{
-    int digits = 2;
-    while (digits < 9 && FixedText(needed, 15, digits) == FixedText(entered, 15, digits))
-        ++digits;
-    return FixedText(needed, 15, digits) + " ft";
-}
-
 std::string CaseName(bool atMaxSAG)
 {
     return atMaxSAG ? "maximum SAG" : "minimum SAG";
@@ -99,9 +89,14 @@ private:
 
     void CheckLargeSAG()
     {
+        // The spans as calculated: a Box adjusted for balance has its own lengths.
+        const TWireConfigurationResult *result = Sequence.Results.FindByAtMaxSAG(true);
+        const bool balanced = result && result->AnglesChanged;
         double longest = 0;
-        for (const TBaseWire *span : Sequence.Spans)
-            longest = std::max(longest, span->Length);
+        for (const TBaseWire *span : Sequence.Spans) {
+            const TBaseWireResult *recorded = balanced ? result->SpanResults.FindBySpanNumber(span->Number) : nullptr;
+            longest = std::max(longest, recorded ? recorded->PlanLength : span->Length);
+        }
         if (longest > 0 && Sequence.MaxSAG > TPlausibilityCheck::LargeSAGShare * longest)
             Add(TPlausibility::LargeSAG,
                 "the maximum SAG of " + Feet(Sequence.MaxSAG) + " is more than 10 % of the longest span (" +

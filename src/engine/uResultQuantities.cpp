@@ -17,6 +17,14 @@ std::string NumericText(double value)
     return FixedText(value, 15, 2);
 }
 
+std::string FeetApart(double value, double other)
+{
+    int digits = 2;
+    while (digits < 9 && FixedText(value, 15, digits) == FixedText(other, 15, digits))
+        ++digits;
+    return FixedText(value, 15, digits) + " ft";
+}
+
 const std::vector<TSpanQuantity> &SpanQuantities()
 {
     static const std::vector<TSpanQuantity> quantities = {

@@ -17,6 +17,9 @@ class TWireConfiguration;
 std::string FixedText(double value, int width, int digits);
 // The two-decimal form of a numeric field.
 std::string NumericText(double value);
+// `value` in feet ("12.35 ft") with the fewest decimals, two at least, that
+// tell it from `other`.
+std::string FeetApart(double value, double other);
 
 template<class Item>
 struct TResultQuantity {

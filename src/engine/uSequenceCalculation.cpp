@@ -1,5 +1,6 @@
 #include "uSequenceCalculation.h"
 
+#include "uBalancedPlan.h"
 #include "uElevationSolver.h"
 #include "uGeometry.h"
 #include "uGlobalSettings.h"
@@ -13,6 +14,7 @@
 #include <cmath>
 #include <memory>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -64,7 +66,6 @@ std::unique_ptr<TWireConfigurationResult> BuildResult(const TWireConfiguration &
                                                       int iterations)
 {
     auto result = std::make_unique<TWireConfigurationResult>();
-    result->Number = sequence.Results.Count() + 1;
     result->AtMaxSAG = atMaxSAG;
     result->SystemSAG = sequence.SystemSAG;
     result->MaxWireLoad = TSequenceCalculation::MaxWireLoad(sequence, parameters);
@@ -264,29 +265,73 @@ double TSequenceCalculation::MaxWireLoad(const TWireConfiguration &sequence, con
     return largest * GoverningFactor(sequence, parameters);
 }
 
+namespace {
+
+// Pole distances and angles of the plan as entered (the box adjustment
+// starts from them), then the tension relations.
+bool RelateTensions(TWireConfiguration &sequence)
+{
+    TGeometry::ComputePlanLayout(sequence);
+    if (TTensionRelations::ComputeTensionRelations(sequence))
+        return true;
+    sequence.Errors.AddError(TSequenceCalculation::RelationsMessage);
+    return false;
+}
+
+// The tension search, pole results and signal heights of a sequence whose
+// tension relations are set, as its result record.
+std::unique_ptr<TWireConfigurationResult> Solve(TWireConfiguration &sequence, const TTARVOParameters &parameters,
+                                                bool atMaxSAG)
+{
+    int iterations = 0;
+    if (!TSequenceCalculation::SearchTension(sequence, parameters, iterations))
+        return nullptr;
+    TPoleResults::ComputeAttachmentElevations(sequence);
+    TPoleResults::ComputePoleLoads(sequence, TSequenceCalculation::GoverningFactor(sequence, parameters));
+    TSpanStatics::ComputeSignalHeights(sequence.Spans);
+    return BuildResult(sequence, parameters, atMaxSAG, iterations);
+}
+
+// A Box whose angles were adjusted is calculated as its balanced plan typed
+// in, not with the lengths the balance no longer has.
+std::unique_ptr<TWireConfigurationResult> SolveBalancedPlan(TWireConfiguration &sequence,
+                                                            const TTARVOParameters &parameters, bool atMaxSAG)
+{
+    const std::vector<std::string> unreached = TBalancedPlan::UnreachedHangers(sequence);
+    for (const std::string &message : unreached)
+        sequence.Errors.AddError(message);
+    if (!unreached.empty())
+        return nullptr;
+    const std::unique_ptr<TWireConfiguration> plan = TBalancedPlan::Entered(sequence);
+    plan->TargetSAG = sequence.TargetSAG;
+    std::unique_ptr<TWireConfigurationResult> result =
+        RelateTensions(*plan) ? Solve(*plan, parameters, atMaxSAG) : nullptr;
+    for (const TTARVOError *error : plan->Errors)
+        sequence.Errors.AddError(error->Message);
+    TBalancedPlan::TakeEngineValues(*plan, sequence);
+    if (result)
+        TBalancedPlan::KeepBalance(sequence, *result);
+    return result;
+}
+
+} // namespace
+
 bool TSequenceCalculation::CalculateSequence(TWireConfiguration &sequence, const TTARVOParameters &parameters,
                                              bool atMaxSAG, double targetSAG)
 {
     sequence.TargetSAG = targetSAG;
-    // Pole distances and angles of the plan as entered; the box adjustment
-    // starts from them.
-    TGeometry::ComputePlanLayout(sequence);
-    if (!TTensionRelations::ComputeTensionRelations(sequence)) {
-        sequence.Errors.AddError(RelationsMessage);
+    if (!RelateTensions(sequence))
         return false;
-    }
-    int iterations = 0;
-    if (!SearchTension(sequence, parameters, iterations))
+    std::unique_ptr<TWireConfigurationResult> result = sequence.AnglesChanged
+                                                           ? SolveBalancedPlan(sequence, parameters, atMaxSAG)
+                                                           : Solve(sequence, parameters, atMaxSAG);
+    if (!result)
         return false;
-    TPoleResults::ComputeAttachmentElevations(sequence);
-    TPoleResults::ComputePoleLoads(sequence, GoverningFactor(sequence, parameters));
-    TSpanStatics::ComputeSignalHeights(sequence.Spans);
-
-    auto result = BuildResult(sequence, parameters, atMaxSAG, iterations);
     if (!IsFinite(*result)) {
         sequence.Errors.AddError(InvalidResultMessage);
         return false;
     }
+    result->Number = sequence.Results.Count() + 1;
     sequence.Results.Add(std::move(result));
     return true;
 }

@@ -1,20 +1,27 @@
 // "Enable Adjust Box Angles": the balanced Box is checked against its plan
-// walked independently from the new lengths and angles, and against the
-// horizontal forces summed at every ring.
+// walked independently from the new lengths and angles, against the
+// horizontal forces summed at every ring, and its results against those of
+// the balanced plan typed in.
 #include "../support/NamedCase.h"
 #include "EngineTestSupport.h"
+#include "uCalculationRun.h"
 #include "uGeometry.h"
+#include "uLoadedShape.h"
 #include "uResultQuantities.h"
+#include "uSequenceCalculation.h"
 #include "uTensionRelations.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <string>
 
 namespace corvadel {
 namespace {
 
+using test::MakeLoad;
 using test::Rad;
 
 struct TPoint {
@@ -78,6 +85,107 @@ std::vector<double> PoleDistances(const TWireConfiguration &sequence)
     for (const TPoleDistance *entry : sequence.PoleDistances)
         distances.push_back(entry->Distance);
     return distances;
+}
+
+// Loads at distances taken from the entered lengths: a signal a quarter of
+// the way along every span and a sign at half, on variable wire weights
+// heavier toward the end, so the spans whose length the balance changes
+// carry loads and a wire that follows their length. SAGs of box.xml.
+void Load(TWireConfiguration &sequence, const std::vector<double> &enteredLengths)
+{
+    sequence.SetMaxSAG(6);
+    sequence.SetMinSAG(3.5);
+    sequence.SetVariableWires(true);
+    for (TBaseWire *span : sequence.Spans) {
+        const double length = enteredLengths[static_cast<size_t>(span->Number - 1)];
+        span->AddSignal(MakeLoad(0.25 * length, 40 + 5 * span->Number, 6));
+        span->AddSignal(MakeLoad(0.5 * length, 20, 4, false));
+        for (int point : {SegmentStartPoint, 1, 2})
+            span->Segments.FindByStartPoint(point)->Compositions.First()->SetWireWeight(0.4 + 0.3 * point);
+    }
+}
+
+bool CalculateBothSAGs(TWireConfiguration &sequence)
+{
+    const TTARVOParameters &parameters = test::DefaultParameters();
+    return TSequenceCalculation::CalculateSequence(sequence, parameters, true, sequence.MaxSAG) &&
+           TSequenceCalculation::CalculateSequence(sequence, parameters, false, sequence.MinSAG);
+}
+
+// Equal to 1e-9 of the larger, or of 1 near zero.
+void ExpectSame(double adjusted, double typedIn, const std::string &what)
+{
+    EXPECT_NEAR(adjusted, typedIn, 1e-9 * std::max({1.0, std::fabs(adjusted), std::fabs(typedIn)})) << what;
+}
+
+// Every figure of the adjusted result against the typed-in plan's result.
+void ExpectSameResult(const TWireConfigurationResult &adjusted, const TWireConfigurationResult &typedIn)
+{
+    ExpectSame(adjusted.SystemSAG, typedIn.SystemSAG, "SystemSAG");
+    ExpectSame(adjusted.MaxWireLoad, typedIn.MaxWireLoad, "MaxWireLoad");
+    ExpectSame(adjusted.Tension, typedIn.Tension, "Tension");
+    ExpectSame(adjusted.Rotation, typedIn.Rotation, "Rotation");
+    EXPECT_EQ(adjusted.Iterations, typedIn.Iterations);
+    ASSERT_EQ(adjusted.SpanResults.Count(), typedIn.SpanResults.Count());
+    for (const TBaseWireResult *span : typedIn.SpanResults) {
+        const std::string n = " of span " + std::to_string(span->SpanNumber);
+        const TBaseWireResult *own = adjusted.SpanResults.FindBySpanNumber(span->SpanNumber);
+        ASSERT_NE(own, nullptr) << n;
+        ExpectSame(own->TensionRelation, span->TensionRelation, "TensionRelation" + n);
+        ExpectSame(own->EndReaction, span->EndReaction, "EndReaction" + n);
+        ExpectSame(own->ElevationDifference, span->ElevationDifference, "ElevationDifference" + n);
+        ExpectSame(own->LowPointDistance, span->LowPointDistance, "LowPointDistance" + n);
+        ExpectSame(own->SAG, span->SAG, "SAG" + n);
+        ExpectSame(own->PlanDirection, span->PlanDirection, "PlanDirection" + n);
+        ExpectSame(own->PlanLength, span->PlanLength, "PlanLength" + n);
+        ASSERT_EQ(own->SignalResults.Count(), span->SignalResults.Count()) << n;
+        for (const TBaseSignalResult *signal : span->SignalResults) {
+            const TBaseSignalResult *hung = own->SignalResults.FindBySignalNumber(signal->SignalNumber);
+            ASSERT_NE(hung, nullptr);
+            ExpectSame(hung->HeightAboveLowest, signal->HeightAboveLowest,
+                       "HeightAboveLowest of signal " + std::to_string(signal->SignalNumber) + n);
+        }
+    }
+    ASSERT_EQ(adjusted.PoleResults.Count(), typedIn.PoleResults.Count());
+    for (const TBasePoleResult *pole : typedIn.PoleResults) {
+        const std::string n = " of pole " + std::to_string(pole->PoleNumber);
+        const TBasePoleResult *own = adjusted.PoleResults.FindByPoleNumber(pole->PoleNumber);
+        ASSERT_NE(own, nullptr) << n;
+        ExpectSame(own->StringingTension, pole->StringingTension, "StringingTension" + n);
+        ExpectSame(own->BaseMoment, pole->BaseMoment, "BaseMoment" + n);
+        ExpectSame(own->AttachmentElevation, pole->AttachmentElevation, "AttachmentElevation" + n);
+        ExpectSame(own->AttachmentHeight, pole->AttachmentHeight, "AttachmentHeight" + n);
+        // The balanced plan's pole angle is the one the adjustment calculated.
+        ExpectSame(own->CalculatedPlanAngle, pole->PlanAngle, "CalculatedPlanAngle" + n);
+    }
+}
+
+// The engine values the views read after the calculation (those of its
+// minimum-SAG case) are the typed-in plan's.
+void ExpectSameEngineValues(const TWireConfiguration &adjusted, const TWireConfiguration &typedIn)
+{
+    ExpectSame(adjusted.SystemSAG, typedIn.SystemSAG, "SystemSAG");
+    ExpectSame(adjusted.Spans.Tension, typedIn.Spans.Tension, "Tension");
+    for (const TBaseWire *span : typedIn.Spans) {
+        const std::string n = " of span " + std::to_string(span->Number);
+        const TBaseWire *own = adjusted.Spans.FindByNumber(span->Number);
+        ExpectSame(own->TensionRelation, span->TensionRelation, "TensionRelation" + n);
+        ExpectSame(own->ElevationDifference, span->ElevationDifference, "ElevationDifference" + n);
+        ExpectSame(own->LowPointDistance, span->LowPointDistance, "LowPointDistance" + n);
+        ExpectSame(own->LowPointMoment, span->LowPointMoment, "LowPointMoment" + n);
+        ExpectSame(own->EndElevation, span->EndElevation, "EndElevation" + n);
+        ExpectSame(own->LowestElevation, span->LowestElevation, "LowestElevation" + n);
+        for (const TBaseSignal *signal : span->Signals)
+            ExpectSame(own->Signals.FindByNumber(signal->Number)->Elevation, signal->Elevation,
+                       "Elevation of signal " + std::to_string(signal->Number) + n);
+    }
+    for (const TBasePole *pole : typedIn.Poles) {
+        const std::string n = " of pole " + std::to_string(pole->Number);
+        const TBasePole *own = adjusted.Poles.FindByNumber(pole->Number);
+        ExpectSame(own->StringingTension, pole->StringingTension, "StringingTension" + n);
+        ExpectSame(own->AttachmentElevation, pole->AttachmentElevation, "AttachmentElevation" + n);
+        ExpectSame(own->BaseMoment, pole->BaseMoment, "BaseMoment" + n);
+    }
 }
 
 struct WarpCase : test::TNamedCase {
@@ -181,6 +289,60 @@ TEST_P(BoxWarp, EndsInAClosedPlanInBalanceThatTypedInKeepsThePoles)
     }
 }
 
+// The results of the adjusted Box are those of its balanced plan typed in at
+// full precision: the wires hang between the balanced plan's rings.
+TEST_P(BoxWarp, IsCalculatedAsItsBalancedPlanTypedIn)
+{
+    const WarpCase &c = GetParam();
+    Load(*Sequence, c.Lengths);
+    ASSERT_EQ(CalculateBothSAGs(*Sequence), c.Balances);
+    if (!c.Balances) {
+        ASSERT_EQ(Sequence->Errors.Count(), 1);
+        EXPECT_EQ(Sequence->Errors.First()->Message, TSequenceCalculation::RelationsMessage);
+        return;
+    }
+    const TSpanPlan balanced = Balanced(*Sequence);
+    auto typedIn = test::MakeSequence(stBox, balanced.Lengths, balanced.Angles);
+    Load(*typedIn, c.Lengths);
+    typedIn->SetBoxWarp(true);
+    ASSERT_TRUE(CalculateBothSAGs(*typedIn));
+
+    for (bool atMaxSAG : {true, false}) {
+        SCOPED_TRACE(atMaxSAG ? "max SAG" : "min SAG");
+        const TWireConfigurationResult &adjusted = *Sequence->Results.FindByAtMaxSAG(atMaxSAG);
+        const TWireConfigurationResult &again = *typedIn->Results.FindByAtMaxSAG(atMaxSAG);
+        EXPECT_FALSE(again.AnglesChanged); // the balanced plan needs no adjustment
+        EXPECT_TRUE(adjusted.AnglesChanged);
+        EXPECT_NEAR(adjusted.InitialRotation, c.InitialRotation, 0.01);
+        ExpectSameResult(adjusted, again);
+
+        // The loaded profile draws the span of the balanced plan.
+        for (const TBaseWire *span : Sequence->Spans) {
+            SCOPED_TRACE("profile of span " + std::to_string(span->Number));
+            const auto shape = TLoadedProfile::Compute(*Sequence, adjusted, span->Number, 1, 15);
+            const auto expected = TLoadedProfile::Compute(*typedIn, again, span->Number, 1, 15);
+            ASSERT_TRUE(shape && expected);
+            EXPECT_EQ(shape->Length, adjusted.SpanResults.FindBySpanNumber(span->Number)->PlanLength);
+            ASSERT_EQ(shape->Points.size(), expected->Points.size());
+            ExpectSame(shape->Low.Distance, expected->Low.Distance, "low point distance");
+            ExpectSame(shape->Low.Elevation, expected->Low.Elevation, "low point elevation");
+            ASSERT_EQ(shape->Hangers.size(), expected->Hangers.size());
+            for (size_t i = 0; i < shape->Hangers.size(); ++i)
+                ExpectSame(shape->Hangers[i].Attachment, expected->Hangers[i].Attachment, "hanger");
+        }
+    }
+    ExpectSameEngineValues(*Sequence, *typedIn);
+
+    // The input stays as typed.
+    for (const TBaseWire *span : Sequence->Spans) {
+        const auto k = static_cast<size_t>(span->Number - 1);
+        EXPECT_EQ(span->Length, c.Lengths[k]);
+        EXPECT_EQ(span->Angle, c.Angles[k]);
+        EXPECT_EQ(span->Signals.Count(), 2);
+        EXPECT_EQ(span->Segments.FindByEndPoint(SegmentEndPoint)->Length, 0.5 * c.Lengths[k]);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Table, BoxWarp, ::testing::Values(
     // The square ring with span 8 turned 5 or -4 degrees off its balancing 45 degrees.
     WarpCase{{"SmallClockwise"}, SquareRing, {45, 90, 40, 90, 50, 90, 90, 40}, 5, true},
@@ -191,6 +353,63 @@ INSTANTIATE_TEST_SUITE_P(Table, BoxWarp, ::testing::Values(
     WarpCase{{"VeryLargeCounterclockwise"}, SampleBox, {45, 90, 45, 90, 45, 90, 90, 85}, -40, true},
     // Balance needs span 8 at more than 90 degrees (A8), which no Box may have.
     WarpCase{{"CannotBeBalanced"}, SampleBox, {5, 90, 80, 90, 75, 90, 90, 85}, 4.76, false}),
+    test::CaseName());
+
+struct BeyondCase : test::TNamedCase {
+    double Distance;
+    bool IsSignal;
+    const char *Message; // empty when the load still hangs on the span
+};
+
+class BalancedSpanEnd : public ::testing::TestWithParam<BeyondCase>
+{
+};
+
+// examples/box.xml's plan with A1 = 20: the balance makes span 7
+// 42.767588... ft long instead of 50, so a load at 45 ft or at 42.77 ft no
+// longer hangs on it; the calculation stops and says so, keeping the input.
+TEST_P(BalancedSpanEnd, LoadBeyondTheBalancedLengthStopsTheCalculation)
+{
+    const BeyondCase &c = GetParam();
+    TTARVOParameters parameters;
+    TWireConfigurationList project(parameters);
+    TWireConfiguration &box = *project.AddSequence(stBox);
+    for (int n = 1; n <= 8; ++n) {
+        box.Spans.SetLengthOf(n, SampleBox[static_cast<size_t>(n - 1)]);
+        box.Spans.SetAngleOf(n, std::vector<double>{20, 90, 45, 90, 45, 90, 90, 45}[static_cast<size_t>(n - 1)]);
+    }
+    box.SetMaxSAG(6);
+    box.SetMinSAG(3.5);
+    box.SetBoxWarp(true);
+    box.Spans.FindByNumber(7)->AddSignal(MakeLoad(c.Distance, 50, 5, c.IsSignal));
+
+    const bool calculated = TCalculationRun::RunCalculation(project);
+    EXPECT_EQ(box.Spans.FindByNumber(7)->Signals.Count(), 1);
+    EXPECT_EQ(box.Spans.FindByNumber(7)->Length, 50);
+    if (*c.Message == 0) {
+        ASSERT_TRUE(calculated);
+        EXPECT_NEAR(box.Results.First()->SpanResults.FindBySpanNumber(7)->PlanLength, 42.7676, 1e-4);
+        return;
+    }
+    EXPECT_FALSE(calculated);
+    EXPECT_EQ(box.Results.Count(), 0);
+    ASSERT_EQ(box.Errors.Count(), 1);
+    EXPECT_EQ(box.Errors.First()->Message, c.Message);
+    const std::vector<std::string> listing = TCalculationRun::ErrorListing(project);
+    EXPECT_NE(std::find(listing.begin(), listing.end(), c.Message), listing.end());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, BalancedSpanEnd, ::testing::Values(
+    BeyondCase{{"SignalBeyond"}, 45, true,
+               "Sequence 1 - Box: adjusting the box angles makes span [L7] 42.77 ft long instead of 50 ft; signal 1 "
+               "hangs 45 ft from its start, beyond its new end.\r\n"
+               "Move it closer to the start of the span or modify the angles manually."},
+    // Shown with the decimals that tell the length from the distance.
+    BeyondCase{{"SignJustBeyond"}, 42.77, false,
+               "Sequence 1 - Box: adjusting the box angles makes span [L7] 42.768 ft long instead of 50 ft; sign 1 "
+               "hangs 42.77 ft from its start, beyond its new end.\r\n"
+               "Move it closer to the start of the span or modify the angles manually."},
+    BeyondCase{{"SignalWithin"}, 42.7, true, ""}),
     test::CaseName());
 
 } // namespace

@@ -3,6 +3,7 @@
 // entered junction differences and pole bases.
 #include "CableModel.h"
 #include "EngineTestSupport.h"
+#include "uBalancedPlan.h"
 #include "uCalculationRun.h"
 
 #include <gtest/gtest.h>
@@ -97,7 +98,10 @@ TEST(HangingSystem, LowestWireAtTheClearanceAndHighestAttachmentSAGAbove)
         }
         double lowest = 1e300;
         for (const TBaseWire *span : s.Spans) {
-            const CableModel cable(*span, span->TensionRelation * result.Tension, span->ElevationDifference);
+            // A Box adjusted for balance hangs its spans at their balanced lengths.
+            const auto balanced = TBalancedPlan::CalculatedSpan(*span, result);
+            const CableModel cable(balanced ? *balanced : *span, span->TensionRelation * result.Tension,
+                                   span->ElevationDifference);
             lowest = std::min(lowest, span->EndElevation + cable.Lowest(4000).first);
             if (span->FromNode <= 5) {
                 EXPECT_NEAR(attachment[span->FromNode], span->EndElevation + span->ElevationDifference, 1e-6);

@@ -169,6 +169,47 @@ TEST(Plausibility, APlanThatDoesNotCloseIsCalculatedAndSaysSo)
     }
 }
 
+// A Box adjusted for balance is calculated with its balanced lengths, so the
+// longest span the SAG is measured against is the balanced plan's: the square
+// ring box off its balance by 5 degrees has span 2 101.93 ft long instead of
+// 100 ft.
+TEST(Plausibility, ABalancedBoxIsMeasuredByItsBalancedSpans)
+{
+    struct Case {
+        bool Warp;
+        double MaxSAG;
+        const char *Text; // "" for no warning
+    };
+    const Case cases[] = {
+        {false, 10.1, "the maximum SAG of 10.10 ft is more than 10 % of the longest span (100.00 ft);"},
+        {true, 10.1, ""},
+        {true, 10.5, "the maximum SAG of 10.50 ft is more than 10 % of the longest span (101.93 ft);"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::to_string(c.MaxSAG) + (c.Warp ? " adjusted" : " as entered"));
+        TTARVOParameters parameters;
+        TWireConfigurationList project(parameters);
+        TWireConfiguration &box = *project.AddSequence(stBox);
+        const double lengths[] = {50, 100, 100, 55, 100, 60, 100, 65}, angles[] = {45, 90, 40, 90, 50, 90, 90, 40};
+        for (int n = 1; n <= 8; ++n) {
+            box.Spans.SetLengthOf(n, lengths[n - 1]);
+            box.Spans.SetAngleOf(n, angles[n - 1]);
+        }
+        box.SetBoxWarp(c.Warp);
+        box.SetMaxSAG(c.MaxSAG);
+        box.SetMinSAG(c.MaxSAG);
+        ASSERT_TRUE(TCalculationRun::RunCalculation(project));
+        const auto warnings = TPlausibilityCheck::Warnings(project);
+        if (*c.Text == 0) {
+            EXPECT_TRUE(warnings.empty());
+            continue;
+        }
+        ASSERT_EQ(warnings.size(), 1u);
+        EXPECT_EQ(warnings[0].Kind, TPlausibility::LargeSAG);
+        EXPECT_NE(warnings[0].Text.find(c.Text), std::string::npos) << warnings[0].Text;
+    }
+}
+
 // Without results there is nothing to call approximate.
 TEST(Plausibility, APlanThatDoesNotCloseAndIsNotCalculatedRaisesNothing)
 {
