@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -509,7 +510,19 @@ TEST_F(Calc, AdjustedBoxGivesAPlanThatTypedInKeepsThePolesInBalance)
     ASSERT_EQ(again["poleDistances"].Items().size(), first["poleDistances"].Items().size());
     for (size_t i = 0; i < first["poleDistances"].Items().size(); ++i)
         EXPECT_NEAR(again["poleDistances"].Items()[i].Number(), first["poleDistances"].Items()[i].Number(), 0.01) << i;
-    EXPECT_LT(std::fabs(again["results"].Items().front()["rotation"].Number()), 1);
+    // The wires are those of the adjusted result: it was calculated on the
+    // balanced plan.
+    const Json &typedResult = again["results"].Items().front();
+    EXPECT_LT(std::fabs(typedResult["rotation"].Number()), 1);
+    const auto same = [](const Json &typed, const Json &adjusted, const char *key) {
+        const double expected = adjusted[key].Number();
+        EXPECT_NEAR(typed[key].Number(), expected, 1e-9 * std::max(1.0, std::fabs(expected))) << key;
+    };
+    same(typedResult, result, "tension");
+    for (size_t i = 0; i < result["poles"].Items().size(); ++i)
+        same(typedResult["poles"].Items()[i], result["poles"].Items()[i], "baseMoment");
+    for (size_t i = 0; i < result["spans"].Items().size(); ++i)
+        same(typedResult["spans"].Items()[i], result["spans"].Items()[i], "lowPointDistance");
 
     // The plan typed in with its angles rounded off by a degree no longer
     // closes: still calculated, with a warning.
