@@ -118,7 +118,8 @@ void ExpectSame(double adjusted, double typedIn, const std::string &what)
     EXPECT_NEAR(adjusted, typedIn, 1e-9 * std::max({1.0, std::fabs(adjusted), std::fabs(typedIn)})) << what;
 }
 
-// Every figure of the adjusted result against the typed-in plan's result.
+// Every figure of the adjusted result against the typed-in plan's result:
+// the values the result windows and reports show, and the rest.
 void ExpectSameResult(const TWireConfigurationResult &adjusted, const TWireConfigurationResult &typedIn)
 {
     ExpectSame(adjusted.SystemSAG, typedIn.SystemSAG, "SystemSAG");
@@ -126,18 +127,16 @@ void ExpectSameResult(const TWireConfigurationResult &adjusted, const TWireConfi
     ExpectSame(adjusted.Tension, typedIn.Tension, "Tension");
     ExpectSame(adjusted.Rotation, typedIn.Rotation, "Rotation");
     EXPECT_EQ(adjusted.Iterations, typedIn.Iterations);
+    std::vector<TSpanQuantity> spanFigures = SpanQuantities();
+    spanFigures.push_back(PlanDirectionQuantity());
+    spanFigures.push_back(PlanLengthQuantity());
     ASSERT_EQ(adjusted.SpanResults.Count(), typedIn.SpanResults.Count());
     for (const TBaseWireResult *span : typedIn.SpanResults) {
         const std::string n = " of span " + std::to_string(span->SpanNumber);
         const TBaseWireResult *own = adjusted.SpanResults.FindBySpanNumber(span->SpanNumber);
         ASSERT_NE(own, nullptr) << n;
-        ExpectSame(own->TensionRelation, span->TensionRelation, "TensionRelation" + n);
-        ExpectSame(own->EndReaction, span->EndReaction, "EndReaction" + n);
-        ExpectSame(own->ElevationDifference, span->ElevationDifference, "ElevationDifference" + n);
-        ExpectSame(own->LowPointDistance, span->LowPointDistance, "LowPointDistance" + n);
-        ExpectSame(own->SAG, span->SAG, "SAG" + n);
-        ExpectSame(own->PlanDirection, span->PlanDirection, "PlanDirection" + n);
-        ExpectSame(own->PlanLength, span->PlanLength, "PlanLength" + n);
+        for (const TSpanQuantity &figure : spanFigures)
+            ExpectSame(figure.Value(*own), figure.Value(*span), figure.Label + n);
         ASSERT_EQ(own->SignalResults.Count(), span->SignalResults.Count()) << n;
         for (const TBaseSignalResult *signal : span->SignalResults) {
             const TBaseSignalResult *hung = own->SignalResults.FindBySignalNumber(signal->SignalNumber);
@@ -151,10 +150,8 @@ void ExpectSameResult(const TWireConfigurationResult &adjusted, const TWireConfi
         const std::string n = " of pole " + std::to_string(pole->PoleNumber);
         const TBasePoleResult *own = adjusted.PoleResults.FindByPoleNumber(pole->PoleNumber);
         ASSERT_NE(own, nullptr) << n;
-        ExpectSame(own->StringingTension, pole->StringingTension, "StringingTension" + n);
-        ExpectSame(own->BaseMoment, pole->BaseMoment, "BaseMoment" + n);
-        ExpectSame(own->AttachmentElevation, pole->AttachmentElevation, "AttachmentElevation" + n);
-        ExpectSame(own->AttachmentHeight, pole->AttachmentHeight, "AttachmentHeight" + n);
+        for (const TPoleQuantity &figure : PoleQuantities())
+            ExpectSame(figure.Value(*own), figure.Value(*pole), figure.Label + n);
         // The balanced plan's pole angle is the one the adjustment calculated.
         ExpectSame(own->CalculatedPlanAngle, pole->PlanAngle, "CalculatedPlanAngle" + n);
     }

@@ -124,6 +124,21 @@ TEST(Plausibility, EveryExampleIsASoundDesign)
     EXPECT_GE(examples, 6);
 }
 
+// None when `text` is empty; otherwise one warning, of `kind`, saying `text`
+// about the project's first sequence.
+void ExpectOnlyWarning(const TWireConfigurationList &project, TPlausibility kind, const std::string &text)
+{
+    const auto warnings = TPlausibilityCheck::Warnings(project);
+    if (text.empty()) {
+        EXPECT_TRUE(warnings.empty());
+        return;
+    }
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0].Kind, kind);
+    EXPECT_EQ(warnings[0].Text.rfind("Sequence " + project.Objects(0)->DisplayName() + ": " + text, 0), 0u)
+        << warnings[0].Text;
+}
+
 // A Delta or a Box whose ring loop does not close is still calculated, and
 // its warnings say which rule it misses and by how much.
 TEST(Plausibility, APlanThatDoesNotCloseIsCalculatedAndSaysSo)
@@ -157,15 +172,7 @@ TEST(Plausibility, APlanThatDoesNotCloseIsCalculatedAndSaysSo)
             sequence.Spans.SetAngleOf(c.Span, c.Angle);
         ASSERT_TRUE(TCalculationRun::RunCalculation(project));
         EXPECT_EQ(sequence.Results.Count(), 2);
-        const auto warnings = TPlausibilityCheck::Warnings(project);
-        if (*c.Text == 0) {
-            EXPECT_TRUE(warnings.empty());
-            continue;
-        }
-        ASSERT_EQ(warnings.size(), 1u);
-        EXPECT_EQ(warnings[0].Kind, TPlausibility::PlanNotClosed);
-        EXPECT_EQ(warnings[0].Text.rfind("Sequence 1 - " + sequence.Identification + ": " + c.Text, 0), 0u)
-            << warnings[0].Text;
+        ExpectOnlyWarning(project, TPlausibility::PlanNotClosed, c.Text);
     }
 }
 
@@ -199,14 +206,7 @@ TEST(Plausibility, ABalancedBoxIsMeasuredByItsBalancedSpans)
         box.SetMaxSAG(c.MaxSAG);
         box.SetMinSAG(c.MaxSAG);
         ASSERT_TRUE(TCalculationRun::RunCalculation(project));
-        const auto warnings = TPlausibilityCheck::Warnings(project);
-        if (*c.Text == 0) {
-            EXPECT_TRUE(warnings.empty());
-            continue;
-        }
-        ASSERT_EQ(warnings.size(), 1u);
-        EXPECT_EQ(warnings[0].Kind, TPlausibility::LargeSAG);
-        EXPECT_NE(warnings[0].Text.find(c.Text), std::string::npos) << warnings[0].Text;
+        ExpectOnlyWarning(project, TPlausibility::LargeSAG, c.Text);
     }
 }
 
