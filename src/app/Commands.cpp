@@ -67,7 +67,8 @@ const std::vector<TCommand> &Commands()
           {"--size", "WxH", "the picture's size in pixels, at most 10000 a side (default 586x240, with --loaded 1200x800)"},
           SettingsOption,
           {"-o", "OUT.png", "the picture to write, in the format its extension names: .png, .jpg or .bmp", true}},
-         RunDraw},
+         RunDraw,
+         true},
         {"report",
          "FILE",
          "calculate the project and write its whole print job as one PDF",
@@ -76,12 +77,14 @@ const std::vector<TCommand> &Commands()
            "the PDF to write; nothing is written when a sequence cannot be calculated (the error listing goes to "
            "stderr, exit status 1)",
            true}},
-         RunReport},
+         RunReport,
+         true},
         {"sheet",
          "simple|wye|h|delta|hybrid|box",
          "write the blank input sheet of a sequence type as a PDF",
          {SettingsOption, {"-o", "OUT.pdf", "the PDF to write", true}},
-         RunSheet},
+         RunSheet,
+         true},
     };
     return commands;
 }

@@ -33,6 +33,9 @@ struct TCommand {
     // Returns the exit status; throws EUsage, or any std::exception whose
     // text names the file and the reason, for exit status 2.
     int (*Run)(const TArguments &arguments);
+    // It paints text (pictures, PDF pages), so it needs the fonts of a GUI
+    // application; the others run on the core application alone.
+    bool PaintsText = false;
 };
 
 // A command's arguments as given: its one operand and the options, each

@@ -16,6 +16,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,9 +32,9 @@ void KeepCNumbers()
     std::setlocale(LC_NUMERIC, "C");
 }
 
-int RunHeadless(const TCommand &command, int argc, char **argv)
+// Subcommands never need a display, nor a session's runtime folder.
+std::unique_ptr<QCoreApplication> PaintingApplication(int &argc, char **argv)
 {
-    // Subcommands never need a display, nor a session's runtime folder.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         const QString runtime = QDir::tempPath() + QStringLiteral("/corvadel-runtime-%1").arg(getuid());
@@ -41,7 +42,14 @@ int RunHeadless(const TCommand &command, int argc, char **argv)
         QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
     }
-    QApplication app(argc, argv);
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+int RunHeadless(const TCommand &command, int argc, char **argv)
+{
+    // A command that paints no text loads no fonts.
+    const std::unique_ptr<QCoreApplication> app =
+        command.PaintsText ? PaintingApplication(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     KeepCNumbers();
     return RunCommand(command, std::vector<std::string>(argv + 2, argv + argc));
 }

@@ -6,27 +6,44 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <unordered_map>
 
 namespace corvadel {
 
 namespace {
 
-const TBasePoleResult *PoleResultOf(const TWireConfigurationList &project, int sequence, int pole, bool atMaxSAG)
+// The sequences by number, looked up once per combination: a search from
+// the front for each would grow with the square of the project.
+class TSequenceIndex
 {
-    const TWireConfiguration *found = project.FindByNumber(sequence);
-    if (!found)
-        return nullptr;
-    const TWireConfigurationResult *result = found->Results.FindByAtMaxSAG(atMaxSAG);
-    return result ? result->PoleResults.FindByPoleNumber(pole) : nullptr;
-}
+public:
+    explicit TSequenceIndex(const TWireConfigurationList &project)
+    {
+        BySequence.reserve(size_t(project.Count()));
+        for (const TWireConfiguration *sequence : project)
+            BySequence.emplace(sequence->Number, sequence); // the first of a number, as FindByNumber
+    }
+    const TBasePoleResult *PoleResultOf(int sequence, int pole, bool atMaxSAG) const
+    {
+        const auto found = BySequence.find(sequence);
+        if (found == BySequence.end())
+            return nullptr;
+        const TWireConfigurationResult *result = found->second->Results.FindByAtMaxSAG(atMaxSAG);
+        return result ? result->PoleResults.FindByPoleNumber(pole) : nullptr;
+    }
+
+private:
+    std::unordered_map<int, const TWireConfiguration *> BySequence;
+};
 
 } // namespace
 
 void TCombinationAnalysis::CalculateCombinations(TWireConfigurationList &project, bool atMaxSAG)
 {
+    const TSequenceIndex sequences(project);
     for (TCombination *combination : project.Combinations) {
-        const TBasePoleResult *poleA = PoleResultOf(project, combination->SequenceA, combination->PoleA, atMaxSAG);
-        const TBasePoleResult *poleB = PoleResultOf(project, combination->SequenceB, combination->PoleB, atMaxSAG);
+        const TBasePoleResult *poleA = sequences.PoleResultOf(combination->SequenceA, combination->PoleA, atMaxSAG);
+        const TBasePoleResult *poleB = sequences.PoleResultOf(combination->SequenceB, combination->PoleB, atMaxSAG);
         if (!poleA || !poleB)
             continue;
         const double ma = poleA->BaseMoment, mb = poleB->BaseMoment;

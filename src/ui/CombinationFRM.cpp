@@ -287,7 +287,7 @@ void TfrmCombination::AddOrUpdateClicked()
         return;
     const double rotations[] = {Rotations[0], Rotations[1]};
     Document.Edit(AddMode ? QStringLiteral("Add Combination") : QStringLiteral("Update Combination"),
-                  [&](TWireConfigurationList &project) {
+                  TStepScope::OfCombinations(), [&](TWireConfigurationList &project) {
                       TCombinationList &combinations = project.Combinations;
                       TCombination *c = nullptr;
                       if (row < 0) {
@@ -338,7 +338,7 @@ void TfrmCombination::RemoveClicked()
     const int row = SelectedRow();
     if (row < 0)
         return;
-    Document.Edit(QStringLiteral("Remove Combination"),
+    Document.Edit(QStringLiteral("Remove Combination"), TStepScope::OfCombinations(),
                   [row](TWireConfigurationList &project) { project.Combinations.DeleteCombination(row); });
     RefreshGrid();
 }

@@ -99,11 +99,13 @@ TfrmDisplayResult::TfrmDisplayResult(const TWireConfigurationList &project, cons
     setSizeGripEnabled(true);
     BuildLayout();
     int shown = 0;
+    QStringList names;
     for (const TWireConfiguration *sequence : Project) {
         if (sequence->Number == showSequence)
-            shown = cbSequenceList->count();
-        cbSequenceList->addItem(Text(sequence->DisplayName()));
+            shown = int(names.size());
+        names << Text(sequence->DisplayName());
     }
+    cbSequenceList->addItems(names);
     cbSequenceList->setCurrentIndex(shown);
     connect(cbSequenceList, &QComboBox::currentIndexChanged, this, &TfrmDisplayResult::SequenceChanged);
     connect(tbSAG, &QTabBar::currentChanged, this, &TfrmDisplayResult::TabChanged);
@@ -121,7 +123,10 @@ void TfrmDisplayResult::BuildLayout()
     auto *sequenceLabel = new QLabel("Sequence :");
     cbSequenceList = new QComboBox;
     cbSequenceList->setObjectName("cbSequenceList");
-    cbSequenceList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Sized for a name of common length, not by measuring every name of the
+    // project; a longer one shows whole in the list and the tool tip.
+    cbSequenceList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cbSequenceList->setMinimumContentsLength(32);
     sequenceLabel->setBuddy(cbSequenceList);
     btnWarpResult = new QPushButton("Warp Results");
     btnWarpResult->setObjectName("btnWarpResult");
@@ -257,6 +262,7 @@ void TfrmDisplayResult::SequenceChanged(int index)
     if (index < 0 || index >= Project.Count())
         return;
     FSequence = Project.Objects(index);
+    cbSequenceList->setToolTip(cbSequenceList->itemText(index));
     const QSignalBlocker blocker(tbSAG);
     while (tbSAG->count() > 0)
         tbSAG->removeTab(0);

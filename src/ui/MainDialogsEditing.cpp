@@ -27,8 +27,6 @@ void TfrmMain::EditSignals()
         return;
     TfrmSignals dialog(*FDocument, Settings, Ask, sequence, span, this);
     dialog.exec();
-    pgDetail->Refresh(); // signal and segment grids, sums
-    RefreshStatus();
 }
 
 void TfrmMain::EditCombinations()
@@ -37,8 +35,6 @@ void TfrmMain::EditCombinations()
         return;
     TfrmCombination dialog(*FDocument, Settings, Ask, this);
     dialog.exec();
-    RefreshCombinationGrid();
-    RefreshStatus();
 }
 
 } // namespace corvadel

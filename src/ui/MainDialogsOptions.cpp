@@ -37,7 +37,7 @@ void TfrmMain::ShowProjectDetail()
 {
     TfrmProjectDetail dialog(FDocument->Project(), this);
     if (dialog.exec() == QDialog::Accepted)
-        FDocument->Edit(QStringLiteral("Project Detail"),
+        FDocument->Edit(QStringLiteral("Project Detail"), TStepScope::OfDetails(),
                         [&dialog](TWireConfigurationList &project) { dialog.Store(project); });
     RefreshStatus();
 }

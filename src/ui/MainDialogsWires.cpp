@@ -31,16 +31,13 @@ void TfrmMain::EditVariableWires()
                         QMessageBox::Yes | QMessageBox::No)
             != QMessageBox::Yes)
             return;
-        FDocument->Edit(QStringLiteral("Variable Wire Weight"),
+        FDocument->Edit(QStringLiteral("Variable Wire Weight"), TStepScope::OfSequence(number),
                         [number](TWireConfigurationList &project) {
                             project.FindByNumber(number)->SetVariableWires(true);
-                        },
-                        number);
+                        });
     }
     TfrmWires dialog(*FDocument, Ask, Settings.CodeList, number, span, this);
     dialog.exec();
-    pgDetail->Refresh();
-    RefreshStatus();
 }
 
 void TfrmMain::AutomaticCalculation()
@@ -53,7 +50,7 @@ void TfrmMain::AutomaticCalculation()
     if (dialog.exec() != QDialog::Accepted)
         return;
     const TPlanValues values = dialog.Values();
-    FDocument->Edit(QStringLiteral("Automatic Calculation"),
+    FDocument->Edit(QStringLiteral("Automatic Calculation"), TStepScope::OfSequence(number),
                     [number, &values](TWireConfigurationList &project) {
                         TWireConfiguration &target = *project.FindByNumber(number);
                         for (size_t i = 0; i < values.Lengths.size(); ++i) {
@@ -61,8 +58,7 @@ void TfrmMain::AutomaticCalculation()
                             target.Spans.SetLengthOf(span, values.Lengths[i]);
                             target.Spans.SetAngleOf(span, values.Angles[i] * 180 / Pi);
                         }
-                    },
-                    number);
+                    });
 }
 
 void TfrmMain::Import()

@@ -99,6 +99,8 @@ QWidget *TfrmMain::BuildLeftPane()
     tvSpanWireList->setObjectName(QStringLiteral("tvSpanWireList"));
     tvSpanWireList->setHeaderHidden(true);
     tvSpanWireList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Rows of one height: finding and showing a row needs no walk over the rows before it.
+    tvSpanWireList->setUniformRowHeights(true);
     connect(tvSpanWireList, &QTreeWidget::currentItemChanged, this, &TfrmMain::TreeSelectionChanged);
     topLayout->addWidget(tvSpanWireList);
     split->addWidget(top);
@@ -212,11 +214,10 @@ void TfrmMain::CommitIdentification()
         return;
     edtID->setModified(false);
     const std::string text = edtID->text().toStdString();
-    FDocument->Edit(QStringLiteral("Change Identification"),
+    FDocument->Edit(QStringLiteral("Change Identification"), TStepScope::OfSequence(number),
                     [number, text](TWireConfigurationList &project) {
                         project.FindByNumber(number)->SetIdentification(text);
-                    },
-                    number);
+                    });
 }
 
 void TfrmMain::ShowSequence(int number)
@@ -230,18 +231,25 @@ void TfrmMain::ShowSequence(int number)
     UpdateActions();
 }
 
+// The node of a sequence: the tree lists the sequences in project order.
+QTreeWidgetItem *TfrmMain::TreeNode(int number) const
+{
+    const TWireConfigurationList &project = FDocument->Project();
+    const QTreeWidgetItem *root = tvSpanWireList->topLevelItem(0);
+    const TWireConfiguration *sequence = project.FindByNumber(number);
+    QTreeWidgetItem *node = root && sequence ? root->child(project.IndexOf(sequence)) : nullptr;
+    return node && node->data(0, Qt::UserRole).toInt() == number ? node : nullptr;
+}
+
 // The tree follows whatever shows a sequence, without showing it twice.
 void TfrmMain::SelectTreeNode(int number)
 {
-    const QTreeWidgetItem *root = tvSpanWireList->topLevelItem(0);
-    for (int i = 0; root && i < root->childCount(); ++i) {
-        QTreeWidgetItem *node = root->child(i);
-        if (node->data(0, Qt::UserRole).toInt() != number || node == tvSpanWireList->currentItem())
-            continue;
-        const bool refreshing = std::exchange(Refreshing, true);
-        tvSpanWireList->setCurrentItem(node);
-        Refreshing = refreshing;
-    }
+    QTreeWidgetItem *node = TreeNode(number);
+    if (!node || node == tvSpanWireList->currentItem())
+        return;
+    const bool refreshing = std::exchange(Refreshing, true);
+    tvSpanWireList->setCurrentItem(node);
+    Refreshing = refreshing;
 }
 
 void TfrmMain::TreeSelectionChanged()
@@ -254,15 +262,23 @@ void TfrmMain::TreeSelectionChanged()
     RefreshStatus();
 }
 
-void TfrmMain::DocumentChanged(int sequence)
+// Each view is rebuilt only when what it shows changed.
+void TfrmMain::DocumentChanged(unsigned parts, int sequence)
 {
     const TWireConfigurationList &project = FDocument->Project();
     int show = sequence > 0 ? sequence : CurrentSequence();
     if (sequence < 0 || !project.FindByNumber(show))
         show = project.Empty() ? 0 : project.First()->Number;
-    RefreshSequenceTree(show);
-    RefreshCombinationGrid();
-    ShowSequence(show);
+    if (parts & (ppProject | ppSequenceList))
+        RefreshSequenceTree(show);
+    else if (parts & ppSequence)
+        RefreshTreeNode(sequence); // its identification may have changed
+    if (parts & (ppProject | ppCombinations))
+        RefreshCombinationGrid();
+    if (parts & (ppProject | ppSequenceList | ppSequence))
+        ShowSequence(show);
+    else if (parts & ppDetails)
+        RefreshStatus();
 }
 
 void TfrmMain::RefreshSequenceTree(int show)
@@ -270,15 +286,25 @@ void TfrmMain::RefreshSequenceTree(int show)
     Refreshing = true;
     tvSpanWireList->clear();
     auto *root = new QTreeWidgetItem(tvSpanWireList, {QStringLiteral("Sequences")});
+    QList<QTreeWidgetItem *> nodes;
     for (const TWireConfiguration *sequence : FDocument->Project()) {
-        auto *node = new QTreeWidgetItem(root, {Text(sequence->DisplayName())});
+        auto *node = new QTreeWidgetItem({Text(sequence->DisplayName())});
         node->setData(0, Qt::UserRole, sequence->Number);
         node->setIcon(0, TypeIcon(sequence->SequenceType));
-        if (sequence->Number == show)
-            tvSpanWireList->setCurrentItem(node);
+        nodes << node;
     }
+    root->addChildren(nodes);
     root->setExpanded(true);
+    if (QTreeWidgetItem *node = TreeNode(show))
+        tvSpanWireList->setCurrentItem(node);
     Refreshing = false;
+}
+
+void TfrmMain::RefreshTreeNode(int number)
+{
+    const TWireConfiguration *sequence = FDocument->Project().FindByNumber(number);
+    if (QTreeWidgetItem *node = TreeNode(number))
+        node->setText(0, Text(sequence->DisplayName()));
 }
 
 void TfrmMain::RefreshCombinationGrid()
@@ -474,7 +500,7 @@ bool TfrmMain::SaveTo(const QString &path)
 void TfrmMain::AddSequence(int type)
 {
     const int number = FDocument->Project().NextNumber();
-    FDocument->Edit(QStringLiteral("Add %1").arg(Text(Topology(type).TypeName)),
+    FDocument->Edit(QStringLiteral("Add %1").arg(Text(Topology(type).TypeName)), TStepScope::OfSequenceList(),
                     [type](TWireConfigurationList &project) { project.AddSequence(type); }, number);
 }
 
@@ -484,7 +510,7 @@ void TfrmMain::Duplicate()
     if (!source)
         return;
     const int number = FDocument->Project().NextNumber();
-    FDocument->Edit(QStringLiteral("Duplicate Sequence"),
+    FDocument->Edit(QStringLiteral("Duplicate Sequence"), TStepScope::OfSequenceList(),
                     [source](TWireConfigurationList &project) {
                         // The model cannot reach the engine: the copy's plan is laid out here.
                         TGeometry::ComputePlanLayout(*project.DuplicateSequence(*source));
@@ -503,18 +529,13 @@ void TfrmMain::Remove()
                     QMessageBox::Yes | QMessageBox::Cancel)
         != QMessageBox::Yes)
         return;
-    FDocument->Edit(QStringLiteral("Remove Sequence"),
+    FDocument->Edit(QStringLiteral("Remove Sequence"), TStepScope::OfSequenceList(number),
                     [number](TWireConfigurationList &project) { project.RemoveSequence(number); }, -1);
 }
 
 bool TfrmMain::RunCalculation()
 {
-    bool solved = false;
-    // Results are part of the project: a calculation is a step like any edit.
-    FDocument->Edit(QStringLiteral("Calculate Result"), [&solved](TWireConfigurationList &project) {
-        solved = TCalculationRun::RunCalculation(project);
-    });
-    if (solved)
+    if (FDocument->Calculate())
         return true;
     QStringList lines;
     for (const std::string &line : TCalculationRun::ErrorListing(FDocument->Project()))

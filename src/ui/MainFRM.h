@@ -105,8 +105,8 @@ private:
     void AddSequence(int type);
     void Duplicate();
     void Remove();
-    // Calculates the project as one undoable step; false after showing the
-    // errors when a sequence could not be calculated.
+    // Calculates the project; false after showing the errors when a
+    // sequence could not be calculated.
     bool RunCalculation();
     void Calculate();
     void ToggleDynamic();
@@ -129,8 +129,10 @@ private:
     // Names what reading the file just read left out or renumbered.
     void TellReadNotes();
 
-    void DocumentChanged(int sequence);
+    void DocumentChanged(unsigned parts, int sequence);
+    QTreeWidgetItem *TreeNode(int number) const;
     void RefreshSequenceTree(int show);
+    void RefreshTreeNode(int number);
     void RefreshCombinationGrid();
     void RefreshHeader();
     void RefreshStatus();

@@ -619,13 +619,10 @@ void TfrmSignals::EditSpan(const QString &name, const std::function<void(TBaseWi
 {
     const int sequence = FSequence;
     const int span = FSpan;
-    Document.Edit(
-        name,
-        [&](TWireConfigurationList &project) {
-            if (TBaseWire *wire = FindSpan(project, sequence, span))
-                change(*wire);
-        },
-        sequence);
+    Document.Edit(name, TStepScope::OfSequence(sequence), [&](TWireConfigurationList &project) {
+        if (TBaseWire *wire = FindSpan(project, sequence, span))
+            change(*wire);
+    });
 }
 
 void TfrmSignals::AddClicked()

@@ -245,7 +245,7 @@ void TfrmWires::Add()
     if (!segment || !ReadEntered(e))
         return;
     const int startPoint = segment->StartPoint;
-    Document.Edit(QStringLiteral("Add Wire Composition"),
+    Document.Edit(QStringLiteral("Add Wire Composition"), TStepScope::OfSequence(FSequence),
                   [this, startPoint, e](TWireConfigurationList &project) {
                       TBaseSegment *target = FindSegment(project, FSequence, FSpan, startPoint);
                       auto composition = std::make_unique<TSegmentComposition>();
@@ -265,7 +265,8 @@ void TfrmWires::Update()
     if (row < 0)
         return;
     const int startPoint = Segment()->StartPoint;
-    Document.Edit(QStringLiteral("Update Wire Composition"), [this, startPoint, row, e](TWireConfigurationList &project) {
+    Document.Edit(QStringLiteral("Update Wire Composition"), TStepScope::OfSequence(FSequence),
+                  [this, startPoint, row, e](TWireConfigurationList &project) {
         TSegmentComposition &composition = *FindSegment(project, FSequence, FSpan, startPoint)->Compositions.Objects(row);
         Write(composition, e);
     });
@@ -279,7 +280,8 @@ void TfrmWires::Remove()
     if (row < 0 || Segment()->Compositions.Count() <= 1)
         return;
     const int startPoint = Segment()->StartPoint;
-    Document.Edit(QStringLiteral("Remove Wire Composition"), [this, startPoint, row](TWireConfigurationList &project) {
+    Document.Edit(QStringLiteral("Remove Wire Composition"), TStepScope::OfSequence(FSequence),
+                  [this, startPoint, row](TWireConfigurationList &project) {
         FindSegment(project, FSequence, FSpan, startPoint)->Compositions.Delete(row);
     });
     RefreshSegments();

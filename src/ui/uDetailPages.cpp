@@ -220,8 +220,8 @@ QWidget *TDetailPages::BuildDesignPage()
     connect(cbEnableWires, &QCheckBox::clicked, this, &TDetailPages::VariableWiresClicked);
     connect(cbWarp, &QCheckBox::clicked, this, [this](bool checked) {
         if (Current())
-            Document.Edit(QStringLiteral("Adjust Box Angles"),
-                          [this, checked](TWireConfigurationList &) { Current()->SetBoxWarp(checked); }, FSequence);
+            Document.Edit(QStringLiteral("Adjust Box Angles"), TStepScope::OfSequence(FSequence),
+                          [this, checked](TWireConfigurationList &) { Current()->SetBoxWarp(checked); });
     });
     return page;
 }
@@ -435,7 +435,7 @@ bool TDetailPages::Commit(TKorvelEdit *edit)
     const double minSAG = kind.Kind == fkMinSAG ? value : sequence->MinSAG;
     const double maxSAG = kind.Kind == fkMaxSAG ? value : sequence->MaxSAG;
     Document.Edit(QStringLiteral("Change %1").arg(Labels[edit->objectName()]->text().remove(':')),
-                  [this, kind, value](TWireConfigurationList &) {
+                  TStepScope::OfSequence(FSequence), [this, kind, value](TWireConfigurationList &) {
                       TWireConfiguration &s = *Current();
                       switch (kind.Kind) {
                       case fkLength:
@@ -456,8 +456,7 @@ bool TDetailPages::Commit(TKorvelEdit *edit)
                       case fkMinSAG: s.SetMinSAG(value); break;
                       case fkShown: break;
                       }
-                  },
-                  FSequence);
+                  });
     if (kind.Kind == fkMinSAG || kind.Kind == fkMaxSAG)
         TellSAGOrder(minSAG, maxSAG);
     return true;
@@ -488,8 +487,8 @@ void TDetailPages::FlagClicked(int position, bool checked)
         return;
     }
     Document.Edit(QStringLiteral("Elevation %1").arg(QChar(JunctionLetters[size_t(position)])),
-                  [this, flags](TWireConfigurationList &) { Current()->Elevations.SetEnteredFlags(flags); },
-                  FSequence);
+                  TStepScope::OfSequence(FSequence),
+                  [this, flags](TWireConfigurationList &) { Current()->Elevations.SetEnteredFlags(flags); });
 }
 
 void TDetailPages::VariableWiresClicked(bool checked)
@@ -506,8 +505,8 @@ void TDetailPages::VariableWiresClicked(bool checked)
         cbEnableWires->setChecked(true);
         return;
     }
-    Document.Edit(QStringLiteral("Variable Wire Weight"),
-                  [this, checked](TWireConfigurationList &) { Current()->SetVariableWires(checked); }, FSequence);
+    Document.Edit(QStringLiteral("Variable Wire Weight"), TStepScope::OfSequence(FSequence),
+                  [this, checked](TWireConfigurationList &) { Current()->SetVariableWires(checked); });
 }
 
 } // namespace corvadel

@@ -1,42 +1,47 @@
 #include "uProjectDocument.h"
 
+#include "uCalculationRun.h"
 #include "uXMLBaseObject.h"
 
 #include <QUndoCommand>
 
 #include <stdexcept>
+#include <vector>
 
 namespace corvadel {
 
-namespace {
-
-// One edit kept as the project's text before and after it.
-class TSnapshotCommand : public QUndoCommand {
+// One step of the history; the document counts what it keeps.
+class TProjectDocument::TStepCommand : public QUndoCommand {
 public:
-    TSnapshotCommand(TProjectDocument &document, const QString &name, std::string before, std::string after,
-                     int sequence)
+    TStepCommand(TProjectDocument &document, const QString &name, std::shared_ptr<const TProjectStep> step, int show)
         : QUndoCommand(name)
+        , Step(std::move(step))
+        , Show(show)
+        , Bytes(sizeof(*this) + size_t(name.capacity()) * sizeof(QChar) + Step->Bytes())
         , Document(document)
-        , Before(std::move(before))
-        , After(std::move(after))
-        , Sequence(sequence)
     {
+        Document.FUndoBytes += Bytes;
     }
-    void undo() override { Document.Restore(Before, Sequence); }
+    ~TStepCommand() override { Document.FUndoBytes -= Bytes; }
+
+    void undo() override { Document.Take(*Step, false, Step->Scope().Sequence); }
     void redo() override
     {
         if (Applied) // the edit itself already ran when it was pushed
-            Document.Restore(After, Sequence);
+            Document.Take(*Step, true, Show);
         Applied = true;
     }
 
+    const std::shared_ptr<const TProjectStep> Step;
+    const int Show;
+    const size_t Bytes;
+
 private:
     TProjectDocument &Document;
-    std::string Before;
-    std::string After;
-    int Sequence;
     bool Applied = false;
 };
+
+namespace {
 
 bool IsOldFormat(const std::string &path)
 {
@@ -52,7 +57,10 @@ TProjectDocument::TProjectDocument(const TTARVOParameters &parameters, QObject *
 {
 }
 
-TProjectDocument::~TProjectDocument() = default;
+TProjectDocument::~TProjectDocument()
+{
+    FStack.clear(); // its steps count themselves out of this document
+}
 
 std::string TProjectDocument::Text() const
 {
@@ -61,34 +69,85 @@ std::string TProjectDocument::Text() const
     return std::move(writer.Text());
 }
 
-void TProjectDocument::Restore(const std::string &text, int sequence)
+void TProjectDocument::Take(const TProjectStep &step, bool forward, int show)
 {
-    TXMLBaseObject root;
-    root.LoadFromText(text);
-    const std::string fileName = FProject->FileName;
-    FProject->Close();
-    // The text leaves out empty details: what it does not hold was empty.
-    FProject->ResetDetails();
-    FProject->FileName = fileName;
-    if (!root.Children.empty())
-        FProject->ReadProjectElement(*root.Children.front());
-    Q_EMIT Changed(sequence);
+    if (forward)
+        step.Redo(*FProject);
+    else
+        step.Undo(*FProject);
+    Q_EMIT Changed(step.Scope().Parts, show);
 }
 
-void TProjectDocument::Edit(const QString &name, const std::function<void(TWireConfigurationList &)> &change,
-                            int sequence)
+void TProjectDocument::Edit(const QString &name, TStepScope scope,
+                            const std::function<void(TWireConfigurationList &)> &change, int show)
 {
-    std::string before = Text();
+    if (show == 0)
+        show = scope.Sequence;
+    auto step = std::make_shared<TProjectStep>(*FProject, scope);
     try {
         change(*FProject);
     } catch (...) {
-        Restore(before, sequence); // no half-made change outside the history
+        // No half-made change outside the history.
+        step->Finish(*FProject);
+        Take(*step, false, show);
         throw;
     }
-    std::string after = Text();
-    if (before != after)
-        FStack.push(new TSnapshotCommand(*this, name, std::move(before), std::move(after), sequence));
-    Q_EMIT Changed(sequence);
+    step->Finish(*FProject);
+    if (step->Changed()) {
+        FStack.push(new TStepCommand(*this, name, std::move(step), show));
+        DropOldestSteps();
+    }
+    Q_EMIT Changed(scope.Parts, show);
+}
+
+void TProjectDocument::SetUndoLimit(size_t bytes)
+{
+    FUndoLimit = bytes; // taken into account from the next step on
+}
+
+// QUndoStack cannot let go of single steps: over the limit, the history is
+// laid again from the steps that stay. Runs right after a push, when every
+// step on the stack is done.
+void TProjectDocument::DropOldestSteps()
+{
+    if (FUndoBytes <= FUndoLimit || FStack.index() != FStack.count())
+        return;
+    struct TKept {
+        QString Name;
+        std::shared_ptr<const TProjectStep> Step;
+        int Show;
+    };
+    std::vector<TKept> kept;
+    size_t bytes = FUndoBytes;
+    int dropped = 0;
+    for (int i = 0; i < FStack.count(); ++i) {
+        const auto *command = static_cast<const TStepCommand *>(FStack.command(i));
+        // The newest step stays, however large.
+        if (bytes > FUndoLimit && i + 1 < FStack.count()) {
+            bytes -= command->Bytes;
+            ++dropped;
+            continue;
+        }
+        kept.push_back({command->text(), command->Step, command->Show});
+    }
+    const int cleanAt = FStack.cleanIndex() < 0 ? -1 : FStack.cleanIndex() - dropped;
+    FStack.clear();
+    for (size_t i = 0; i < kept.size(); ++i) {
+        if (int(i) == cleanAt)
+            FStack.setClean();
+        FStack.push(new TStepCommand(*this, kept[i].Name, std::move(kept[i].Step), kept[i].Show));
+    }
+    if (cleanAt == int(kept.size()))
+        FStack.setClean();
+    else if (cleanAt < 0)
+        FStack.resetClean(); // the saved state went with the dropped steps
+}
+
+bool TProjectDocument::Calculate()
+{
+    const bool solved = TCalculationRun::RunCalculation(*FProject);
+    Q_EMIT Changed(ppResults, 0);
+    return solved;
 }
 
 void TProjectDocument::New()
@@ -98,7 +157,7 @@ void TProjectDocument::New()
     FProject->ClearModified();
     FStack.clear();
     FNameFromImport = false;
-    Q_EMIT Changed(-1);
+    Q_EMIT Changed(ppProject, -1);
 }
 
 void TProjectDocument::Open(const std::string &path)
@@ -127,7 +186,7 @@ void TProjectDocument::Read(const std::string &path, bool oldFormat)
     FNameFromImport = oldFormat;
     if (oldFormat)
         FStack.resetClean(); // its project file does not exist yet
-    Q_EMIT Changed(-1);
+    Q_EMIT Changed(ppProject, -1);
 }
 
 void TProjectDocument::Save(const std::string &path)
@@ -135,7 +194,7 @@ void TProjectDocument::Save(const std::string &path)
     FProject->Save(path);
     FNameFromImport = false;
     FStack.setClean();
-    Q_EMIT Changed(0);
+    Q_EMIT Changed(ppDetails, 0);
 }
 
 } // namespace corvadel

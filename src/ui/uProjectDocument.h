@@ -1,8 +1,9 @@
 // The project as the windows see it: every change goes through Edit as one
-// undoable step, kept as the project's text before and after, and one
-// Changed signal tells the views to read the model again.
+// undoable step, kept as the parts of the project it touched before and
+// after, and one Changed signal tells the views what to read again.
 #pragma once
 
+#include "uProjectStep.h"
 #include "uWires.h"
 
 #include <QObject>
@@ -16,6 +17,9 @@ namespace corvadel {
 class TProjectDocument : public QObject {
     Q_OBJECT
 public:
+    // What the undo history may keep before its oldest steps go.
+    static constexpr size_t DefaultUndoLimit = size_t(64) << 20;
+
     explicit TProjectDocument(const TTARVOParameters &parameters, QObject *parent = nullptr);
     ~TProjectDocument() override;
 
@@ -23,12 +27,22 @@ public:
     const TWireConfigurationList &Project() const { return *FProject; }
     QUndoStack &UndoStack() { return FStack; }
 
-    // Runs `change` on the project as one undoable step named `name`; no
-    // step when the project's text did not change. `sequence` is the number
-    // of the sequence the views should show afterwards (0 = keep).
-    void Edit(const QString &name, const std::function<void(TWireConfigurationList &)> &change, int sequence = 0);
+    // Runs `change` on the parts of the project `scope` names, as one
+    // undoable step named `name`; no step when they did not change.
+    // Afterwards the views show sequence `show` (0 = the one `scope`
+    // names, or keep; -1 = the first).
+    void Edit(const QString &name, TStepScope scope, const std::function<void(TWireConfigurationList &)> &change,
+              int show = 0);
     // Anything changed since the last open, save or new project.
     bool IsModified() const { return !FStack.isClean(); }
+
+    // Calculates the project; true when every sequence was calculated.
+    // Results are not part of the file: no step, nothing to save.
+    bool Calculate();
+
+    // What the steps of the history keep, and the most they may keep.
+    size_t UndoBytes() const { return FUndoBytes; }
+    void SetUndoLimit(size_t bytes);
 
     // A fresh empty project with reset details; the undo history goes.
     void New();
@@ -46,21 +60,26 @@ public:
 
     // The project's text as the file would hold it.
     std::string Text() const;
-    // Replaces the project's content by what `text` holds; the file name stays.
-    void Restore(const std::string &text, int sequence);
 
 Q_SIGNALS:
-    // The project changed; `sequence` is the sequence to show (0 = keep,
-    // -1 = the project was replaced).
-    void Changed(int sequence);
+    // `parts` (TProjectPart flags) changed; `sequence` is the sequence to
+    // show (0 = keep, -1 = the first).
+    void Changed(unsigned parts, int sequence);
 
 private:
+    class TStepCommand;
+    friend class TStepCommand;
+
+    void Take(const TProjectStep &step, bool forward, int show);
+    void DropOldestSteps();
+    void Read(const std::string &path, bool oldFormat);
+
     const TTARVOParameters &Parameters;
     std::unique_ptr<TWireConfigurationList> FProject;
     QUndoStack FStack;
+    size_t FUndoBytes = 0;
+    size_t FUndoLimit = DefaultUndoLimit;
     bool FNameFromImport = false;
-
-    void Read(const std::string &path, bool oldFormat);
 };
 
 } // namespace corvadel

@@ -327,5 +327,27 @@ TEST_F(CommandLine, ReportAndSheetNameEveryWrongArgument)
                             {"box -o " + Quoted(Folder.Path("no/such/folder/out.pdf")), "no/such/folder/out.pdf"}});
 }
 
+// Fontconfig complains about a missing configuration as soon as anything
+// loads fonts: calc and convert must not, draw shows that the probe works.
+TEST_F(CommandLine, OnlyCommandsThatPaintTextLoadFonts)
+{
+    const std::string intersection = Quoted(Examples + "intersection.xml");
+    const struct {
+        std::string Arguments;
+        bool LoadsFonts;
+    } cases[] = {
+        {"calc " + intersection, false},
+        {"calc " + intersection + " --json", false},
+        {"convert " + intersection + " -o " + Quoted(Folder.Path("copy.xml")), false},
+        {"draw " + intersection + " --sequence 1 -o " + Out, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.Arguments);
+        const test::TCorvadelRun run = test::RunCorvadel(c.Arguments, "FONTCONFIG_FILE=/nonexistent/fonts.conf");
+        EXPECT_EQ(run.Status, 0) << run.Errors;
+        EXPECT_EQ(run.Errors.find("Fontconfig") != std::string::npos, c.LoadsFonts) << run.Errors;
+    }
+}
+
 } // namespace
 } // namespace corvadel

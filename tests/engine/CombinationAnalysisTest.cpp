@@ -111,6 +111,24 @@ TEST_F(Combinations, MissingSequenceResultOrPoleIsSkipped)
     EXPECT_EQ(missingCase.Results.Count(), 1); // no minimum-SAG results
 }
 
+TEST_F(Combinations, ANumberTwoSequencesShareMeansTheFirstOfThem)
+{
+    Moments(true, 3000, 4000);
+    TWireConfiguration *twin = Project.AddSequence(stSimple);
+    twin->Number = 2;
+    auto result = std::make_unique<TWireConfigurationResult>();
+    result->AtMaxSAG = true;
+    auto pole = std::make_unique<TBasePoleResult>();
+    pole->PoleNumber = 1;
+    pole->BaseMoment = 9000;
+    result->PoleResults.Add(std::move(pole));
+    twin->Results.Add(std::move(result));
+    TCombination &combination = Combine(0);
+    TCombinationAnalysis::CalculateCombinations(Project, true);
+    ASSERT_EQ(combination.Results.Count(), 1);
+    EXPECT_NEAR(combination.Results.First()->CombinedMoment, 7000, 1e-9);
+}
+
 TEST_F(Combinations, WarningOfTheMaximumSagSurvivesTheMinimumSag)
 {
     Moments(true, 1000, 3000);

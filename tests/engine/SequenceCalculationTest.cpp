@@ -358,6 +358,24 @@ TEST_F(Calculation, ACombinationNamingNoSequenceFailsTheRunAndIsListed)
     EXPECT_TRUE(TCalculationRun::RunCalculation(Project));
 }
 
+// Results are not part of the file: a calculation is no change to save or
+// undo, also when it adjusts a box's angles.
+TEST(CalculationRun, LeavesWhatTheFileHoldsAsItWas)
+{
+    const auto text = [](const TWireConfigurationList &project) {
+        TXMLTextWriter writer(true);
+        project.WriteDocument(writer);
+        return writer.Text();
+    };
+    test::ForEachExample([&](TWireConfigurationList &project) {
+        for (TWireConfiguration *sequence : project)
+            sequence->SetBoxWarp(true);
+        const std::string before = text(project);
+        TCalculationRun::RunCalculation(project);
+        EXPECT_EQ(text(project), before);
+    });
+}
+
 TEST_F(Calculation, EntriesWithoutTheErrorFlagAreNotListed)
 {
     TWireConfiguration &sequence = Simple(100, 2, 3, 2);

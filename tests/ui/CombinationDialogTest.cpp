@@ -27,7 +27,7 @@ class CombinationDialog : public test::DialogFixture<TfrmCombination> {
 protected:
     CombinationDialog()
     {
-        Document.Edit("set up", [](TWireConfigurationList &project) {
+        Document.Edit("set up", TStepScope::OfSequenceList(), [](TWireConfigurationList &project) {
             for (int type : {stSimple, stWYE, stDelta})
                 project.AddSequence(type);
         });
@@ -41,7 +41,7 @@ protected:
     void Open(std::vector<TPair> combinations = {})
     {
         if (!combinations.empty())
-            Document.Edit("combine", [&](TWireConfigurationList &project) {
+            Document.Edit("combine", TStepScope::OfCombinations(), [&](TWireConfigurationList &project) {
                 for (const TPair &c : combinations) {
                     TCombination *added = project.Combinations.Add(std::make_unique<TCombination>());
                     added->SetNumber(project.Combinations.Count() - 1);

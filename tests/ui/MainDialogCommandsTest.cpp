@@ -36,7 +36,7 @@ protected:
     QAction *Action(const char *name) { return Window.findChild<QAction *>(QLatin1String(name)); }
     void AddSequence(int type, double spanLength)
     {
-        Window.Document().Edit("add", [=](TWireConfigurationList &project) {
+        Window.Document().Edit("add", TStepScope::OfSequenceList(), [=](TWireConfigurationList &project) {
             project.AddSequence(type)->Spans.SetLengthOf(1, spanLength);
         }, Window.Document().Project().NextNumber());
     }

@@ -203,7 +203,8 @@ TEST_F(MainWindow, CheckBoxesAndRemoveMarkTheProject)
 TEST_F(MainWindow, UntouchedFieldKeepsAllItsDecimals)
 {
     Open("box.xml");
-    Window.Document().Edit("weight", [](TWireConfigurationList &p) { p.First()->SetWireWeight(0.273); });
+    Window.Document().Edit("weight", TStepScope::OfSequence(1),
+                           [](TWireConfigurationList &p) { p.First()->SetWireWeight(0.273); });
     Window.Document().UndoStack().setClean();
     EXPECT_EQ(Field("edtWireWeight")->text(), "0.27");
     Field("edtWireWeight")->setFocus();

@@ -127,7 +127,7 @@ TEST_F(PrintCommands, InputSheetsPreviewOnePage)
 TEST_F(PrintCommands, AFailedCalculationShowsTheErrorsAndPrintsNothing)
 {
     Open("simple.xml");
-    Window.Document().Edit(QStringLiteral("break"),
+    Window.Document().Edit(QStringLiteral("break"), TStepScope::OfSequence(1),
                            [](TWireConfigurationList &project) { project.FindByNumber(1)->Spans.SetLengthOf(1, 0); });
     EXPECT_EQ(PreviewPages("print_preview"), -1);
     Ask.PrinterAnswers = {true};

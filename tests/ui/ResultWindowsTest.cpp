@@ -221,6 +221,20 @@ TEST_F(ResultWindow, OneTabWhenBothSagsAreEqual)
     EXPECT_EQ(Grid("sgSpanResults")->columnCount(), 1);
 }
 
+// A project of many long names: the selector is not as wide as the longest,
+// and the name shown whole in its tool tip.
+TEST_F(ResultWindow, SequenceSelectorIsNotSizedByItsLongestName)
+{
+    const std::string longName(200, 'W');
+    Calculate("intersection.xml",
+              [&](TWireConfigurationList &project) { project.Objects(2)->Identification = longName; });
+    auto *sequences = Child<QComboBox>("cbSequenceList");
+    const QString shown = QString::fromStdString(Project.Objects(2)->DisplayName());
+    EXPECT_LT(sequences->sizeHint().width(), sequences->fontMetrics().horizontalAdvance(shown) / 2);
+    sequences->setCurrentIndex(2);
+    EXPECT_EQ(sequences->toolTip(), shown);
+}
+
 TEST_F(ResultWindow, MinSagTabShowsTheMinimumResult)
 {
     Calculate("box.xml");

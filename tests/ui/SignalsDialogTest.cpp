@@ -35,7 +35,7 @@ protected:
     SignalsDialog()
     {
         Settings.CodeList.Load(CORVADEL_SOURCE_DIR "/data/CodeList.xml");
-        Document.Edit("set up", [](TWireConfigurationList &project) {
+        Document.Edit("set up", TStepScope::OfSequenceList(), [](TWireConfigurationList &project) {
             project.AddSequence(stSimple)->Spans.SetLengthOf(1, 100);
         });
     }
@@ -44,7 +44,7 @@ protected:
     void Open(std::vector<std::unique_ptr<TBaseSignal>> items = {})
     {
         if (!items.empty())
-            Document.Edit("hang", [&](TWireConfigurationList &project) {
+            Document.Edit("hang", TStepScope::OfSequence(1), [&](TWireConfigurationList &project) {
                 for (auto &item : items)
                     project.First()->Spans.First()->AddSignal(std::move(item));
             });

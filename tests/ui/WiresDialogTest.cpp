@@ -31,7 +31,7 @@ protected:
     {
         // Span 1 of the simple example carries three signals: four segments.
         Document.Open(test::Example("simple.xml").toStdString());
-        Document.Edit("Variable Wire Weight",
+        Document.Edit("Variable Wire Weight", TStepScope::OfSequence(1),
                       [](TWireConfigurationList &project) { project.FindByNumber(1)->SetVariableWires(true); });
         Document.UndoStack().clear();
         Codes.LoadFromText(Catalogue, "CodeList.xml");
