@@ -5,8 +5,6 @@
 #include "uFormats.h"
 #include "uIniFile.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -67,7 +65,7 @@ const std::vector<TCommand> &Commands()
           {"--size", "WxH", "the picture's size in pixels, at most 10000 a side (default 586x240, with --loaded 1200x800)"},
           SettingsOption,
           {"-o", "OUT.png", "the picture to write, in the format its extension names: .png, .jpg or .bmp", true}},
-         RunDraw,
+         nullptr,
          true},
         {"report",
          "FILE",
@@ -77,13 +75,13 @@ const std::vector<TCommand> &Commands()
            "the PDF to write; nothing is written when a sequence cannot be calculated (the error listing goes to "
            "stderr, exit status 1)",
            true}},
-         RunReport,
+         nullptr,
          true},
         {"sheet",
          "simple|wye|h|delta|hybrid|box",
          "write the blank input sheet of a sequence type as a PDF",
          {SettingsOption, {"-o", "OUT.pdf", "the PDF to write", true}},
-         RunSheet,
+         nullptr,
          true},
     };
     return commands;
@@ -237,8 +235,7 @@ std::string HelpText()
 
 std::string ProgramPath()
 {
-    const QString path = QCoreApplication::applicationFilePath();
-    return path.toStdString();
+    return RunningProgramPath();
 }
 
 } // namespace corvadel

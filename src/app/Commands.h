@@ -31,10 +31,11 @@ struct TCommand {
     const char *Summary; // one line for --help
     std::vector<TOption> Options;
     // Returns the exit status; throws EUsage, or any std::exception whose
-    // text names the file and the reason, for exit status 2.
+    // text names the file and the reason, for exit status 2. Null for a
+    // command that paints: the windows module knows its entry point.
     int (*Run)(const TArguments &arguments);
-    // It paints text (pictures, PDF pages), so it needs the fonts of a GUI
-    // application; the others run on the core application alone.
+    // It paints text (pictures, PDF pages): it runs in the windows module,
+    // with the fonts of a GUI application. The others need no Qt at all.
     bool PaintsText = false;
 };
 

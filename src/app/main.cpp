@@ -1,57 +1,28 @@
+// The executable: the command line and the commands that paint nothing run
+// here without Qt; the desktop program and the painting commands are loaded
+// from the windows module only when one of them runs.
 #include "Commands.h"
-#include "uCommandSupport.h"
+#include "uFileLocations.h"
 #include "uGlobalSettings.h"
-#include "HelpFRM.h"
-#include "MainFRM.h"
-#include "uAsk.h"
-#include "uResultWindows.h"
 #include "uIniFile.h"
-#include "uWires.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTimer>
-
-#include <clocale>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
+#include <filesystem>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
+#include <dlfcn.h>
 
 using namespace corvadel;
 
 namespace {
 
-// Qt adopts the user's locale; file numbers always use the C conventions.
-void KeepCNumbers()
+std::string Environment(const char *name)
 {
-    std::setlocale(LC_NUMERIC, "C");
-}
-
-// Subcommands never need a display, nor a session's runtime folder.
-std::unique_ptr<QCoreApplication> PaintingApplication(int &argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString runtime = QDir::tempPath() + QStringLiteral("/corvadel-runtime-%1").arg(getuid());
-        QDir().mkpath(runtime);
-        QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
-    }
-    return std::make_unique<QApplication>(argc, argv);
-}
-
-int RunHeadless(const TCommand &command, int argc, char **argv)
-{
-    // A command that paints no text loads no fonts.
-    const std::unique_ptr<QCoreApplication> app =
-        command.PaintsText ? PaintingApplication(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
-    KeepCNumbers();
-    return RunCommand(command, std::vector<std::string>(argv + 2, argv + argc));
+    const char *value = std::getenv(name);
+    return value ? value : "";
 }
 
 // Qt ends the process when it finds nothing to show windows on; say so first.
@@ -59,39 +30,43 @@ int RunHeadless(const TCommand &command, int argc, char **argv)
 // display server.
 bool DisplayAvailable()
 {
-    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (!Environment("DISPLAY").empty() || !Environment("WAYLAND_DISPLAY").empty())
         return true;
-    for (const QString &entry : qEnvironmentVariable("QT_QPA_PLATFORM").split(u';', Qt::SkipEmptyParts)) {
-        const QString platform = entry.section(u':', 0, 0);
-        if (!platform.isEmpty() && platform != u"xcb" && !platform.startsWith(u"wayland"))
+    const std::string platforms = Environment("QT_QPA_PLATFORM");
+    for (size_t start = 0; start <= platforms.size();) {
+        size_t end = platforms.find(';', start);
+        if (end == std::string::npos)
+            end = platforms.size();
+        const std::string platform = platforms.substr(start, std::min(end, platforms.find(':', start)) - start);
+        if (!platform.empty() && platform != "xcb" && platform.rfind("wayland", 0) != 0)
             return true;
+        start = end + 1;
     }
     return false;
 }
 
-int RunDesktop(int argc, char **argv)
+// Beside the executable in a build tree, in the private library folder of
+// an installation.
+std::string WindowsModulePath()
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QLatin1String(TGlobalSetting::ProductAcronym));
-    KeepCNumbers();
-    TGlobalSetting settings(ProgramPath());
-    TQtAsk ask;
-    TfrmMain window(settings, ask, ResultWindows(settings));
-    THelpDesk help(&window);
-    window.show();
-    const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    // Once the window stands: what the settings and catalogue said, then the file.
-    QTimer::singleShot(0, &window, [&] {
-        if (!settings.Warnings.empty()) {
-            QStringList lines;
-            for (const auto &warning : settings.Warnings)
-                lines << QString::fromStdString(warning);
-            ask.Tell(&window, TMessageKind::Warning, lines.join('\n'));
-        }
-        if (!file.isEmpty())
-            window.OpenFile(file);
-    });
-    return app.exec();
+    const std::filesystem::path folder = std::filesystem::path(RunningProgramPath()).parent_path();
+    const std::filesystem::path beside = folder / CORVADEL_WINDOWS_MODULE;
+    if (std::filesystem::exists(beside))
+        return beside.string();
+    return (folder / CORVADEL_INSTALLED_MODULE_FOLDER / CORVADEL_WINDOWS_MODULE).lexically_normal().string();
+}
+
+int RunWindowsModule(int argc, char **argv)
+{
+    const std::string path = WindowsModulePath();
+    void *module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    using TEntry = int (*)(int, char **);
+    const auto entry = module ? reinterpret_cast<TEntry>(dlsym(module, "CorvadelWindowsMain")) : nullptr;
+    if (!entry) {
+        std::fprintf(stderr, "corvadel: cannot load the windows module %s: %s\n", path.c_str(), dlerror());
+        return 2;
+    }
+    return entry(argc, argv);
 }
 
 } // namespace
@@ -108,7 +83,8 @@ int main(int argc, char **argv)
         return 0;
     }
     if (const TCommand *command = FindCommand(first))
-        return RunHeadless(*command, argc, argv);
+        return command->PaintsText ? RunWindowsModule(argc, argv)
+                                   : RunCommand(*command, std::vector<std::string>(argv + 2, argv + argc));
     if (!first.empty() && first[0] == '-') {
         std::fprintf(stderr, "corvadel: unknown option %s (see corvadel --help)\n", first.c_str());
         return 2;
@@ -123,5 +99,5 @@ int main(int argc, char **argv)
                              "need none (see corvadel --help)\n", CommandNames().c_str());
         return 2;
     }
-    return RunDesktop(argc, argv);
+    return RunWindowsModule(argc, argv);
 }

@@ -11,7 +11,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 DESTDIR="$scratch/root" cmake --install "$build" --prefix /usr >/dev/null
 prefix="$scratch/root/usr"
-for f in bin/corvadel share/corvadel/CodeList.xml share/applications/example.corvadel.Corvadel.desktop \
+for f in bin/corvadel lib/corvadel/corvadel-windows.so share/corvadel/CodeList.xml \
+         share/applications/example.corvadel.Corvadel.desktop \
          share/metainfo/example.corvadel.Corvadel.metainfo.xml share/mime/packages/corvadel.xml \
          share/man/man1/corvadel.1.gz share/icons/hicolor/scalable/apps/corvadel.svg \
          share/doc/corvadel/copyright share/doc/corvadel/changelog.gz; do
@@ -22,6 +23,9 @@ mkdir -p "$scratch/home"
 run() { env -u XDG_CONFIG_HOME HOME="$scratch/home" "$prefix/bin/corvadel" "$@"; }
 run calc "$source/examples/box.xml" >"$scratch/out" 2>"$scratch/err" || fail "installed calc exited $?: $(cat "$scratch/err")"
 grep -qi catalogue "$scratch/err" && fail "installed calc did not find its catalogue: $(cat "$scratch/err")"
+# What paints runs in the windows module, found in the private library folder.
+run draw "$source/examples/box.xml" --sequence 1 -o "$scratch/box.png" 2>"$scratch/err" \
+  || fail "installed draw exited $?: $(cat "$scratch/err")"
 run --help >"$scratch/help"
 grep -q "catalogue  $prefix/share/corvadel/CodeList.xml\$" "$scratch/help" || fail "--help names another catalogue"
 grep -q "settings   $scratch/home/.config/corvadel/corvadel.def" "$scratch/help" || fail "--help names other settings"
