@@ -109,7 +109,9 @@ public:
     {
         Field->setFocus();
     }
-    void Leave()
+    // One step, never inlined, so callgrind can count it alone
+    // (--toggle-collect='*TLengthTyping::Leave*').
+    [[gnu::noinline]] void Leave()
     {
         Field->setText(QString::number(Base + 1 + (++Count % 2)));
         Field->setModified(true);
@@ -179,32 +181,39 @@ void BM_CalculationAlone(benchmark::State &state)
         benchmark::DoNotOptimize(TCalculationRun::RunCalculation(project));
 }
 
-// The user moves between two sequences in the tree; the window paints what
-// changed.
+// The user moves to another sequence in the tree; the window paints what
+// changed. Never inlined, as the repaint below, for callgrind.
+[[gnu::noinline]] void SwitchTo(QTreeWidget &tree, QTreeWidgetItem *node)
+{
+    tree.setCurrentItem(node);
+    QCoreApplication::processEvents();
+}
+
+// The whole window painted again, nothing changed.
+[[gnu::noinline]] void RepaintWhole(QWidget &window)
+{
+    window.update();
+    QCoreApplication::processEvents();
+}
+
 void BM_SwitchSequence(benchmark::State &state)
 {
     TWindowOver over(int(state.range(0)));
     auto *tree = over.Window.findChild<QTreeWidget *>("tvSpanWireList");
     QTreeWidgetItem *root = tree->topLevelItem(0);
     int i = 0;
-    for (auto _ : state) {
-        tree->setCurrentItem(root->child(root->childCount() / 2 + (++i % 2)));
-        QCoreApplication::processEvents();
-    }
+    for (auto _ : state)
+        SwitchTo(*tree, root->child(root->childCount() / 2 + (++i % 2)));
 }
 
-// The whole window painted again, nothing changed.
 void BM_RepaintWindow(benchmark::State &state)
 {
     TWindowOver over(int(state.range(0)));
     auto *tree = over.Window.findChild<QTreeWidget *>("tvSpanWireList");
     QTreeWidgetItem *root = tree->topLevelItem(0);
-    tree->setCurrentItem(root->child(root->childCount() / 2));
-    QCoreApplication::processEvents();
-    for (auto _ : state) {
-        over.Window.update();
-        QCoreApplication::processEvents();
-    }
+    SwitchTo(*tree, root->child(root->childCount() / 2));
+    for (auto _ : state)
+        RepaintWhole(over.Window);
 }
 
 BENCHMARK(BM_LeaveLengthField)->Arg(3)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);

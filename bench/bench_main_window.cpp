@@ -7,6 +7,7 @@
 // is built of shows what Qt charges before any of its content.
 #include "KorvelEditComp.h"
 #include "MainFRM.h"
+#include "ProcessRuns.h"
 #include "SteadyHeap.h"
 #include "uAsk.h"
 #include "uGlobalSettings.h"
@@ -29,10 +30,6 @@
 #include <QTreeWidget>
 
 #include <cstring>
-#include <spawn.h>
-#include <sys/wait.h>
-
-extern char **environ;
 
 namespace {
 
@@ -153,21 +150,7 @@ const char *SelfPath = nullptr;
 
 void StartProcess(benchmark::State &state, const char *what)
 {
-    char mode[] = "--start-child";
-    char *args[] = {const_cast<char *>(SelfPath), mode, const_cast<char *>(what), nullptr};
-    for (auto _ : state) {
-        pid_t child = 0;
-        if (posix_spawn(&child, SelfPath, nullptr, nullptr, args, environ) != 0) {
-            state.SkipWithError("cannot start the child process");
-            return;
-        }
-        int status = 0;
-        waitpid(child, &status, 0);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-            state.SkipWithError("the child process failed");
-            return;
-        }
-    }
+    RunProcesses(state, {SelfPath, "--start-child", what});
 }
 
 void BM_ProcessEmptyWindow(benchmark::State &state)

@@ -28,6 +28,7 @@ inline void GenerateProject(TWireConfigurationList &project, int count,
         throw std::runtime_error("cannot read the pattern project " + pattern);
     project.SetProjectName(source.ProjectName + " (" + std::to_string(count) + " sequences)");
     project.SetAuthor(source.Author);
+    project.SetProjectDate(source.ProjectDate);
     const int perGroup = source.Count();
     for (int n = 0; n < count; ++n) {
         const TWireConfiguration &original = *source.FindByNumber(n % perGroup + 1);
