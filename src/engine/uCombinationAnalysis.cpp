@@ -1,40 +1,24 @@
 #include "uCombinationAnalysis.h"
 
 #include "uFormats.h"
-#include "uWires.h"
+#include "uSequenceIndex.h"
 
 #include <algorithm>
 #include <cmath>
 #include <memory>
-#include <unordered_map>
 
 namespace corvadel {
 
 namespace {
 
-// The sequences by number, looked up once per combination: a search from
-// the front for each would grow with the square of the project.
-class TSequenceIndex
+const TBasePoleResult *PoleResultOf(const TSequenceIndex &sequences, int sequence, int pole, bool atMaxSAG)
 {
-public:
-    explicit TSequenceIndex(const TWireConfigurationList &project)
-    {
-        BySequence.reserve(size_t(project.Count()));
-        for (const TWireConfiguration *sequence : project)
-            BySequence.emplace(sequence->Number, sequence); // the first of a number, as FindByNumber
-    }
-    const TBasePoleResult *PoleResultOf(int sequence, int pole, bool atMaxSAG) const
-    {
-        const auto found = BySequence.find(sequence);
-        if (found == BySequence.end())
-            return nullptr;
-        const TWireConfigurationResult *result = found->second->Results.FindByAtMaxSAG(atMaxSAG);
-        return result ? result->PoleResults.FindByPoleNumber(pole) : nullptr;
-    }
-
-private:
-    std::unordered_map<int, const TWireConfiguration *> BySequence;
-};
+    const TWireConfiguration *found = sequences.Find(sequence);
+    if (!found)
+        return nullptr;
+    const TWireConfigurationResult *result = found->Results.FindByAtMaxSAG(atMaxSAG);
+    return result ? result->PoleResults.FindByPoleNumber(pole) : nullptr;
+}
 
 } // namespace
 
@@ -42,8 +26,8 @@ void TCombinationAnalysis::CalculateCombinations(TWireConfigurationList &project
 {
     const TSequenceIndex sequences(project);
     for (TCombination *combination : project.Combinations) {
-        const TBasePoleResult *poleA = sequences.PoleResultOf(combination->SequenceA, combination->PoleA, atMaxSAG);
-        const TBasePoleResult *poleB = sequences.PoleResultOf(combination->SequenceB, combination->PoleB, atMaxSAG);
+        const TBasePoleResult *poleA = PoleResultOf(sequences, combination->SequenceA, combination->PoleA, atMaxSAG);
+        const TBasePoleResult *poleB = PoleResultOf(sequences, combination->SequenceB, combination->PoleB, atMaxSAG);
         if (!poleA || !poleB)
             continue;
         const double ma = poleA->BaseMoment, mb = poleB->BaseMoment;

@@ -1,11 +1,10 @@
 #include "uErrors.h"
 
 #include "uFormats.h"
-#include "uWires.h"
+#include "uSequenceIndex.h"
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_map>
 #include <utility>
 
 namespace corvadel {
@@ -161,9 +160,7 @@ std::string PoleNumbers(const TWireConfiguration &sequence)
 
 std::vector<std::string> ValidateCombinations(const TWireConfigurationList &project)
 {
-    std::unordered_map<int, const TWireConfiguration *> byNumber;
-    for (const TWireConfiguration *sequence : project)
-        byNumber.emplace(sequence->Number, sequence); // the first of a number, as lookups find it
+    const TSequenceIndex sequences(project);
     std::vector<std::string> problems;
     for (const TCombination *combination : project.Combinations) {
         const std::string name = "The combination " + IntToStr(combination->Number) + " (pole "
@@ -173,12 +170,12 @@ std::vector<std::string> ValidateCombinations(const TWireConfigurationList &proj
         const std::pair<int, int> sides[] = {{combination->SequenceA, combination->PoleA},
                                              {combination->SequenceB, combination->PoleB}};
         for (const auto &[sequenceNumber, poleNumber] : sides) {
-            const auto found = byNumber.find(sequenceNumber);
-            if (found == byNumber.end()) {
+            const TWireConfiguration *found = sequences.Find(sequenceNumber);
+            if (!found) {
                 problems.push_back(name + " names sequence " + IntToStr(sequenceNumber) + ", which does not exist");
                 continue;
             }
-            const TWireConfiguration &sequence = *found->second;
+            const TWireConfiguration &sequence = *found;
             const TBasePole *pole = sequence.Poles.FindByNumber(poleNumber);
             if (!pole || pole->IsRing)
                 problems.push_back(name + " names pole " + IntToStr(poleNumber) + " of sequence "

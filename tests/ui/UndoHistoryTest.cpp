@@ -115,8 +115,9 @@ TEST_F(UndoHistory, MixedEditsTakenBackGiveTheFileAndTakenAgainTheEdits)
         {"combination",
          [&] {
              test::TWhenModal dialog([](QDialog &combination) {
-                 combination.findChild<QComboBox *>("cbSequence1")->setCurrentIndex(0);
-                 combination.findChild<QComboBox *>("cbSequence2")->setCurrentIndex(1);
+                 // Sequences 2 and 3: no combination ties them yet.
+                 combination.findChild<QComboBox *>("cbSequence1")->setCurrentIndex(1);
+                 combination.findChild<QComboBox *>("cbSequence2")->setCurrentIndex(2);
                  combination.findChild<QPushButton *>("btnAdd")->click();
              });
              Trigger("combinations");
