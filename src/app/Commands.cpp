@@ -70,7 +70,9 @@ const std::vector<TCommand> &Commands()
         {"report",
          "FILE",
          "calculate the project and write its whole print job as one PDF",
-         {SettingsOption,
+         {{"--profiles", nullptr,
+           "add a loaded profile page per span after each result report (the setting \"Print Loaded Profiles\")"},
+          SettingsOption,
           {"-o", "OUT.pdf",
            "the PDF to write; nothing is written when a sequence cannot be calculated (the error listing goes to "
            "stderr, exit status 1)",

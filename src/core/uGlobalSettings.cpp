@@ -277,7 +277,7 @@ void TGlobalSetting::Load(const std::string &path)
     EnableDisplayLabel = false;
     EnableDynamicDisplay = false;
     AutomaticProjectDetail = false;
-    PrintLoadedProfiles = true;
+    PrintLoadedProfiles = false;
     if (FileExists(defPath)) {
         TSettingsReader reader(ini, Warnings);
         ResizeForm = reader.Flag(ApplicationSection, "Resize Form", ResizeForm);

@@ -107,7 +107,7 @@ public:
     bool EnableDisplayLabel = false;
     bool EnableDynamicDisplay = false;
     bool AutomaticProjectDetail = false;
-    bool PrintLoadedProfiles = true;
+    bool PrintLoadedProfiles = false;
     TCodeList CodeList;
 
     std::vector<std::string> Warnings;

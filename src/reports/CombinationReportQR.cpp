@@ -89,11 +89,11 @@ void Headings(TPageComposer &page, const std::vector<TColumn> &columns)
 
 } // namespace
 
-void TqrCombinationReportForm::AddPages(TReportJob &job, const TWireConfigurationList &project)
+void TqrCombinationReportForm::AddPages(TPageSink &sink, const TWireConfigurationList &project)
 {
     if (project.Combinations.Count() == 0)
         return;
-    TPageComposer page(job, "RESULT OF COMBINATION CALCULATION", true);
+    TPageComposer page(sink, "RESULT OF COMBINATION CALCULATION", true);
     const QRectF body = page.Body();
     const std::vector<TColumn> proto = Columns(0);
     const double width = proto.back().Left + proto.back().Width;
@@ -121,6 +121,7 @@ void TqrCombinationReportForm::AddPages(TReportJob &job, const TWireConfiguratio
                                          TCombinationAnalysis::WarningMessage, CaptionFont);
             page.Skip(TPageComposer::RowPitch);
         }
+    page.Close();
 }
 
 } // namespace corvadel

@@ -5,7 +5,7 @@
 namespace corvadel {
 
 class TWireConfigurationList;
-struct TReportJob;
+class TPageSink;
 
 class TqrCombinationReportForm
 {
@@ -13,7 +13,7 @@ public:
     static constexpr int RowsPerPage = 17;
 
     // Adds the pages of the project's combinations; nothing without any.
-    static void AddPages(TReportJob &job, const TWireConfigurationList &project);
+    static void AddPages(TPageSink &sink, const TWireConfigurationList &project);
 };
 
 } // namespace corvadel

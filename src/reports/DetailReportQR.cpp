@@ -15,17 +15,18 @@ constexpr TReportFont DetailValue {10, false};
 constexpr double Pitch = 20;
 constexpr double CaptionWidth = 140;
 
+// A value too long for its room is cut short at a word.
 void Field(TPageComposer &page, double x, double width, const std::string &caption, const std::string &value)
 {
     page.Text(QRectF(x, page.Y, CaptionWidth, Pitch), caption, DetailCaption);
-    page.Text(QRectF(x + CaptionWidth, page.Y, width - CaptionWidth - 12, Pitch), value, DetailValue);
+    page.ElidedText(QRectF(x + CaptionWidth, page.Y, width - CaptionWidth - 12, Pitch), value, DetailValue);
 }
 
 } // namespace
 
-void TqrDetailReportForm::AddPages(TReportJob &job, const TWireConfigurationList &project)
+void TqrDetailReportForm::AddPages(TPageSink &sink, const TWireConfigurationList &project)
 {
-    TPageComposer page(job, "PROJECT DETAIL", false);
+    TPageComposer page(sink, "PROJECT DETAIL", false);
     const QRectF body = page.Body();
     const double half = body.width() / 2;
     // A long name takes as many centred lines as it needs.
@@ -47,12 +48,14 @@ void TqrDetailReportForm::AddPages(TReportJob &job, const TWireConfigurationList
     const double boxLeft = body.left() + CaptionWidth / 2;
     const double boxTop = page.Y;
     page.Skip(6);
-    const size_t firstPage = job.Pages.size() - 1;
+    const size_t firstPage = page.Pages().size() - 1;
     page.Skip(page.Paragraph(boxLeft + 8, body.right() - boxLeft - 16, project.Comments, DetailValue));
-    for (size_t i = firstPage; i < job.Pages.size(); ++i) {
+    std::vector<TReportPage> &pages = page.Pages();
+    for (size_t i = firstPage; i < pages.size(); ++i) {
         const double top = i == firstPage ? boxTop : body.top();
-        job.Pages[i].Frames.push_back(QRectF(boxLeft, top, body.right() - boxLeft, body.bottom() - top));
+        pages[i].Frames.push_back(QRectF(boxLeft, top, body.right() - boxLeft, body.bottom() - top));
     }
+    page.Close();
 }
 
 } // namespace corvadel

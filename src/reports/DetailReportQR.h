@@ -4,12 +4,12 @@
 namespace corvadel {
 
 class TWireConfigurationList;
-struct TReportJob;
+class TPageSink;
 
 class TqrDetailReportForm
 {
 public:
-    static void AddPages(TReportJob &job, const TWireConfigurationList &project);
+    static void AddPages(TPageSink &sink, const TWireConfigurationList &project);
 };
 
 } // namespace corvadel

@@ -32,7 +32,7 @@ std::vector<TGridRow> HangerRows(const TLoadedShape &shape)
     return rows;
 }
 
-void AddSpanPage(TReportJob &job, const TWireConfigurationList &project, const TWireConfiguration &sequence,
+void AddSpanPage(TPageSink &sink, const TWireConfigurationList &project, const TWireConfiguration &sequence,
                  bool atMaxSAG, int spanNumber)
 {
     const QRectF body = PageGeometry::Body(true);
@@ -45,19 +45,19 @@ void AddSpanPage(TReportJob &job, const TWireConfigurationList &project, const T
     const double table = TableHeadHeight + TPageComposer::RowPitch * static_cast<double>(std::max<size_t>(rows.size(), 1));
     const double height = std::max(MinFigureHeight, body.height() - table);
 
-    TPageComposer page(job, TqrLoadedProfileForm::Title(atMaxSAG, spanNumber), true);
+    TPageComposer page(sink, TqrLoadedProfileForm::Title(atMaxSAG, spanNumber), true);
     page.Figure({QRectF(body.left(), page.Y, body.width(), height),
                  [shared](QPainter &painter, const QRectF &box) { PaintLoadedProfile(painter, box, shared->Shape, shared->Text); }});
     page.Frame(QRectF(body.left(), page.Y, body.width(), height));
     page.Skip(height);
     page.Section("Signals and signs", "elevations in ft; clearance above the pavement, shortfall below pavement + " +
                                           NumericText(shared->Shape.SignalClearance) + " ft");
-    if (rows.empty()) {
+    if (rows.empty())
         page.Inline(body.left(), "No signals or signs attached at this span.", ValueFont);
-        return;
-    }
-    page.Grid({body.left(), CaptionColumn, ColumnWidth},
-              {"Distance (ft)", "Attachment (ft)", "Bottom (ft)", "Clearance (ft)", "Shortfall (ft)"}, rows);
+    else
+        page.Grid({body.left(), CaptionColumn, ColumnWidth},
+                  {"Distance (ft)", "Attachment (ft)", "Bottom (ft)", "Clearance (ft)", "Shortfall (ft)"}, rows);
+    page.Close();
 }
 
 } // namespace
@@ -67,13 +67,13 @@ std::string TqrLoadedProfileForm::Title(bool atMaxSAG, int spanNumber)
     return std::string("LOADED PROFILE [") + (atMaxSAG ? "MAX SAG" : "MIN SAG") + "] - SPAN " + IntToStr(spanNumber);
 }
 
-void TqrLoadedProfileForm::AddPages(TReportJob &job, const TWireConfigurationList &project, bool atMaxSAG, int number)
+void TqrLoadedProfileForm::AddPages(TPageSink &sink, const TWireConfigurationList &project, bool atMaxSAG, int number)
 {
     const TWireConfiguration *sequence = project.FindByNumber(number);
     if (!sequence || !sequence->Results.FindByAtMaxSAG(atMaxSAG))
         return;
     for (int span = 1; span <= sequence->Topology().SpanCount(); ++span)
-        AddSpanPage(job, project, *sequence, atMaxSAG, span);
+        AddSpanPage(sink, project, *sequence, atMaxSAG, span);
 }
 
 } // namespace corvadel

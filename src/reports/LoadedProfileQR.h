@@ -8,7 +8,7 @@
 namespace corvadel {
 
 class TWireConfigurationList;
-struct TReportJob;
+class TPageSink;
 
 class TqrLoadedProfileForm
 {
@@ -17,7 +17,7 @@ public:
     static std::string Title(bool atMaxSAG, int spanNumber);
     // One page per span of sequence `number` at the SAG case; nothing when
     // the sequence has no result for it.
-    static void AddPages(TReportJob &job, const TWireConfigurationList &project, bool atMaxSAG, int number);
+    static void AddPages(TPageSink &sink, const TWireConfigurationList &project, bool atMaxSAG, int number);
 };
 
 } // namespace corvadel

@@ -56,9 +56,9 @@ std::string SignalHeights(const TBaseWireResult *span)
 class TResultLayout
 {
 public:
-    TResultLayout(TReportJob &job, const TWireConfigurationList &project, const TWireConfiguration &sequence,
+    TResultLayout(TPageSink &sink, const TWireConfigurationList &project, const TWireConfiguration &sequence,
                   const TWireConfigurationResult &result)
-        : Page(job, std::string("RESULT OF FINAL CALCULATION [") + (result.AtMaxSAG ? "MAX SAG" : "MIN SAG") + "]", true),
+        : Page(sink, std::string("RESULT OF FINAL CALCULATION [") + (result.AtMaxSAG ? "MAX SAG" : "MIN SAG") + "]", true),
           Project(project), Sequence(sequence), Result(result)
     {
         for (int n = 1; n <= sequence.Topology().SpanCount(); ++n)
@@ -76,6 +76,7 @@ public:
         if (Result.AnglesChanged)
             WarpResults();
         Warnings();
+        Page.Close();
     }
 
 private:
@@ -186,13 +187,13 @@ private:
 
 } // namespace
 
-void TqrResultReportForm::AddPages(TReportJob &job, const TWireConfigurationList &project, bool atMaxSAG, int number)
+void TqrResultReportForm::AddPages(TPageSink &sink, const TWireConfigurationList &project, bool atMaxSAG, int number)
 {
     const TWireConfiguration *sequence = project.FindByNumber(number);
     const TWireConfigurationResult *result = sequence ? sequence->Results.FindByAtMaxSAG(atMaxSAG) : nullptr;
     if (!result)
         return;
-    TResultLayout(job, project, *sequence, *result).Fill();
+    TResultLayout(sink, project, *sequence, *result).Fill();
 }
 
 } // namespace corvadel

@@ -5,14 +5,14 @@
 namespace corvadel {
 
 class TWireConfigurationList;
-struct TReportJob;
+class TPageSink;
 
 class TqrResultReportForm
 {
 public:
     // Adds the pages of sequence `number`'s result at the SAG case to the
     // job; nothing when the sequence has no such result.
-    static void AddPages(TReportJob &job, const TWireConfigurationList &project, bool atMaxSAG, int number);
+    static void AddPages(TPageSink &sink, const TWireConfigurationList &project, bool atMaxSAG, int number);
 };
 
 } // namespace corvadel

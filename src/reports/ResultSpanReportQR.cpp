@@ -5,11 +5,11 @@
 
 namespace corvadel {
 
-void TqrSpanReportForm::AddPages(TReportJob &job, TWireConfigurationList &project, const TGlobalSetting &settings,
+void TqrSpanReportForm::AddPages(TPageSink &sink, TWireConfigurationList &project, const TGlobalSetting &settings,
                                  int number)
 {
     if (const TWireConfiguration *sequence = project.FindByNumber(number))
-        TInputValuesPage {project, *sequence, settings}.AddPages(job);
+        TInputValuesPage {project, *sequence, settings}.AddPages(sink);
 }
 
 } // namespace corvadel

@@ -5,7 +5,7 @@ namespace corvadel {
 
 class TGlobalSetting;
 class TWireConfigurationList;
-struct TReportJob;
+class TPageSink;
 
 class TqrSpanReportForm
 {
@@ -13,7 +13,7 @@ public:
     // Adds the pages of sequence `number` to the job; nothing when there is
     // no such sequence. The diagram is painted from the project, which must
     // outlive the job.
-    static void AddPages(TReportJob &job, TWireConfigurationList &project, const TGlobalSetting &settings, int number);
+    static void AddPages(TPageSink &sink, TWireConfigurationList &project, const TGlobalSetting &settings, int number);
 };
 
 } // namespace corvadel

@@ -48,9 +48,9 @@ std::string SignalLine(const TBaseWire *span)
 class TInputValuesLayout
 {
 public:
-    TInputValuesLayout(const TInputValuesPage &source, TReportJob &job)
+    TInputValuesLayout(const TInputValuesPage &source, TPageSink &sink)
         : Source(source), Sequence(source.Sequence), Topology(source.Sequence.Topology()),
-          Page(job, "INPUT VALUES", !source.Blank)
+          Page(sink, "INPUT VALUES", !source.Blank)
     {
     }
 
@@ -68,6 +68,7 @@ public:
         SignalLines();
         WireWeights();
         DesignData();
+        Page.Close();
     }
 
 private:
@@ -221,9 +222,9 @@ private:
 
 } // namespace
 
-void TInputValuesPage::AddPages(TReportJob &job) const
+void TInputValuesPage::AddPages(TPageSink &sink) const
 {
-    TInputValuesLayout(*this, job).Fill();
+    TInputValuesLayout(*this, sink).Fill();
 }
 
 } // namespace corvadel

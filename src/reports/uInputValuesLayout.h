@@ -9,7 +9,7 @@ namespace corvadel {
 class TGlobalSetting;
 class TWireConfiguration;
 class TWireConfigurationList;
-struct TReportJob;
+class TPageSink;
 
 struct TInputValuesPage {
     TWireConfigurationList &Project;
@@ -17,7 +17,7 @@ struct TInputValuesPage {
     const TGlobalSetting &Settings;
     bool Blank = false; // an input sheet: blanks instead of values, no footer
 
-    void AddPages(TReportJob &job) const;
+    void AddPages(TPageSink &sink) const;
 };
 
 } // namespace corvadel

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <map>
+#include <unordered_map>
 
 namespace corvadel {
 
@@ -35,16 +36,32 @@ QFont MeasuredFont(const TReportFont &font)
     return result;
 }
 
-const QFontMetricsF &Metrics(const TReportFont &font)
+// One font's metrics, and the widths of the texts measured in it so far:
+// captions and headings come back on every page of a job.
+struct TMeasuredFont {
+    QFontMetricsF Metrics;
+    std::unordered_map<std::string, double> Widths;
+};
+
+TMeasuredFont &Measured(const TReportFont &font)
 {
     // Layout measures the same few fonts thousands of times.
-    static std::map<std::pair<double, bool>, QFontMetricsF> cache;
+    static std::map<std::pair<double, bool>, TMeasuredFont> fonts;
     const auto key = std::make_pair(font.Points, font.Bold);
-    auto found = cache.find(key);
-    if (found == cache.end())
-        found = cache.emplace(key, QFontMetricsF(MeasuredFont(font), &MeasuringDevice())).first;
+    auto found = fonts.find(key);
+    if (found == fonts.end())
+        found = fonts.emplace(key, TMeasuredFont {QFontMetricsF(MeasuredFont(font), &MeasuringDevice()), {}}).first;
     return found->second;
 }
+
+const QFontMetricsF &Metrics(const TReportFont &font)
+{
+    return Measured(font).Metrics;
+}
+
+// Enough for every caption of a job; values that never come back do not
+// make it grow with the job.
+constexpr size_t RememberedWidths = 4096;
 
 std::vector<std::string> SplitLines(const std::string &text)
 {
@@ -68,7 +85,15 @@ std::vector<std::string> SplitLines(const std::string &text)
 
 double TTextMeasure::Width(const std::string &text, const TReportFont &font)
 {
-    return Metrics(font).horizontalAdvance(QString::fromStdString(text));
+    TMeasuredFont &measured = Measured(font);
+    const auto found = measured.Widths.find(text);
+    if (found != measured.Widths.end())
+        return found->second;
+    if (measured.Widths.size() >= RememberedWidths)
+        measured.Widths.clear();
+    const double width = measured.Metrics.horizontalAdvance(QString::fromStdString(text));
+    measured.Widths.emplace(text, width);
+    return width;
 }
 
 double TTextMeasure::LineHeight(const TReportFont &font)
@@ -76,12 +101,63 @@ double TTextMeasure::LineHeight(const TReportFont &font)
     return Metrics(font).height();
 }
 
+double TTextMeasure::Ascent(const TReportFont &font)
+{
+    return Metrics(font).ascent();
+}
+
+double TTextMeasure::Descent(const TReportFont &font)
+{
+    return Metrics(font).descent();
+}
+
+TFittedText TTextMeasure::Fit(const std::string &text, const TReportFont &font, double width)
+{
+    TFittedText fitted {font, Width(text, font)};
+    while (fitted.Font.Points > SmallestPoints && fitted.Width > width) {
+        fitted.Font.Points -= 0.5;
+        fitted.Width = Width(text, fitted.Font);
+    }
+    return fitted;
+}
+
 TReportFont TTextMeasure::Fitted(const std::string &text, const TReportFont &font, double width)
 {
-    TReportFont fitted = font;
-    while (fitted.Points > SmallestPoints && Width(text, fitted) > width)
-        fitted.Points -= 0.5;
-    return fitted;
+    return Fit(text, font, width).Font;
+}
+
+std::string TTextMeasure::Elided(const std::string &text, const TReportFont &font, double width)
+{
+    if (Width(text, font) <= width)
+        return text;
+    const std::string ellipsis = "\u2026";
+    // The text up to the end of a word, while it fits, without the commas
+    // or blanks that end it.
+    std::string kept;
+    for (size_t end = text.find(' ', 1); end != std::string::npos && end < text.size(); end = text.find(' ', end + 1)) {
+        std::string longer = text.substr(0, end);
+        while (!longer.empty() && (longer.back() == ',' || longer.back() == ' '))
+            longer.pop_back();
+        if (longer.empty())
+            continue;
+        if (Width(longer + ellipsis, font) > width)
+            break;
+        kept = std::move(longer);
+    }
+    if (!kept.empty())
+        return kept + ellipsis;
+    // A first word too long for the room: as many whole characters as fit.
+    std::string cut;
+    for (size_t at = 0; at < text.size();) {
+        size_t next = at + 1;
+        while (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80)
+            ++next;
+        if (Width(text.substr(0, next) + ellipsis, font) > width)
+            break;
+        cut = text.substr(0, next);
+        at = next;
+    }
+    return cut + ellipsis;
 }
 
 std::vector<std::string> TTextMeasure::Wrap(const std::string &text, const TReportFont &font, double width)
@@ -116,28 +192,52 @@ std::vector<std::string> TTextMeasure::Wrap(const std::string &text, const TRepo
     return wrapped;
 }
 
-TPageComposer::TPageComposer(TReportJob &job, std::string title, bool hasFooter)
-    : Y(0), Job(job), Title(std::move(title)), HasFooter(hasFooter)
+TPageComposer::TPageComposer(TPageSink &sink, std::string title, bool hasFooter)
+    : Y(0), Sink(sink), Title(std::move(title)), HasFooter(hasFooter)
 {
     NewPage();
 }
 
 void TPageComposer::NewPage()
 {
-    Job.Pages.push_back(TReportPage{Title, HasFooter, {}, {}, {}, {}, {}});
-    PageIndex = Job.Pages.size() - 1;
+    Taken.push_back(TReportPage{Title, HasFooter, {}, {}, {}, {}, {}});
     Y = Body().top();
 }
 
-void TPageComposer::Reserve(double height)
+bool TPageComposer::Reserve(double height)
 {
-    if (Y + height > Body().bottom() && Y > Body().top())
-        NewPage();
+    if (Y + height <= Body().bottom() || Y <= Body().top())
+        return false;
+    NewPage();
+    return true;
+}
+
+void TPageComposer::Close()
+{
+    for (TReportPage &page : Taken)
+        Sink.Add(std::move(page));
+    Taken.clear();
+}
+
+void TPageComposer::Place(const QRectF &box, const std::string &text, const TReportFont &font, int alignment,
+                          double width)
+{
+    Page().Texts.push_back({box, text, font, alignment, width});
 }
 
 void TPageComposer::Text(const QRectF &box, const std::string &text, const TReportFont &font, int alignment)
 {
-    Page().Texts.push_back({box, text, TTextMeasure::Fitted(text, font, box.width()), alignment});
+    const TFittedText fitted = TTextMeasure::Fit(text, font, box.width());
+    // Too long even at the smallest size: broken into lines rather than
+    // running past the box.
+    Place(box, text, fitted.Font, fitted.Width > box.width() ? alignment | Qt::TextWrapAnywhere : alignment,
+          fitted.Width);
+}
+
+void TPageComposer::ElidedText(const QRectF &box, const std::string &text, const TReportFont &font, int alignment)
+{
+    const std::string elided = TTextMeasure::Elided(text, font, box.width());
+    Place(box, elided, font, alignment, TTextMeasure::Width(elided, font));
 }
 
 double TPageComposer::Inline(double x, const std::string &text, const TReportFont &font)
@@ -201,12 +301,16 @@ void TPageComposer::Grid(const TGridLayout &layout, const std::vector<std::strin
 {
     const double cells = layout.Left + layout.CaptionWidth;
     const auto column = [&](size_t i) { return QRectF(cells + layout.ColumnWidth * i, Y, layout.ColumnWidth, RowPitch); };
+    const auto header = [&] {
+        for (size_t i = 0; i < headers.size(); ++i)
+            Text(column(i), headers[i], CaptionFont, Qt::AlignCenter);
+        Y += RowPitch;
+    };
     Reserve(RowPitch * 2);
-    for (size_t i = 0; i < headers.size(); ++i)
-        Text(column(i), headers[i], CaptionFont, Qt::AlignCenter);
-    Y += RowPitch;
+    header();
     for (const TGridRow &row : rows) {
-        Reserve(RowPitch);
+        if (Reserve(RowPitch))
+            header();
         if (layout.CaptionWidth > 0)
             Text(QRectF(layout.Left, Y, layout.CaptionWidth - CaptionGap, RowPitch), row.Caption, CaptionFont);
         for (size_t i = 0; i < row.Cells.size(); ++i)

@@ -1,6 +1,7 @@
 // Lays report content out from the top of the body down, starting a new
-// page with the same title when the body is full. Texts that are longer
-// than their room wrap or shrink; none runs off the page.
+// page with the same title when the body is full. Every text is measured
+// here, once: one longer than its room wraps, shrinks or is cut short at a
+// word, so none runs off the page and painting measures nothing again.
 #pragma once
 
 #include "uReportPage.h"
@@ -9,6 +10,11 @@
 #include <vector>
 
 namespace corvadel {
+
+struct TFittedText {
+    TReportFont Font;
+    double Width = 0;
+};
 
 // Text measured in layout pixels, as it is painted at any resolution.
 class TTextMeasure
@@ -19,8 +25,16 @@ public:
     // `text` broken at its line breaks and between words to lines no wider
     // than `width`; a word wider than that is broken between letters.
     static std::vector<std::string> Wrap(const std::string &text, const TReportFont &font, double width);
-    // `font`, made smaller down to a legible floor until `text` fits `width`.
+    // `font`, made smaller down to a legible floor until `text` fits `width`,
+    // and the width of `text` in it.
+    static TFittedText Fit(const std::string &text, const TReportFont &font, double width);
     static TReportFont Fitted(const std::string &text, const TReportFont &font, double width);
+    // `text` when it fits `width`, otherwise as many of its whole words as
+    // fit followed by an ellipsis (a first word too long for the room is
+    // cut between letters).
+    static std::string Elided(const std::string &text, const TReportFont &font, double width);
+    static double Ascent(const TReportFont &font);
+    static double Descent(const TReportFont &font);
 };
 
 // A row of a column table: a caption at the left, one text per column.
@@ -42,19 +56,29 @@ public:
     static constexpr double RowPitch = 14;
     static constexpr double SectionGap = 8;
 
-    TPageComposer(TReportJob &job, std::string title, bool hasFooter);
+    // The report's pages go to `sink` when it is closed.
+    TPageComposer(TPageSink &sink, std::string title, bool hasFooter);
 
     double Y; // where the next line goes
 
-    TReportPage &Page() { return Job.Pages[PageIndex]; }
+    TReportPage &Page() { return Taken.back(); }
+    // The pages of this report so far, the current one last.
+    std::vector<TReportPage> &Pages() { return Taken; }
     QRectF Body() const { return PageGeometry::Body(HasFooter); }
     void NewPage();
-    // A new page unless `height` fits between the cursor and the body's end.
-    void Reserve(double height);
+    // A new page unless `height` fits between the cursor and the body's end;
+    // true when it started one.
+    bool Reserve(double height);
     void Skip(double height) { Y += height; }
+    // Hands the report's pages to the sink; nothing may be added after.
+    void Close();
 
-    // One line in `box`, made smaller when it would not fit its width.
+    // One line in `box`, made smaller when it would not fit its width: for
+    // numbers and names that must be read whole.
     void Text(const QRectF &box, const std::string &text, const TReportFont &font, int alignment = Qt::AlignLeft | Qt::AlignVCenter);
+    // One line in `box` at its font, cut short at a word when too long.
+    void ElidedText(const QRectF &box, const std::string &text, const TReportFont &font,
+                    int alignment = Qt::AlignLeft | Qt::AlignVCenter);
     // Text on the cursor's line from x, as wide as it is; returns its right edge.
     double Inline(double x, const std::string &text, const TReportFont &font);
     // Text wrapped into [x, x + width) from the cursor's line down; returns
@@ -69,7 +93,8 @@ public:
     // A bold section caption over a rule from x to `right`, across the body
     // by default; moves the cursor below it.
     void Section(const std::string &caption, const std::string &subCaption = {}, double x = -1, double right = -1);
-    // Header row and rows at one pitch; moves the cursor below them.
+    // Header row and rows at one pitch, the header again at the top of
+    // every page the rows go on to; moves the cursor below them.
     void Grid(const TGridLayout &layout, const std::vector<std::string> &headers, const std::vector<TGridRow> &rows);
     void Rule(double x1, double x2, double y, double width = 1);
     void Frame(const QRectF &box);
@@ -77,10 +102,12 @@ public:
     void Figure(const TPageFigure &figure);
 
 private:
-    TReportJob &Job;
+    TPageSink &Sink;
     std::string Title;
     bool HasFooter;
-    size_t PageIndex = 0;
+    std::vector<TReportPage> Taken;
+
+    void Place(const QRectF &box, const std::string &text, const TReportFont &font, int alignment, double width);
 };
 
 } // namespace corvadel

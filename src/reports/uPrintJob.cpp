@@ -16,10 +16,10 @@ namespace corvadel {
 
 namespace {
 
-void AddLoadedProfiles(TReportJob &job, const TSequencePageSource &source, bool atMaxSAG)
+void AddLoadedProfiles(TPageSink &sink, const TSequencePageSource &source, bool atMaxSAG)
 {
     if (source.Settings.PrintLoadedProfiles)
-        TqrLoadedProfileForm::AddPages(job, source.Project, atMaxSAG, source.Sequence.Number);
+        TqrLoadedProfileForm::AddPages(sink, source.Project, atMaxSAG, source.Sequence.Number);
 }
 
 } // namespace
@@ -28,21 +28,21 @@ const std::vector<TSequencePageKind> &TPrintJob::SequencePageKinds()
 {
     static const std::vector<TSequencePageKind> kinds = {
         {"span report",
-         [](TReportJob &job, const TSequencePageSource &source) {
-             TqrSpanReportForm::AddPages(job, source.Project, source.Settings, source.Sequence.Number);
+         [](TPageSink &sink, const TSequencePageSource &source) {
+             TqrSpanReportForm::AddPages(sink, source.Project, source.Settings, source.Sequence.Number);
          }},
         {"maximum-SAG result",
-         [](TReportJob &job, const TSequencePageSource &source) {
-             TqrResultReportForm::AddPages(job, source.Project, true, source.Sequence.Number);
+         [](TPageSink &sink, const TSequencePageSource &source) {
+             TqrResultReportForm::AddPages(sink, source.Project, true, source.Sequence.Number);
          }},
         {"maximum-SAG loaded profiles",
-         [](TReportJob &job, const TSequencePageSource &source) { AddLoadedProfiles(job, source, true); }},
+         [](TPageSink &sink, const TSequencePageSource &source) { AddLoadedProfiles(sink, source, true); }},
         {"minimum-SAG result",
-         [](TReportJob &job, const TSequencePageSource &source) {
-             TqrResultReportForm::AddPages(job, source.Project, false, source.Sequence.Number);
+         [](TPageSink &sink, const TSequencePageSource &source) {
+             TqrResultReportForm::AddPages(sink, source.Project, false, source.Sequence.Number);
          }},
         {"minimum-SAG loaded profiles",
-         [](TReportJob &job, const TSequencePageSource &source) { AddLoadedProfiles(job, source, false); }},
+         [](TPageSink &sink, const TSequencePageSource &source) { AddLoadedProfiles(sink, source, false); }},
     };
     return kinds;
 }
@@ -72,20 +72,25 @@ bool TPrintJob::Assemble(TWireConfigurationList &project, const TGlobalSetting &
     return true;
 }
 
-TReportJob TPrintJob::Pages(TWireConfigurationList &project, const TGlobalSetting &settings)
+void TPrintJob::Compose(TWireConfigurationList &project, const TGlobalSetting &settings, TPageSink &sink)
 {
-    TReportJob job;
-    job.Footer = Footer(project);
-    TqrDetailReportForm::AddPages(job, project);
+    TqrDetailReportForm::AddPages(sink, project);
     // The project keeps its numbers 1 to Count without gaps.
     for (int number = 1; number <= project.Count(); ++number) {
         const TWireConfiguration *sequence = project.FindByNumber(number);
         if (!sequence)
             continue;
         for (const TSequencePageKind &kind : SequencePageKinds())
-            kind.AddPages(job, {project, settings, *sequence});
+            kind.AddPages(sink, {project, settings, *sequence});
     }
-    TqrCombinationReportForm::AddPages(job, project);
+    TqrCombinationReportForm::AddPages(sink, project);
+}
+
+TReportJob TPrintJob::Pages(TWireConfigurationList &project, const TGlobalSetting &settings)
+{
+    TReportJob job;
+    job.Footer = Footer(project);
+    Compose(project, settings, job);
     return job;
 }
 

@@ -23,7 +23,7 @@ struct TSequencePageSource {
 // A kind of page printed for every sequence, in the order of the table.
 struct TSequencePageKind {
     const char *Name;
-    void (*AddPages)(TReportJob &job, const TSequencePageSource &source);
+    void (*AddPages)(TPageSink &sink, const TSequencePageSource &source);
 };
 
 // How many times a job goes to the printer, with how many copies each time:
@@ -49,7 +49,10 @@ public:
     // sequence was calculated, false (the sequences' errors say why) and
     // no pages otherwise. Project and settings must outlive the job.
     static bool Assemble(TWireConfigurationList &project, const TGlobalSetting &settings, TReportJob &job);
-    // The pages of a project that is already calculated.
+    // The pages of a project that is already calculated, sent to `sink`
+    // in job order as each report is laid out.
+    static void Compose(TWireConfigurationList &project, const TGlobalSetting &settings, TPageSink &sink);
+    // The same pages kept whole.
     static TReportJob Pages(TWireConfigurationList &project, const TGlobalSetting &settings);
     static TPageFooter Footer(const TWireConfigurationList &project);
     // The title of the PDF document of a project's job.

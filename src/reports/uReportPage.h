@@ -32,7 +32,10 @@ struct TPageText {
     QRectF Box;
     std::string Text;
     TReportFont Font;
-    int Alignment = 0; // Qt::Alignment flags; one line unless Qt::TextWordWrap
+    // Qt::Alignment flags; one line unless Qt::TextWrapAnywhere, which the
+    // layout sets when even the smallest font is too wide for the box.
+    int Alignment = 0;
+    double Width = 0; // as the layout measured it at Font
 };
 
 struct TPageRule {
@@ -80,14 +83,24 @@ struct TPageFooter {
     std::string Date; // "MM/DD/YYYY"
 };
 
-// One print job: its pages in order, numbered across the job.
-struct TReportJob {
+// Where the reports send their pages, in the order of the job: kept for a
+// preview, or painted and written one at a time.
+class TPageSink
+{
+public:
+    virtual ~TPageSink() = default;
+    virtual void Add(TReportPage &&page) = 0;
+};
+
+// One print job kept whole: its pages in order, numbered across the job.
+struct TReportJob : TPageSink {
     TPageFooter Footer;
     std::vector<TReportPage> Pages;
     // Keeps alive what the pictures of the pages draw (an input sheet's own
     // project).
     std::vector<std::shared_ptr<const void>> Keep;
 
+    void Add(TReportPage &&page) override { Pages.push_back(std::move(page)); }
     std::vector<std::string> Titles() const;
 };
 

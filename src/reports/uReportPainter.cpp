@@ -13,6 +13,10 @@
 
 #include <stdexcept>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace corvadel {
 
 namespace {
@@ -21,146 +25,60 @@ using namespace PageGeometry;
 
 constexpr double LogoSide = 56;
 constexpr double TitleBarHeight = 22;
+constexpr double HeaderTextLeft = Margin + LogoSide + 12;
+constexpr TReportFont AcronymFont {26, true};
+constexpr TReportFont HeaderFont {12, true};
 
-// Fonts sized in layout pixels: the painter's scale takes them to the device.
-QFont PageFont(const TReportFont &font, const QPaintDevice &device)
+QRectF TitleBarBox()
 {
-    QFont result(QStringLiteral("Arial"));
-    result.setPointSizeF(font.Points * Dpi / device.logicalDpiY());
-    result.setBold(font.Bold);
-    result.setHintingPreference(QFont::PreferNoHinting);
-    return result;
+    return QRectF(Margin, Margin + LogoSide + 8, Width - 2 * Margin, TitleBarHeight);
 }
 
-void DrawText(QPainter &painter, const QRectF &box, const std::string &text, const TReportFont &font, int alignment,
-              const QColor &color = Qt::black)
+double FooterTop()
 {
-    painter.setFont(PageFont(font, *painter.device()));
-    painter.setPen(color);
-    // Text too long for its box even at the smallest size breaks into lines
-    // rather than running past the box.
-    if (TTextMeasure::Width(text, font) > box.width())
-        alignment |= Qt::TextWrapAnywhere;
-    painter.drawText(box, alignment | Qt::TextDontClip, QString::fromStdString(text));
+    return Height - Margin - FooterHeight + 4;
 }
 
-} // namespace
-
-void TReportPainter::SetLetterLandscape(QPagedPaintDevice &device)
+// A text placed in the frame, measured once.
+TPageText FrameText(const QRectF &box, const std::string &text, const TReportFont &font, int alignment)
 {
-    device.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
+    return {box, text, font, alignment, TTextMeasure::Width(text, font)};
 }
 
-void TReportPainter::Paint(const TReportJob &job, QPagedPaintDevice &device)
+// A footer field too long for its room is cut short at a word.
+TPageText FooterText(double left, double width, const std::string &text, int alignment)
 {
-    SetLetterLandscape(device);
-    QPainter painter;
-    if (!painter.begin(&device))
-        throw std::runtime_error("the pages cannot be painted on this device");
-    painter.setRenderHint(QPainter::Antialiasing);
-    for (size_t i = 0; i < job.Pages.size(); ++i) {
-        if (i > 0 && !device.newPage())
-            throw std::runtime_error("a new page cannot be started");
-        PaintPage(painter, job.Pages[i], static_cast<int>(i) + 1, job.Footer);
-    }
-    painter.end();
+    const std::string elided = TTextMeasure::Elided(text, ValueFont, width);
+    return FrameText(QRectF(left, FooterTop(), width, FooterHeight - 4), elided, ValueFont,
+                     alignment | Qt::AlignVCenter);
 }
 
-QByteArray TReportPainter::Pdf(const TReportJob &job, const std::string &documentTitle)
+// Qt's PDF engine takes two buffers of 10 MB to compress every page and
+// frees them after it. Left to its adaptive thresholds, glibc gives them back
+// to the system each time and faults them in again for the next page, which
+// costs more than painting the page; kept in the heap, the pages they touch
+// stay mapped.
+void KeepPageBuffersInTheHeap()
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(QString::fromStdString(documentTitle));
-        writer.setCreator(QStringLiteral("%1 %2").arg(TGlobalSetting::ProductTitle, TGlobalSetting::Version));
-        Paint(job, writer);
-    }
-    return bytes;
+#ifdef __GLIBC__
+    static const bool kept = [] {
+        constexpr int Size = 32 * 1024 * 1024;
+        mallopt(M_MMAP_THRESHOLD, Size);
+        mallopt(M_TRIM_THRESHOLD, 2 * Size);
+        return true;
+    }();
+    (void)kept;
+#endif
 }
 
-void TReportPainter::PaintPage(QPainter &painter, const TReportPage &page, int number, const TPageFooter &footer)
+void Describe(QPdfWriter &writer, const std::string &documentTitle)
 {
-    painter.save();
-    const QPaintDevice &device = *painter.device();
-    painter.scale(device.logicalDpiX() / Dpi, device.logicalDpiY() / Dpi);
-    PaintHeader(painter, page.Title);
-    if (page.HasFooter)
-        PaintFooter(painter, number, footer);
-    for (const TPagePicture &picture : page.Pictures) {
-        painter.save();
-        if (!picture.Clip.isEmpty())
-            painter.setClipRect(picture.Clip);
-        painter.translate(picture.Box.topLeft());
-        painter.scale(picture.Box.width() / picture.Size.Width, picture.Box.height() / picture.Size.Height);
-        TPainterCanvas canvas(painter, picture.Size.Width, picture.Size.Height);
-        picture.Paint(canvas);
-        painter.restore();
-    }
-    for (const TPageFigure &figure : page.Figures) {
-        painter.save();
-        painter.setFont(PageFont(ValueFont, device));
-        figure.Paint(painter, figure.Box);
-        painter.restore();
-    }
-    painter.setBrush(Qt::NoBrush);
-    for (const QRectF &frame : page.Frames) {
-        painter.setPen(QPen(Qt::black, 1));
-        painter.drawRect(frame);
-    }
-    for (const TPageRule &rule : page.Rules) {
-        painter.setPen(QPen(Qt::black, rule.Width));
-        painter.drawLine(rule.Line);
-    }
-    for (const TPageText &text : page.Texts)
-        DrawText(painter, text.Box, text.Text, text.Font, text.Alignment);
-    painter.restore();
-}
-
-void TReportPainter::PaintHeader(QPainter &painter, const std::string &title)
-{
-    const double top = Margin;
-    PaintLogo(painter, QRectF(Margin, top, LogoSide, LogoSide));
-    const double textLeft = Margin + LogoSide + 12;
-    const TReportFont acronymFont {26, true};
-    const std::string acronym = "T A R V O";
-    DrawText(painter, QRectF(textLeft, top - 4, 400, 40), acronym, acronymFont, Qt::AlignLeft | Qt::AlignTop);
-    DrawText(painter, QRectF(textLeft, top + 36, 300, 18), TGlobalSetting::ProductTitle + std::string(" Design"),
-             {12, true}, Qt::AlignLeft | Qt::AlignTop);
-    const double versionLeft = textLeft + TTextMeasure::Width(acronym, acronymFont) + 24;
-    DrawText(painter, QRectF(versionLeft, top + 14, 300, 18), std::string("Version ") + TGlobalSetting::Version,
-             {12, true}, Qt::AlignLeft | Qt::AlignTop);
-    const QRectF bar(Margin, top + LogoSide + 8, Width - 2 * Margin, TitleBarHeight);
-    painter.fillRect(bar, Qt::black);
-    QString capitals = QString::fromStdString(title).toUpper();
-    DrawText(painter, bar, capitals.toStdString(), TTextMeasure::Fitted(capitals.toStdString(), {12, true}, bar.width() - 8),
-             Qt::AlignCenter, Qt::white);
-    painter.setPen(QPen(Qt::black, 1.5));
-    const double rule = top + HeaderHeight - 2;
-    painter.drawLine(QPointF(Margin, rule), QPointF(Width - Margin, rule));
-}
-
-void TReportPainter::PaintFooter(QPainter &painter, int number, const TPageFooter &footer)
-{
-    const double rule = Height - Margin - FooterHeight;
-    painter.setPen(QPen(Qt::black, 1));
-    painter.drawLine(QPointF(Margin, rule), QPointF(Width - Margin, rule));
-    const double top = rule + 4;
-    const double height = FooterHeight - 4;
-    const auto place = [&](double left, double width, const std::string &text, int alignment) {
-        DrawText(painter, QRectF(left, top, width, height), text, TTextMeasure::Fitted(text, ValueFont, width),
-                 alignment | Qt::AlignVCenter);
-    };
-    const double right = Width - Margin;
-    place(Margin, 230, footer.Author, Qt::AlignLeft);
-    place(Margin + 250, right - 200 - (Margin + 250), footer.ProjectName, Qt::AlignLeft);
-    place(right - 180, 80, footer.Date, Qt::AlignRight);
-    place(right - 90, 90, "Page #" + std::to_string(number), Qt::AlignRight);
+    writer.setTitle(QString::fromStdString(documentTitle));
+    writer.setCreator(QStringLiteral("%1 %2").arg(TGlobalSetting::ProductTitle, TGlobalSetting::Version));
 }
 
 // A pole, a sagging span wire and a signal head in a square.
-void TReportPainter::PaintLogo(QPainter &painter, const QRectF &box)
+void PaintLogo(QPainter &painter, const QRectF &box)
 {
     painter.save();
     painter.translate(box.topLeft());
@@ -182,6 +100,210 @@ void TReportPainter::PaintLogo(QPainter &painter, const QRectF &box)
     for (double y : {46.0, 58.0, 70.0})
         painter.drawEllipse(QPointF(50, y), 4, 4);
     painter.restore();
+}
+
+} // namespace
+
+void TReportPainter::SetLetterLandscape(QPagedPaintDevice &device)
+{
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
+}
+
+TReportPainter::TReportPainter(QPagedPaintDevice &device, const TPageFooter &footer)
+    : Device(device), Painter(std::make_unique<QPainter>())
+{
+    KeepPageBuffersInTheHeap();
+    SetLetterLandscape(device);
+    if (!Painter->begin(&device))
+        throw std::runtime_error("the pages cannot be painted on this device");
+    Painter->setRenderHint(QPainter::Antialiasing);
+    const std::string acronym = "T A R V O";
+    Header = {
+        FrameText(QRectF(HeaderTextLeft, Margin - 4, 400, 40), acronym, AcronymFont, Qt::AlignLeft | Qt::AlignTop),
+        FrameText(QRectF(HeaderTextLeft, Margin + 36, 300, 18), TGlobalSetting::ProductTitle + std::string(" Design"),
+                  HeaderFont, Qt::AlignLeft | Qt::AlignTop),
+    };
+    const double versionLeft = HeaderTextLeft + Header[0].Width + 24;
+    Header.push_back(FrameText(QRectF(versionLeft, Margin + 14, 300, 18),
+                               std::string("Version ") + TGlobalSetting::Version, HeaderFont,
+                               Qt::AlignLeft | Qt::AlignTop));
+    const double right = Width - Margin;
+    Footer = {
+        FooterText(Margin, 230, footer.Author, Qt::AlignLeft),
+        FooterText(Margin + 250, right - 200 - (Margin + 250), footer.ProjectName, Qt::AlignLeft),
+        FooterText(right - 180, 80, footer.Date, Qt::AlignRight),
+    };
+}
+
+TReportPainter::~TReportPainter()
+{
+    if (Painter->isActive())
+        Painter->end();
+}
+
+void TReportPainter::Finish()
+{
+    if (Painter->isActive())
+        Painter->end();
+}
+
+void TReportPainter::Paint(const TReportJob &job, QPagedPaintDevice &device)
+{
+    TReportPainter painter(device, job.Footer);
+    for (const TReportPage &page : job.Pages)
+        painter.PaintNext(page);
+    painter.Finish();
+}
+
+int TReportPainter::WritePdf(QIODevice &out, const std::string &documentTitle, const TPageFooter &footer,
+                             const std::function<void(TPageSink &)> &compose)
+{
+    QPdfWriter writer(&out);
+    Describe(writer, documentTitle);
+    TReportPainter painter(writer, footer);
+    compose(painter);
+    painter.Finish();
+    return painter.PageCount();
+}
+
+QByteArray TReportPainter::Pdf(const TReportJob &job, const std::string &documentTitle)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        Describe(writer, documentTitle);
+        Paint(job, writer);
+    }
+    return bytes;
+}
+
+void TReportPainter::UseFont(const TReportFont &font)
+{
+    const auto key = std::make_pair(font.Points, font.Bold);
+    if (key == FontInUse)
+        return;
+    auto found = Fonts.find(key);
+    if (found == Fonts.end()) {
+        // Sized in layout pixels: the painter's scale takes them to the device.
+        QFont result(QStringLiteral("Arial"));
+        result.setPointSizeF(font.Points * Dpi / Device.logicalDpiY());
+        result.setBold(font.Bold);
+        result.setHintingPreference(QFont::PreferNoHinting);
+        found = Fonts.emplace(key, result).first;
+    }
+    Painter->setFont(found->second);
+    FontInUse = key;
+}
+
+void TReportPainter::PaintText(const TPageText &text, const QColor &color)
+{
+    QPainter &painter = *Painter;
+    UseFont(text.Font);
+    painter.setPen(color);
+    const QString value = QString::fromStdString(text.Text);
+    if (text.Alignment & Qt::TextWrapAnywhere) {
+        painter.drawText(text.Box, text.Alignment | Qt::TextDontClip, value);
+        return;
+    }
+    // Placed by the width the layout measured, on the baseline its font gives.
+    const QRectF &box = text.Box;
+    double x = box.left();
+    if (text.Alignment & Qt::AlignHCenter)
+        x = box.center().x() - text.Width / 2;
+    else if (text.Alignment & Qt::AlignRight)
+        x = box.right() - text.Width;
+    const double ascent = TTextMeasure::Ascent(text.Font);
+    const double descent = TTextMeasure::Descent(text.Font);
+    double baseline = box.top() + ascent;
+    if (text.Alignment & Qt::AlignVCenter)
+        baseline = box.top() + (box.height() - ascent - descent) / 2 + ascent;
+    else if (text.Alignment & Qt::AlignBottom)
+        baseline = box.bottom() - descent;
+    painter.drawText(QPointF(x, baseline), value);
+}
+
+void TReportPainter::PaintNext(const TReportPage &page)
+{
+    if (Painted > 0 && !Device.newPage())
+        throw std::runtime_error("a new page cannot be started");
+    ++Painted;
+    QPainter &painter = *Painter;
+    painter.save();
+    painter.scale(Device.logicalDpiX() / Dpi, Device.logicalDpiY() / Dpi);
+    FontInUse = {-1, false};
+    PaintHeader(page.Title);
+    if (page.HasFooter)
+        PaintFooter();
+    for (const TPagePicture &picture : page.Pictures) {
+        painter.save();
+        if (!picture.Clip.isEmpty())
+            painter.setClipRect(picture.Clip);
+        painter.translate(picture.Box.topLeft());
+        painter.scale(picture.Box.width() / picture.Size.Width, picture.Box.height() / picture.Size.Height);
+        TPainterCanvas canvas(painter, picture.Size.Width, picture.Size.Height);
+        picture.Paint(canvas);
+        painter.restore();
+        FontInUse = {-1, false};
+    }
+    for (const TPageFigure &figure : page.Figures) {
+        painter.save();
+        UseFont(ValueFont);
+        figure.Paint(painter, figure.Box);
+        painter.restore();
+        FontInUse = {-1, false};
+    }
+    painter.setBrush(Qt::NoBrush);
+    for (const QRectF &frame : page.Frames) {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawRect(frame);
+    }
+    for (const TPageRule &rule : page.Rules) {
+        painter.setPen(QPen(Qt::black, rule.Width));
+        painter.drawLine(rule.Line);
+    }
+    for (const TPageText &text : page.Texts)
+        PaintText(text);
+    painter.restore();
+}
+
+const TPageText &TReportPainter::TitleBar(const std::string &title)
+{
+    auto found = TitleBars.find(title);
+    if (found != TitleBars.end())
+        return found->second;
+    const std::string capitals = QString::fromStdString(title).toUpper().toStdString();
+    const QRectF bar = TitleBarBox();
+    const TReportFont font = TTextMeasure::Fitted(capitals, HeaderFont, bar.width() - 8);
+    return TitleBars.emplace(title, FrameText(bar, capitals, font, Qt::AlignCenter)).first->second;
+}
+
+void TReportPainter::PaintHeader(const std::string &title)
+{
+    QPainter &painter = *Painter;
+    PaintLogo(painter, QRectF(Margin, Margin, LogoSide, LogoSide));
+    for (const TPageText &text : Header)
+        PaintText(text);
+    const TPageText &bar = TitleBar(title);
+    painter.fillRect(bar.Box, Qt::black);
+    PaintText(bar, Qt::white);
+    painter.setPen(QPen(Qt::black, 1.5));
+    const double rule = Margin + HeaderHeight - 2;
+    painter.drawLine(QPointF(Margin, rule), QPointF(Width - Margin, rule));
+}
+
+void TReportPainter::PaintFooter()
+{
+    QPainter &painter = *Painter;
+    const double rule = Height - Margin - FooterHeight;
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawLine(QPointF(Margin, rule), QPointF(Width - Margin, rule));
+    for (const TPageText &text : Footer)
+        PaintText(text);
+    const double right = Width - Margin;
+    PaintText(FrameText(QRectF(right - 90, FooterTop(), 90, FooterHeight - 4), "Page #" + std::to_string(Painted),
+                        ValueFont, Qt::AlignRight | Qt::AlignVCenter));
 }
 
 } // namespace corvadel

@@ -96,7 +96,8 @@ TEST_F(ReportCommand, TheJobOfAProjectHoldsItsCaptionsAndFigures)
 
 TEST_F(ReportCommand, LoadedProfilePagesCarryTheirFigureAsVectors)
 {
-    const test::TCorvadelRun run = test::RunCorvadel("report " + Quoted(Examples + "wye.xml") + " -o " + Quoted(Pdf));
+    const test::TCorvadelRun run =
+        test::RunCorvadel("report " + Quoted(Examples + "wye.xml") + " --profiles -o " + Quoted(Pdf));
     ASSERT_EQ(run.Status, 0) << run.Errors;
     const std::string text = PdfText(Pdf);
     // Title bar, the figure's own texts and the table under it.
@@ -131,6 +132,46 @@ TEST_F(ReportCommand, TheSettingDecidesOnTheLoadedProfilePages)
     EXPECT_NE(textOff.find("RESULT OF FINAL CALCULATION [MIN SAG]"), std::string::npos);
     // Three spans at two SAG cases: six profile pages.
     EXPECT_EQ(pagesOff, pagesOn - 6);
+}
+
+// Without the setting or --profiles the job is the reports alone: a Box of
+// eight spans prints its detail page, input values and two results, and a
+// loaded profile page per span and SAG case only when asked.
+TEST_F(ReportCommand, LoadedProfilePagesOnlyWhenAsked)
+{
+    const auto pages = [&](const std::string &options) {
+        const test::TCorvadelRun run =
+            test::RunCorvadel("report " + Quoted(Examples + "box.xml") + options + " -o " + Quoted(Pdf));
+        EXPECT_EQ(run.Status, 0) << run.Errors;
+        return PdfPages(Pdf);
+    };
+    EXPECT_EQ(pages(""), 4);
+    EXPECT_EQ(pages(" --profiles"), 4 + 2 * 8);
+}
+
+// A footer field too long for its room keeps its size and ends in an
+// ellipsis after a whole word.
+TEST_F(ReportCommand, ALongProjectNameIsCutAtAWordInTheFooter)
+{
+    TGlobalSetting settings;
+    TWireConfigurationList project(settings.Parameters);
+    ASSERT_TRUE(project.Open(Examples + "simple.xml"));
+    const std::string name = "Reconstruction of the Signalised Intersection of Route Nine and Lakeview Drive with "
+                             "Pedestrian Crossings on All Four Legs and a Protected Left Turn Phase";
+    project.SetProjectName(name);
+    ASSERT_TRUE(project.Save(Folder.Path("long.xml")));
+    const test::TCorvadelRun run = test::RunCorvadel("report " + Quoted(Folder.Path("long.xml")) + " -o " + Quoted(Pdf));
+    ASSERT_EQ(run.Status, 0) << run.Errors;
+    const std::string text = PdfText(Pdf);
+    const size_t page = text.find("Page #2");
+    ASSERT_NE(page, std::string::npos);
+    const size_t lineStart = text.rfind('\n', page) + 1;
+    const std::string footer = text.substr(lineStart, page - lineStart);
+    const size_t ellipsis = footer.find("\u2026");
+    ASSERT_NE(ellipsis, std::string::npos) << footer;
+    const size_t wordStart = footer.rfind(' ', ellipsis - 1) + 1;
+    const std::string lastWord = footer.substr(wordStart, ellipsis - wordStart);
+    EXPECT_NE(name.find(" " + lastWord + " "), std::string::npos) << footer;
 }
 
 TEST_F(ReportCommand, EveryExamplePrints)

@@ -98,7 +98,7 @@ TEST_F(ProgramFolder, DefaultsWithoutAnyFile)
     EXPECT_FALSE(settings.EnableDisplayLabel);
     EXPECT_FALSE(settings.EnableDynamicDisplay);
     EXPECT_FALSE(settings.AutomaticProjectDetail);
-    EXPECT_TRUE(settings.PrintLoadedProfiles);
+    EXPECT_FALSE(settings.PrintLoadedProfiles);
     const TTARVOParameters &p = settings.Parameters;
     EXPECT_DOUBLE_EQ(p.MinClearance, 20.6);
     EXPECT_DOUBLE_EQ(p.MinSignalClearance, 15);
@@ -240,7 +240,7 @@ TEST_F(ProgramFolder, SaveWritesSectionsInOrderAndRestoresRemovedKeys)
     Write("corvadel.def", "[DESIGN DATA]\nWind Pressure=30\n");
     TGlobalSetting settings(Program());
     settings.EnableDisplayLabel = true;
-    settings.PrintLoadedProfiles = false;
+    settings.PrintLoadedProfiles = true;
     settings.Parameters.MinSignalClearance = 16.5;
     settings.Colors.RingFont = TFontSpec::FromText("Courier New,8,3,255");
     settings.Save(Program());
@@ -263,7 +263,7 @@ TEST_F(ProgramFolder, SaveWritesSectionsInOrderAndRestoresRemovedKeys)
 
     TGlobalSetting again(Program());
     EXPECT_TRUE(again.EnableDisplayLabel);
-    EXPECT_FALSE(again.PrintLoadedProfiles);
+    EXPECT_TRUE(again.PrintLoadedProfiles);
     EXPECT_DOUBLE_EQ(again.Parameters.MinSignalClearance, 16.5);
     EXPECT_DOUBLE_EQ(again.Parameters.WindPressure, 30);
     EXPECT_EQ(again.Colors.RingFont, settings.Colors.RingFont);

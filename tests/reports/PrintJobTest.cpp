@@ -69,6 +69,7 @@ TEST_F(PrintJob, AFailedCalculationGivesNoPages)
 TEST_F(PrintJob, EachSequencePageKindAddsItsPagesInTableOrder)
 {
     OpenCalculated("wye.xml");
+    Settings.PrintLoadedProfiles = true;
     std::vector<std::string> titles;
     for (const TSequencePageKind &kind : TPrintJob::SequencePageKinds()) {
         TReportJob job;

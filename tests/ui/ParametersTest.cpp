@@ -88,7 +88,7 @@ TEST_F(ParametersDialog, ShowsEverySettingInItsControl)
 {
     Settings.Parameters.WindPressure = 35.5;
     Settings.Parameters.MinSignalClearance = 16;
-    Settings.PrintLoadedProfiles = false;
+    Settings.PrintLoadedProfiles = true;
     Parameters([](QDialog &dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Parameters");
         EXPECT_EQ(Text(dialog, "edtWindPressure"), "35.50");
@@ -97,7 +97,7 @@ TEST_F(ParametersDialog, ShowsEverySettingInItsControl)
         EXPECT_EQ(Text(dialog, "edtDefaultDesignFactor"), "1.80");
         EXPECT_TRUE(dialog.findChild<QCheckBox *>("cbResizeForm")->isChecked());
         EXPECT_TRUE(dialog.findChild<QCheckBox *>("cbEnableRelativeHeight")->isChecked());
-        EXPECT_FALSE(dialog.findChild<QCheckBox *>("cbPrintLoadedProfiles")->isChecked());
+        EXPECT_TRUE(dialog.findChild<QCheckBox *>("cbPrintLoadedProfiles")->isChecked());
         EXPECT_FALSE(dialog.findChild<QCheckBox *>("cbWarp")->isChecked());
     });
 }
@@ -136,7 +136,7 @@ TEST_F(ParametersDialog, OkWritesExactlyTheChangedKeys)
     Parameters([](QDialog &dialog) {
         Type(dialog, "edtMinSignalClearance", "17.5");
         dialog.findChild<QCheckBox *>("cbResizeForm")->setChecked(false);
-        dialog.findChild<QCheckBox *>("cbPrintLoadedProfiles")->setChecked(false);
+        dialog.findChild<QCheckBox *>("cbPrintLoadedProfiles")->setChecked(true);
         Click(dialog, "btnRingColor");
         Press(dialog, QDialogButtonBox::Ok);
     });
@@ -146,7 +146,7 @@ TEST_F(ParametersDialog, OkWritesExactlyTheChangedKeys)
     for (int i = 0; i < after.size(); ++i)
         if (after[i] != before[i])
             changed << after[i];
-    EXPECT_EQ(changed, QStringList({"Resize Form=N", "Print Loaded Profiles=N", "Min Signal Clearance=17.5",
+    EXPECT_EQ(changed, QStringList({"Resize Form=N", "Print Loaded Profiles=Y", "Min Signal Clearance=17.5",
                                     "Ring Color=32768"}));
 }
 
