@@ -156,6 +156,8 @@ int RunDraw(const TArguments &arguments)
     graphics.Project = &project;
     graphics.StandardShape = arguments.Has("--standard");
     graphics.ShowLabels = !arguments.Has("--no-labels");
+    // A picture is looked at on a screen.
+    graphics.SmallestFontSize = TGraphics::ScreenFontSize;
     if (options.Span)
         graphics.DrawSpanProfile(options.Sequence, *options.Span);
     else

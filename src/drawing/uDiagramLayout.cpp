@@ -339,21 +339,22 @@ TDiagramLayout::TDiagramLayout(const TDiagramTable &table, const TDiagramShape &
     table.Place(shape, FitOrigin, scale, image, Placed);
 }
 
-TPoint TDiagramLayout::Anchor(const TDiagramItem &item) const
+TPoint TDiagramLayout::Anchor(const TDiagramItem &item, double offsetScale) const
 {
     const TPoint a = Placed.Node(item.EndA);
     const TPoint b = Placed.Node(item.EndB);
     const TPoint end = Placed.AngleEnds[static_cast<size_t>(item.Number)];
     const auto coordinate = [&](const TAnchor &anchor, int TPoint::*axis) {
+        const int offset = RoundHalfEven(anchor.Offset * offsetScale);
         switch (anchor.Base) {
         case TAnchorBase::Mid:
-            return (a.*axis + b.*axis) / 2 + anchor.Offset;
+            return (a.*axis + b.*axis) / 2 + offset;
         case TAnchorBase::Node:
-            return Placed.Node(anchor.Node).*axis + anchor.Offset;
+            return Placed.Node(anchor.Node).*axis + offset;
         case TAnchorBase::AngleEnd:
-            return end.*axis + anchor.Offset;
+            return end.*axis + offset;
         case TAnchorBase::HalfSum:
-            return (a.*axis + b.*axis + anchor.Offset) / 2;
+            return (a.*axis + b.*axis + offset) / 2;
         }
         return 0;
     };

@@ -97,8 +97,8 @@ public:
     double Scale() const { return FitScale; }
     TPoint Origin() const { return FitOrigin; }
 
-    // The label anchor of an item.
-    TPoint Anchor(const TDiagramItem &item) const;
+    // The label anchor of an item, its offsets times `offsetScale`.
+    TPoint Anchor(const TDiagramItem &item, double offsetScale = 1) const;
 
 private:
     TDiagramPoints Placed;

@@ -5,7 +5,9 @@
 
 #include "uCanvas.h"
 
+#include <array>
 #include <string>
+#include <vector>
 
 namespace corvadel {
 
@@ -15,6 +17,8 @@ class TWireConfiguration;
 class TWireConfigurationList;
 struct TDiagramItem;
 class TDiagramLayout;
+class TLabelPlacer;
+struct TDiagramTable;
 
 // Display modes of DrawSequence; any other value draws neither angles nor
 // elevation differences.
@@ -37,6 +41,17 @@ public:
     int PoleHeight = 150;
     bool ShowLabels = true;
     bool StandardShape = false;
+    // No text is drawn smaller than this many points: a screen asks for
+    // ScreenFontSize (times its pixel ratio) so that labels stay readable in
+    // a small window; paper for none.
+    double SmallestFontSize = 0;
+    static constexpr double ScreenFontSize = 8;
+
+    // The size of the drawing area the diagrams are designed for: there the
+    // labels and discs take the settings' font sizes, and they grow and
+    // shrink with the picture's size from there.
+    static constexpr TSize DesignSize {586, 240};
+    static constexpr int DesignFontSize = 6;
 
     void ClearImage();
     void DrawSequence(int mode, int sequenceNumber, double rotation);
@@ -59,11 +74,38 @@ public:
 
 private:
     const TGlobalSetting &Settings;
+    double PictureScale = 1; // of the settings' font sizes, the arrows and the brackets
+    double TextScale = 1;    // of the distances labels keep from their lines
+
+    struct TArrowShape {
+        TPoint Tail;
+        TPoint Tip;
+        double Direction = 0;
+    };
+    struct TDiagramLabel {
+        TPoint At; // top-left corner
+        std::string Text;
+        TFontSpec Font;
+    };
+    struct TDiagramScene;
 
     bool ShowsValues() const;
+    TFontSpec Sized(const TFontSpec &font) const;
+    int LineOffset(int pixels) const;
+    int TextOffset(int pixels) const;
+    std::string LabelText(const std::string &name, double value) const;
+    std::string BracketText(const std::string &name, double value) const;
+    TArrowShape ArrowShape(int x1, int y1, int x2, int y2, int offset) const;
+    std::array<TPoint, 3> ArrowHead(int x, int y, double d) const;
+    static std::vector<TPoint> BracketPath(int x1, int y1, int x2, int y2, int dx, int dy, bool horizontal);
+    TPoint BracketTextAt(int x1, int y1, int x2, int y2, int dx, int dy, bool horizontal) const;
+    int DiscRadius(const std::string &text, const TFontSpec &font);
+
     void DrawDiagram(const TWireConfiguration &sequence, bool showAngles, bool showElevations);
-    void DrawSpanItem(const TWireConfiguration &sequence, const TDiagramItem &item, const TDiagramLayout &layout);
-    void DrawAngleItem(const TWireConfiguration &sequence, const TDiagramItem &item, const TDiagramLayout &layout);
+    void PlaceLabels(const TWireConfiguration &sequence, const TDiagramTable &table, TDiagramScene &scene);
+    void PaintScene(const TWireConfiguration &sequence, const TDiagramTable &table, const TDiagramScene &scene);
+    void DrawSpanArrow(const TArrowShape &arrow);
+    void PutText(TPoint at, const std::string &text, int background, const TFontSpec &font);
     void DrawDisc(int x, int y, const std::string &text, int outline, int penWidth, int fill, const TFontSpec &font);
 
     // Span profile.

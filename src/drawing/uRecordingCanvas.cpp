@@ -40,7 +40,9 @@ void TRecordingCanvas::SetPen(int color, int width, TPenStyle style)
 
 TSize TRecordingCanvas::TextExtent(const std::string &text)
 {
-    return {static_cast<int>(text.size()) * CharWidth, TextHeight};
+    // In proportion to the font's size, as at 6 points.
+    const int size = Font.Size > 0 ? Font.Size : 6;
+    return {static_cast<int>(text.size()) * CharWidth * size / 6, TextHeight * size / 6};
 }
 
 TCanvasCall &TRecordingCanvas::Record(TCallKind kind, std::vector<TPoint> points)

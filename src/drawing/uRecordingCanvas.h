@@ -1,6 +1,7 @@
 // A canvas that keeps a list of what was drawn, with the pen, brush and font
-// in force at each call, and measures text with a fixed metric, so the
-// drawings can be checked coordinate by coordinate.
+// in force at each call, and measures text with a fixed metric (CharWidth
+// by TextHeight a character at 6 points, in proportion at other sizes), so
+// the drawings can be checked coordinate by coordinate.
 #pragma once
 
 #include "uCanvas.h"

@@ -69,7 +69,7 @@ void TGraphics::DrawSignalDimension(int n, int px, double d, int y)
     TFontSpec font = Settings.Colors.WireFont;
     font.Color = Settings.Colors.LineColor;
     Image->SetBrush(Settings.Colors.ImageBackground);
-    Image->SetFont(font);
+    Image->SetFont(Sized(font));
     Image->TextOut(xA - 20, y - 5, Prefixed(" ", IntToStr(n)));
     Image->SetPen(Settings.Colors.LineColor, 1, TPenStyle::Dotted);
     Image->Line(xA, y, px, y);

@@ -245,6 +245,7 @@ void TfrmCombination::DrawSide(int side)
     TGraphics graphics(Settings, canvas);
     graphics.Project = &Document.Project();
     graphics.ShowLabels = false;
+    graphics.SmallestFontSize = TGraphics::ScreenFontSize;
     graphics.DrawSequence(dmAngles, EntryNumber(list), Rotations[side - 1]);
     picture->setPixmap(QPixmap::fromImage(canvas.Picture()));
 }

@@ -86,6 +86,7 @@ QImage THelpBrowser::Diagram(const QString &typeName)
         TGraphics graphics(settings, canvas);
         graphics.Project = &project;
         graphics.StandardShape = true;
+        graphics.SmallestFontSize = TGraphics::ScreenFontSize;
         graphics.ClearImage();
         graphics.DrawSequence(dmPrint, project.First()->Number, 0);
         return canvas.Picture();

@@ -40,6 +40,7 @@ void TDrawingArea::paintEvent(QPaintEvent *)
     TQtCanvas canvas(std::max(1, int(std::lround(width() * ratio))), std::max(1, int(std::lround(height() * ratio))));
     TGraphics graphics(Settings, canvas);
     graphics.Project = Project;
+    graphics.SmallestFontSize = TGraphics::ScreenFontSize * ratio;
     graphics.ClearImage();
     if (Project && Project->FindByNumber(Sequence)) {
         if (Mode < 0)

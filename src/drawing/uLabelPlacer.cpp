@@ -1,0 +1,120 @@
+#include "uLabelPlacer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace corvadel {
+
+namespace {
+
+// Room kept between a label and what it must not cover: a wire is two
+// pixels wide.
+constexpr int Clearance = 1;
+
+TBox Grown(const TBox &box, int by)
+{
+    return {box.Left - by, box.Top - by, box.Right + by, box.Bottom + by};
+}
+
+} // namespace
+
+bool TBox::Overlaps(const TBox &other) const
+{
+    return Left < other.Right && other.Left < Right && Top < other.Bottom && other.Top < Bottom;
+}
+
+bool TBox::Crosses(TPoint a, TPoint b) const
+{
+    // The segment clipped to the box's pixels (Liang-Barsky): it crosses when
+    // some part of it is left.
+    const double left = Left, right = Right - 1, top = Top, bottom = Bottom - 1;
+    if (right < left || bottom < top)
+        return false;
+    const double dx = b.X - a.X;
+    const double dy = b.Y - a.Y;
+    double from = 0, to = 1;
+    const auto clip = [&](double p, double q) {
+        if (p == 0)
+            return q >= 0;
+        const double t = q / p;
+        if (p < 0)
+            from = std::max(from, t);
+        else
+            to = std::min(to, t);
+        return from <= to;
+    };
+    return clip(-dx, a.X - left) && clip(dx, right - a.X) && clip(-dy, a.Y - top) && clip(dy, bottom - a.Y);
+}
+
+TLabelPlacer::TLabelPlacer(TSize picture, int step, int reach)
+    : Picture {0, 0, picture.Width, picture.Height}
+{
+    step = std::max(step, 1);
+    // Near the table's place finely, then anywhere on the picture coarsely:
+    // a crowded diagram puts a label farther off rather than over a line.
+    const auto ring = [&](int from, int to, int pitch) {
+        const size_t first = Offsets.size();
+        const int64_t inner = int64_t(from) * from, outer = int64_t(to) * to;
+        for (int dy = -to / pitch * pitch; dy <= to; dy += pitch)
+            for (int dx = -to / pitch * pitch; dx <= to; dx += pitch) {
+                const int64_t distance = int64_t(dx) * dx + int64_t(dy) * dy;
+                if (distance <= outer && (from == 0 || distance > inner))
+                    Offsets.push_back({dx, dy});
+            }
+        // Nearest first; of equal distance, upward and leftward first.
+        std::stable_sort(Offsets.begin() + static_cast<std::ptrdiff_t>(first), Offsets.end(), [](TPoint a, TPoint b) {
+            return int64_t(a.X) * a.X + int64_t(a.Y) * a.Y < int64_t(b.X) * b.X + int64_t(b.Y) * b.Y;
+        });
+    };
+    ring(0, reach, step);
+    ring(reach, std::max(picture.Width, picture.Height), 3 * step);
+}
+
+void TLabelPlacer::AddLine(TPoint a, TPoint b, int owner)
+{
+    Lines.push_back({a, b, owner});
+}
+
+void TLabelPlacer::AddPolyline(const std::vector<TPoint> &points, int owner)
+{
+    for (size_t i = 1; i < points.size(); ++i)
+        AddLine(points[i - 1], points[i], owner);
+}
+
+void TLabelPlacer::AddBox(const TBox &box)
+{
+    Boxes.push_back(box);
+}
+
+bool TLabelPlacer::Free(const TBox &box, int owner) const
+{
+    if (box.Left < Picture.Left || box.Top < Picture.Top || box.Right > Picture.Right || box.Bottom > Picture.Bottom)
+        return false;
+    const TBox kept = Grown(box, Clearance);
+    for (const TBox &other : Boxes)
+        if (kept.Overlaps(other))
+            return false;
+    for (const TLine &line : Lines)
+        if ((owner == 0 || line.Owner != owner) && kept.Crosses(line.A, line.B))
+            return false;
+    return true;
+}
+
+TPoint TLabelPlacer::Place(TPoint preferred, TSize size, int owner)
+{
+    for (const TPoint offset : Offsets) {
+        const TPoint at {preferred.X + offset.X, preferred.Y + offset.Y};
+        const TBox box = TBox::At(at, size);
+        if (Free(box, owner)) {
+            Boxes.push_back(box);
+            return at;
+        }
+    }
+    const TPoint inside {std::clamp(preferred.X, 0, std::max(0, Picture.Right - size.Width)),
+                         std::clamp(preferred.Y, 0, std::max(0, Picture.Bottom - size.Height))};
+    Boxes.push_back(TBox::At(inside, size));
+    return inside;
+}
+
+} // namespace corvadel
