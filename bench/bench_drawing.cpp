@@ -11,8 +11,6 @@
 #include "uQtCanvas.h"
 
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
@@ -70,7 +68,7 @@ struct TLoadedScene {
     TGlobalSetting Settings;
     TWireConfigurationList Project{Settings.Parameters};
     std::optional<TLoadedProfileScene> Scene;
-    QImage Picture{1200, 800, QImage::Format_RGB32};
+    TQtCanvas Canvas{1200, 800};
 
     TLoadedScene()
     {
@@ -89,10 +87,8 @@ void BM_PaintLoadedProfile(benchmark::State &state)
         return;
     }
     for (auto _ : state) {
-        QPainter painter(&scene.Picture);
-        PaintLoadedProfile(painter, QRectF(scene.Picture.rect()), scene.Scene);
-        painter.end();
-        benchmark::DoNotOptimize(scene.Picture.constBits());
+        PaintLoadedProfile(scene.Canvas, scene.Scene);
+        benchmark::DoNotOptimize(scene.Canvas.Picture().constBits());
     }
 }
 
@@ -103,10 +99,8 @@ void BM_ComputeAndPaintLoadedProfile(benchmark::State &state)
     const TWireConfiguration &sequence = *scene.Project.FindByNumber(1);
     for (auto _ : state) {
         const auto fresh = LoadedProfileScene(sequence, true, 1, scene.Settings.Parameters.MinSignalClearance, 1200);
-        QPainter painter(&scene.Picture);
-        PaintLoadedProfile(painter, QRectF(scene.Picture.rect()), fresh);
-        painter.end();
-        benchmark::DoNotOptimize(scene.Picture.constBits());
+        PaintLoadedProfile(scene.Canvas, fresh);
+        benchmark::DoNotOptimize(scene.Canvas.Picture().constBits());
     }
 }
 

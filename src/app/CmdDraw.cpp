@@ -12,7 +12,6 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QPainter>
 
 #include <optional>
 #include <stdexcept>
@@ -120,12 +119,9 @@ QImage LoadedPicture(const std::string &file, const TDrawOptions &options, TWire
         throw std::runtime_error(file + ": sequence " + IntToStr(options.Sequence) + " has no result at its " +
                                  (options.AtMaxSAG ? "maximum" : "minimum") + " SAG" + reason);
     }
-    QImage picture(options.Width, options.Height, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    PaintLoadedProfile(painter, QRectF(picture.rect()), scene);
-    painter.end();
-    return picture;
+    TQtCanvas canvas(options.Width, options.Height);
+    PaintLoadedProfile(canvas, scene);
+    return canvas.Picture();
 }
 
 } // namespace

@@ -15,13 +15,19 @@ struct TPoint {
     bool operator==(const TPoint &) const = default;
 };
 
+// A point given to a fraction of a pixel.
+struct TPointF {
+    double X = 0;
+    double Y = 0;
+};
+
 struct TSize {
     int Width = 0;
     int Height = 0;
     bool operator==(const TSize &) const = default;
 };
 
-enum class TPenStyle { Solid, Dotted };
+enum class TPenStyle { Solid, Dotted, Dashed };
 
 // Colours are kept as the settings store them: 0x00BBGGRR.
 constexpr int RedOf(int color) { return color & 0xff; }
@@ -47,6 +53,9 @@ public:
 
     virtual void Line(int x1, int y1, int x2, int y2) = 0;
     virtual void Polyline(const std::vector<TPoint> &points) = 0;
+    // A curve sampled at points, drawn without steps where the surface can:
+    // on a page it is placed finer than a pixel.
+    virtual void Curve(const std::vector<TPointF> &points) = 0;
     // Shapes in a box: outlined with the pen, filled with the brush; the
     // right and bottom edges (x2, y2) lie just outside.
     virtual void Ellipse(int x1, int y1, int x2, int y2) = 0;

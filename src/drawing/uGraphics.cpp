@@ -154,7 +154,8 @@ void TGraphics::PlaceLabels(const TWireConfiguration &sequence, const TDiagramTa
 {
     const TDiagramPoints &points = scene.Layout.Points();
     const TCustomColor &colors = Settings.Colors;
-    TLabelPlacer placer({Image->Width(), Image->Height()}, TextOffset(2), TextOffset(40));
+    // A wire is two pixels wide: labels keep one more off it.
+    TLabelPlacer placer({Image->Width(), Image->Height()}, TextOffset(2), TextOffset(40), TextOffset(6), 1);
     for (const TDiagramItem &item : table.Items) {
         if (item.Kind == TItemKind::Span) {
             placer.AddLine(points.Node(item.EndA), points.Node(item.EndB));

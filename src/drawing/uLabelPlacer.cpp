@@ -8,10 +8,6 @@ namespace corvadel {
 
 namespace {
 
-// Room kept between a label and what it must not cover: a wire is two
-// pixels wide.
-constexpr int Clearance = 1;
-
 TBox Grown(const TBox &box, int by)
 {
     return {box.Left - by, box.Top - by, box.Right + by, box.Bottom + by};
@@ -47,12 +43,13 @@ bool TBox::Crosses(TPoint a, TPoint b) const
     return clip(-dx, a.X - left) && clip(dx, right - a.X) && clip(-dy, a.Y - top) && clip(dy, bottom - a.Y);
 }
 
-TLabelPlacer::TLabelPlacer(TSize picture, int step, int reach)
-    : Picture {0, 0, picture.Width, picture.Height}
+TLabelPlacer::TLabelPlacer(TSize picture, int step, int reach, int farStep, int gap)
+    : Picture {0, 0, picture.Width, picture.Height}, Gap(gap)
 {
     step = std::max(step, 1);
-    // Near the table's place finely, then anywhere on the picture coarsely:
-    // a crowded diagram puts a label farther off rather than over a line.
+    // Near the preferred place finely, then anywhere on the picture
+    // coarsely: a crowded drawing puts a label farther off rather than over
+    // a line.
     const auto ring = [&](int from, int to, int pitch) {
         const size_t first = Offsets.size();
         const int64_t inner = int64_t(from) * from, outer = int64_t(to) * to;
@@ -68,7 +65,8 @@ TLabelPlacer::TLabelPlacer(TSize picture, int step, int reach)
         });
     };
     ring(0, reach, step);
-    ring(reach, std::max(picture.Width, picture.Height), 3 * step);
+    if (farStep > 0)
+        ring(reach, std::max(picture.Width, picture.Height), farStep);
 }
 
 void TLabelPlacer::AddLine(TPoint a, TPoint b, int owner)
@@ -91,7 +89,7 @@ bool TLabelPlacer::Free(const TBox &box, int owner) const
 {
     if (box.Left < Picture.Left || box.Top < Picture.Top || box.Right > Picture.Right || box.Bottom > Picture.Bottom)
         return false;
-    const TBox kept = Grown(box, Clearance);
+    const TBox kept = Grown(box, Gap);
     for (const TBox &other : Boxes)
         if (kept.Overlaps(other))
             return false;
@@ -101,7 +99,7 @@ bool TLabelPlacer::Free(const TBox &box, int owner) const
     return true;
 }
 
-TPoint TLabelPlacer::Place(TPoint preferred, TSize size, int owner)
+std::optional<TPoint> TLabelPlacer::TryPlace(TPoint preferred, TSize size, int owner)
 {
     for (const TPoint offset : Offsets) {
         const TPoint at {preferred.X + offset.X, preferred.Y + offset.Y};
@@ -111,6 +109,13 @@ TPoint TLabelPlacer::Place(TPoint preferred, TSize size, int owner)
             return at;
         }
     }
+    return std::nullopt;
+}
+
+TPoint TLabelPlacer::Place(TPoint preferred, TSize size, int owner)
+{
+    if (const auto at = TryPlace(preferred, size, owner))
+        return *at;
     const TPoint inside {std::clamp(preferred.X, 0, std::max(0, Picture.Right - size.Width)),
                          std::clamp(preferred.Y, 0, std::max(0, Picture.Bottom - size.Height))};
     Boxes.push_back(TBox::At(inside, size));

@@ -5,6 +5,7 @@
 
 #include "uCanvas.h"
 
+#include <optional>
 #include <vector>
 
 namespace corvadel {
@@ -25,8 +26,10 @@ struct TBox {
 class TLabelPlacer
 {
 public:
-    // Candidate places are tried `step` pixels apart, out to `reach`.
-    TLabelPlacer(TSize picture, int step, int reach);
+    // Candidate places are tried `step` pixels apart out to `reach`, then,
+    // when `farStep` is not 0, that far apart anywhere on the picture. A
+    // label keeps `gap` pixels from what it must not cover.
+    TLabelPlacer(TSize picture, int step, int reach, int farStep = 0, int gap = 1);
 
     // `owner` 0 is a line no label may cover; a label of the same owner may
     // (an elevation bracket's letter sits on its own bracket).
@@ -38,6 +41,8 @@ public:
     // free; the label is an obstacle from then on. Where no place within
     // reach is free, the preferred one, kept inside the picture.
     TPoint Place(TPoint preferred, TSize size, int owner = 0);
+    // The same, or nothing (and no obstacle) when no place is free.
+    std::optional<TPoint> TryPlace(TPoint preferred, TSize size, int owner = 0);
 
 private:
     struct TLine {
@@ -47,6 +52,7 @@ private:
     };
 
     TBox Picture;
+    int Gap;
     std::vector<TPoint> Offsets; // nearest first
     std::vector<TLine> Lines;
     std::vector<TBox> Boxes;

@@ -1,13 +1,9 @@
 #include "uLoadedProfileView.h"
 
+#include "uDrawMath.h"
+#include "uLabelPlacer.h"
 #include "uResultQuantities.h"
 #include "uWires.h"
-#include "uQtText.h"
-
-#include <QFontMetricsF>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -22,13 +18,24 @@ constexpr double BottomMargin = 28; // pavement label
 constexpr double HeadRoom = 3;      // feet above the highest attachment
 constexpr int Exaggerations[] = {100, 50, 20, 10, 5, 2, 1};
 
-const QColor PavementColor{90, 90, 90};
-const QColor WireClearanceColor{0, 140, 60};
-const QColor SignalClearanceColor{200, 120, 0};
-const QColor SignalColor{40, 40, 40};
-const QColor SignColor{0, 110, 70};
-const QColor PoleColor{120, 120, 120};
-const QColor TextColor{0, 0, 0};
+constexpr int White = ColorOf(255, 255, 255);
+constexpr int PavementColor = ColorOf(90, 90, 90);
+constexpr int WireClearanceColor = ColorOf(0, 140, 60);
+constexpr int SignalClearanceColor = ColorOf(200, 120, 0);
+constexpr int SignalColor = ColorOf(40, 40, 40);
+constexpr int SignColor = ColorOf(0, 110, 70);
+constexpr int SignFill = ColorOf(0, 176, 112);
+constexpr int ShortSignFill = ColorOf(255, 100, 100);
+constexpr int PoleColor = ColorOf(120, 120, 120);
+constexpr int LeaderColor = ColorOf(150, 150, 150);
+constexpr int TextColor = 0;
+constexpr int FirstRing = 100;
+// How far, in lines of text, a label may stand off from its place.
+constexpr int LabelReach = 8;
+// Pixels between a label and its neighbours, so columns of labels read apart.
+constexpr int LabelGap = 4;
+// Every this many pixels of the wire bound where labels may go.
+constexpr size_t WireStride = 10;
 
 std::string Feet(double value)
 {
@@ -55,175 +62,274 @@ double Lowest(const TLoadedShape &shape)
     return floor - 1;
 }
 
-double TextWidth(const QPainter &painter, const QString &text)
+TPoint Pixel(const QPointF &point)
 {
-    return QFontMetricsF(painter.font()).horizontalAdvance(text) + 4;
+    return {RoundHalfEven(point.x()), RoundHalfEven(point.y())};
 }
 
-// Text with its top-left corner at `at`, on a white box so lines do not cross it.
-void Label(QPainter &painter, QPointF at, const QString &text, const QColor &color)
+TFontSpec TextFont(int color)
 {
-    const QRectF box(at, QSizeF(TextWidth(painter, text), QFontMetricsF(painter.font()).height()));
-    painter.fillRect(box, Qt::white);
-    painter.setPen(color);
-    painter.drawText(box.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+    TFontSpec font;
+    font.Name = "Arial";
+    font.Size = ProfileTextSize;
+    font.Color = color;
+    return font;
 }
 
 // Where a signal or sign is drawn: from its attachment down to its bottom,
 // a sign as a square.
-QRectF HangerBox(const TLoadedProfileLayout &layout, const TLoadedHanger &hanger)
+TBox HangerBox(const TLoadedProfileLayout &layout, const TLoadedHanger &hanger)
 {
     const QPointF top = layout.ToScreen(hanger.Distance, hanger.Attachment);
     const QPointF bottom = layout.ToScreen(hanger.Distance, hanger.Bottom());
     const double half = hanger.IsSignal ? 5 : std::max(4.0, (bottom.y() - top.y()) / 2);
-    return QRectF(QPointF(top.x() - half, top.y()), QPointF(top.x() + half, std::max(bottom.y(), top.y() + 2)));
+    return {RoundHalfEven(top.x() - half), RoundHalfEven(top.y()), RoundHalfEven(top.x() + half),
+            RoundHalfEven(std::max(bottom.y(), top.y() + 2))};
 }
 
-// How many lines a label may move down to find room.
-constexpr int MaxLabelDrops = 8;
+// Lines of text with their top-left corner, on a white box so that lines
+// do not cross them.
+struct TProfileText {
+    TPoint At;
+    std::vector<std::string> Lines;
+    int Color = TextColor;
+};
 
 class TProfilePainter
 {
 public:
-    TProfilePainter(QPainter &painter, const QRectF &area, const TLoadedShape &shape)
-        : Painter(painter)
-        , Area(area)
+    TProfilePainter(TCanvas &canvas, const TLoadedShape &shape)
+        : Canvas(canvas)
         , Shape(shape)
-        , Layout(shape, area)
-        , LineHeight(QFontMetricsF(painter.font()).height())
+        , Size {canvas.Width(), canvas.Height()}
+        , Layout(shape, QRectF(0, 0, Size.Width, Size.Height))
+        , LineHeight(MeasuredLineHeight(canvas))
+        , Placer(Size, 3, LabelReach * LineHeight, 0, LabelGap)
     {
     }
 
     void Paint(const TLoadedProfileText &text)
     {
-        Painter.save();
-        Painter.setClipRect(Area);
-        Painter.fillRect(Area, Qt::white);
+        Canvas.SetBrush(White);
+        Canvas.FillRect(0, 0, Size.Width, Size.Height);
+        KeepFree();
         PaintLevels();
-        PaintEnd(Shape.Start, 0, -1);
-        PaintEnd(Shape.End, Shape.Length, 1);
+        PaintEnd(Shape.Start, 0);
+        PaintEnd(Shape.End, Shape.Length);
         PaintWire();
         for (const TLoadedHanger &hanger : Shape.Hangers)
             PaintHanger(hanger);
-        PaintHangerLabels();
         PaintLowPoint();
-        PaintCaptions(text);
-        Painter.restore();
+        PlaceCaptions(text);
+        PlaceEndLabels();
+        PlaceHangerLabels();
+        for (const TProfileText &placed : Texts)
+            Write(placed);
     }
 
 private:
-    QPainter &Painter;
-    const QRectF Area;
+    TCanvas &Canvas;
     const TLoadedShape &Shape;
+    const TSize Size;
     const TLoadedProfileLayout Layout;
-    const double LineHeight;
+    const int LineHeight;
+    TLabelPlacer Placer;
+    std::vector<TProfileText> Texts;
 
-    QPointF At(double distance, double elevation) const { return Layout.ToScreen(distance, elevation); }
-
-    void Level(double elevation, const QColor &color, Qt::PenStyle style, const std::string &caption)
+    static int MeasuredLineHeight(TCanvas &canvas)
     {
-        const double y = At(0, elevation).y();
-        Painter.setPen(QPen(color, 1, style));
-        Painter.drawLine(QPointF(Area.left(), y), QPointF(Area.right(), y));
-        const QString text = Text(caption);
-        // Below the line: the wire mostly runs above the clearances.
-        Label(Painter, QPointF(Layout.Plot().right() - 12 - TextWidth(Painter, text), y + 1), text, color);
+        canvas.SetFont(TextFont(TextColor));
+        return std::max(canvas.TextExtent("Ag").Height, 1);
+    }
+
+    TPoint At(double distance, double elevation) const { return Pixel(Layout.ToScreen(distance, elevation)); }
+    double LevelY(double height) const { return At(0, Shape.Pavement + height).Y; }
+
+    TSize Extent(const std::vector<std::string> &lines, int color)
+    {
+        Canvas.SetFont(TextFont(color));
+        int width = 0;
+        for (const std::string &line : lines)
+            width = std::max(width, Canvas.TextExtent(line).Width);
+        return {width, LineHeight * static_cast<int>(lines.size())};
+    }
+
+    // Always written: where nothing is free, at its own place.
+    void Put(TPoint preferred, std::vector<std::string> lines, int color)
+    {
+        const TSize size = Extent(lines, color);
+        Texts.push_back({Placer.Place(preferred, size), std::move(lines), color});
+    }
+
+    void Write(const TProfileText &placed)
+    {
+        Canvas.SetBrush(White);
+        Canvas.SetFont(TextFont(placed.Color));
+        for (size_t i = 0; i < placed.Lines.size(); ++i)
+            Canvas.TextOut(placed.At.X, placed.At.Y + LineHeight * static_cast<int>(i), placed.Lines[i]);
+    }
+
+    // Signals, signs, the wire and the low point are never covered by text.
+    void KeepFree()
+    {
+        for (const TLoadedHanger &hanger : Shape.Hangers)
+            Placer.AddBox(HangerBox(Layout, hanger));
+        std::vector<TPoint> wire;
+        for (size_t i = 0; i < Shape.Points.size(); i += WireStride)
+            wire.push_back(At(Shape.Points[i].Distance, Shape.Points[i].Elevation));
+        if (!Shape.Points.empty())
+            wire.push_back(At(Shape.Points.back().Distance, Shape.Points.back().Elevation));
+        Placer.AddPolyline(wire);
+        const TPoint low = At(Shape.Low.Distance, Shape.Low.Elevation);
+        Placer.AddBox({low.X - 5, low.Y, low.X + 6, low.Y + 10});
     }
 
     void PaintLevels()
     {
-        Level(Shape.Pavement, PavementColor, Qt::SolidLine, "Pavement " + Feet(Shape.Pavement));
-        Level(Shape.Pavement + Shape.WireClearance, WireClearanceColor, Qt::DashLine,
-              "Min Clearance " + Feet(Shape.WireClearance));
-        Level(Shape.Pavement + Shape.SignalClearance, SignalClearanceColor, Qt::DashLine,
-              "Min Signal Clearance " + Feet(Shape.SignalClearance));
+        const struct {
+            double Height;
+            int Color;
+            TPenStyle Style;
+        } levels[] = {{0, PavementColor, TPenStyle::Solid},
+                      {Shape.WireClearance, WireClearanceColor, TPenStyle::Dashed},
+                      {Shape.SignalClearance, SignalClearanceColor, TPenStyle::Dashed}};
+        for (const auto &level : levels) {
+            const int y = RoundHalfEven(LevelY(level.Height));
+            Canvas.SetPen(level.Color, 1, level.Style);
+            Canvas.Line(0, y, Size.Width, y);
+        }
     }
 
-    // `side` -1 for the start (labels to the left), 1 for the end.
-    void PaintEnd(const TSpanEnd &end, double distance, int side)
+    void PaintEnd(const TSpanEnd &end, double distance)
     {
-        const QPointF top = At(distance, end.Attachment);
-        std::vector<std::string> lines;
+        const TPoint top = At(distance, end.Attachment);
         if (end.IsPole) {
-            const QPointF base = At(distance, end.Base);
-            Painter.setPen(QPen(PoleColor, 6));
-            Painter.drawLine(base, top - QPointF(0, 8));
-            lines = {"Pole " + std::to_string(end.Node), "attach " + Feet(end.Attachment),
-                     "height " + Feet(end.Attachment - end.Base)};
-        } else {
-            Painter.setPen(QPen(PoleColor, 2));
-            Painter.setBrush(Qt::NoBrush);
-            Painter.drawEllipse(top, 5, 5);
-            lines = {"Ring " + std::to_string(end.Node - FirstRing + 1), "attach " + Feet(end.Attachment)};
+            const TPoint base = At(distance, end.Base);
+            Canvas.SetPen(PoleColor, 6, TPenStyle::Solid);
+            Canvas.Line(base.X, base.Y, top.X, top.Y - 8);
+            return;
         }
-        for (size_t i = 0; i < lines.size(); ++i) {
-            const QString line = Text(lines[i]);
-            const double x = side < 0 ? Area.left() + 2 : Area.right() - 2 - TextWidth(Painter, line);
-            Label(Painter, QPointF(x, top.y() - LineHeight * static_cast<double>(lines.size() - i) - 4), line,
-                  TextColor);
-        }
+        Canvas.SetPen(PoleColor, 2, TPenStyle::Solid);
+        Canvas.SetBrush(White);
+        Canvas.Ellipse(top.X - 5, top.Y - 5, top.X + 6, top.Y + 6);
     }
 
     void PaintWire()
     {
-        QPolygonF wire;
-        wire.reserve(static_cast<qsizetype>(Shape.Points.size()));
-        for (const TShapePoint &point : Shape.Points)
-            wire.append(At(point.Distance, point.Elevation));
-        Painter.setRenderHint(QPainter::Antialiasing, true);
-        Painter.setPen(QPen(ProfileWireColor, 2));
-        Painter.drawPolyline(wire);
-        Painter.setRenderHint(QPainter::Antialiasing, false);
+        std::vector<TPointF> wire;
+        wire.reserve(Shape.Points.size());
+        for (const TShapePoint &point : Shape.Points) {
+            const QPointF at = Layout.ToScreen(point.Distance, point.Elevation);
+            wire.push_back({at.x(), at.y()});
+        }
+        Canvas.SetPen(ProfileWireColor, 2, TPenStyle::Solid);
+        Canvas.Curve(wire);
     }
 
     void PaintHanger(const TLoadedHanger &hanger)
     {
-        const QColor color = HangerColor(Shape, hanger);
-        Painter.setPen(QPen(color, 1));
-        Painter.setBrush(color.lighter(hanger.IsSignal ? 100 : 160));
-        Painter.drawRect(HangerBox(Layout, hanger));
-        const double shortfall = Shape.ShortfallOf(hanger);
-        if (shortfall > 0) {
-            // The missing height, from the bottom up to the clearance line.
-            Painter.setPen(QPen(ProfileShortColor, 2));
-            Painter.drawLine(At(hanger.Distance, hanger.Bottom()), At(hanger.Distance, Shape.Pavement + Shape.SignalClearance));
-        }
-    }
-
-    void PaintHangerLabels()
-    {
-        for (const THangerLabelPlace &place : PlaceHangerLabels(Shape, Area, Painter.font())) {
-            const auto lines = HangerLabel(Shape, *place.Hanger);
-            const QColor color = Shape.ShortfallOf(*place.Hanger) > 0 ? ProfileShortColor : TextColor;
-            for (size_t i = 0; i < lines.size(); ++i)
-                Label(Painter, place.Box.topLeft() + QPointF(0, LineHeight * static_cast<double>(i)), Text(lines[i]),
-                      color);
-        }
+        const int color = HangerColor(Shape, hanger);
+        const bool shortOf = Shape.ShortfallOf(hanger) > 0;
+        Canvas.SetPen(color, 1, TPenStyle::Solid);
+        Canvas.SetBrush(hanger.IsSignal ? color : shortOf ? ShortSignFill : SignFill);
+        const TBox box = HangerBox(Layout, hanger);
+        Canvas.Rectangle(box.Left, box.Top, box.Right, box.Bottom);
+        if (!shortOf)
+            return;
+        // The missing height, from the bottom up to the clearance line.
+        const TPoint bottom = At(hanger.Distance, hanger.Bottom());
+        const TPoint clearance = At(hanger.Distance, Shape.Pavement + Shape.SignalClearance);
+        Canvas.SetPen(ProfileShortColor, 2, TPenStyle::Solid);
+        Canvas.Line(bottom.X, bottom.Y, clearance.X, clearance.Y);
     }
 
     void PaintLowPoint()
     {
-        const QPointF low = At(Shape.Low.Distance, Shape.Low.Elevation);
-        const QPolygonF mark({low, low + QPointF(-5, 9), low + QPointF(5, 9)});
-        Painter.setPen(QPen(ProfileWireColor, 1));
-        Painter.setBrush(ProfileWireColor);
-        Painter.drawPolygon(mark);
-        const QString caption = Text("Low " + Feet(Shape.Low.Elevation));
-        // Kept off the end labels when the low point is an end.
-        const double x = std::clamp(low.x() - 40, Layout.Plot().left() + 4,
-                                    Layout.Plot().right() - 4 - TextWidth(Painter, caption));
-        Label(Painter, QPointF(x, low.y() - LineHeight - 6), caption, ProfileWireColor);
+        const TPoint low = At(Shape.Low.Distance, Shape.Low.Elevation);
+        Canvas.SetPen(ProfileWireColor, 1, TPenStyle::Solid);
+        Canvas.SetBrush(ProfileWireColor);
+        Canvas.Polygon({low, {low.X - 5, low.Y + 9}, {low.X + 5, low.Y + 9}});
     }
 
-    void PaintCaptions(const TLoadedProfileText &text)
+    // The title, the scale, the captions of the levels and of the low point.
+    void PlaceCaptions(const TLoadedProfileText &text)
     {
-        Label(Painter, Area.topLeft() + QPointF(4, 4), Text(text.Title), TextColor);
-        const std::string scale = "Loaded Profile, span " + Feet(Shape.Length) + " to scale, vertical \u00d7 " +
-                                  std::to_string(Layout.Exaggeration());
-        Label(Painter, Area.topLeft() + QPointF(4, 6 + LineHeight), Text(scale), TextColor);
+        Put({4, 4}, {text.Title}, TextColor);
+        Put({4, 6 + LineHeight},
+            {"Loaded Profile, span " + Feet(Shape.Length) + " to scale, vertical \u00d7 " +
+             std::to_string(Layout.Exaggeration())},
+            TextColor);
+        const struct {
+            double Height;
+            int Color;
+            std::string Caption;
+        } levels[] = {{0, PavementColor, "Pavement " + Feet(Shape.Pavement)},
+                      {Shape.WireClearance, WireClearanceColor, "Min Clearance " + Feet(Shape.WireClearance)},
+                      {Shape.SignalClearance, SignalClearanceColor,
+                       "Min Signal Clearance " + Feet(Shape.SignalClearance)}};
+        // Below the line at its right: the wire mostly runs above the clearances.
+        for (const auto &level : levels) {
+            const int width = Extent({level.Caption}, level.Color).Width;
+            Put({RoundHalfEven(Layout.Plot().right()) - 12 - width, RoundHalfEven(LevelY(level.Height)) + 2},
+                {level.Caption}, level.Color);
+        }
+        const TPoint low = At(Shape.Low.Distance, Shape.Low.Elevation);
+        const std::string caption = "Low " + Feet(Shape.Low.Elevation);
+        Put({low.X - Extent({caption}, ProfileWireColor).Width / 2, low.Y - LineHeight - 6}, {caption},
+            ProfileWireColor);
     }
 
-    static constexpr int FirstRing = 100;
+    // The pole or ring at each end, in the margin beside it.
+    void PlaceEndLabels()
+    {
+        for (const bool start : {true, false}) {
+            const TSpanEnd &end = start ? Shape.Start : Shape.End;
+            const TPoint top = At(start ? 0 : Shape.Length, end.Attachment);
+            std::vector<std::string> lines;
+            if (end.IsPole)
+                lines = {"Pole " + std::to_string(end.Node), "attach " + Feet(end.Attachment),
+                         "height " + Feet(end.Attachment - end.Base)};
+            else
+                lines = {"Ring " + std::to_string(end.Node - FirstRing + 1), "attach " + Feet(end.Attachment)};
+            const TSize size = Extent(lines, TextColor);
+            const int x = start ? 2 : Size.Width - 2 - size.Width;
+            Put({x, top.Y - size.Height - 4}, lines, TextColor);
+        }
+    }
+
+    // Below and right of each signal or sign, or in a free row nearby joined
+    // to it by a leader; those that hang too low first.
+    void PlaceHangerLabels()
+    {
+        std::vector<const TLoadedHanger *> order;
+        for (const TLoadedHanger &hanger : Shape.Hangers)
+            order.push_back(&hanger);
+        std::stable_sort(order.begin(), order.end(), [&](const TLoadedHanger *a, const TLoadedHanger *b) {
+            return Shape.ShortfallOf(*a) > 0 && Shape.ShortfallOf(*b) <= 0;
+        });
+        for (const TLoadedHanger *hanger : order) {
+            const int color = Shape.ShortfallOf(*hanger) > 0 ? ProfileShortColor : TextColor;
+            const TBox box = HangerBox(Layout, *hanger);
+            const TPoint preferred {box.Right + 2, box.Bottom + 2};
+            std::vector<std::string> lines = HangerLabel(Shape, *hanger);
+            auto at = Placer.TryPlace(preferred, Extent(lines, color));
+            if (!at) {
+                lines.resize(1);
+                at = Placer.TryPlace(preferred, Extent(lines, color));
+            }
+            if (!at)
+                continue;
+            if (std::abs(at->X - preferred.X) + std::abs(at->Y - preferred.Y) > LineHeight / 2)
+                Leader({(box.Left + box.Right) / 2, box.Bottom}, *at);
+            Texts.push_back({*at, std::move(lines), color});
+        }
+    }
+
+    void Leader(TPoint from, TPoint to)
+    {
+        Canvas.SetPen(LeaderColor, 1, TPenStyle::Solid);
+        Canvas.Line(from.X, from.Y, to.X, to.Y);
+    }
 };
 
 } // namespace
@@ -268,54 +374,16 @@ std::vector<std::string> HangerLabel(const TLoadedShape &shape, const TLoadedHan
     return lines;
 }
 
-std::vector<THangerLabelPlace> PlaceHangerLabels(const TLoadedShape &shape, const QRectF &area, const QFont &font)
-{
-    const TLoadedProfileLayout layout(shape, area);
-    const QFontMetricsF metrics(font);
-    // Labels cover neither each other nor the drawn signals and signs.
-    std::vector<QRectF> taken;
-    for (const TLoadedHanger &hanger : shape.Hangers)
-        taken.push_back(HangerBox(layout, hanger));
-    std::vector<const TLoadedHanger *> order;
-    for (const TLoadedHanger &hanger : shape.Hangers)
-        order.push_back(&hanger);
-    std::stable_sort(order.begin(), order.end(), [&](const TLoadedHanger *a, const TLoadedHanger *b) {
-        return shape.ShortfallOf(*a) > 0 && shape.ShortfallOf(*b) <= 0;
-    });
-    std::vector<THangerLabelPlace> places;
-    for (const TLoadedHanger *hanger : order) {
-        const auto lines = HangerLabel(shape, *hanger);
-        double width = 0;
-        for (const std::string &line : lines)
-            width = std::max(width, metrics.horizontalAdvance(Text(line)) + 4);
-        const QRectF drawn = HangerBox(layout, *hanger);
-        const auto free = [&](const QRectF &box) {
-            return area.contains(box) &&
-                   std::none_of(taken.begin(), taken.end(), [&](const QRectF &other) { return other.intersects(box); });
-        };
-        QRectF box(QPointF(drawn.right() + 2, drawn.bottom() + 2),
-                   QSizeF(width, metrics.height() * static_cast<double>(lines.size())));
-        for (int drops = 0; drops < MaxLabelDrops && !free(box); ++drops)
-            box.translate(0, metrics.height());
-        if (!free(box))
-            continue;
-        taken.push_back(box);
-        places.push_back({hanger, box});
-    }
-    return places;
-}
-
-QColor HangerColor(const TLoadedShape &shape, const TLoadedHanger &hanger)
+int HangerColor(const TLoadedShape &shape, const TLoadedHanger &hanger)
 {
     if (shape.ShortfallOf(hanger) > 0)
         return ProfileShortColor;
     return hanger.IsSignal ? SignalColor : SignColor;
 }
 
-void PaintLoadedProfile(QPainter &painter, const QRectF &area, const TLoadedShape &shape,
-                        const TLoadedProfileText &text)
+void PaintLoadedProfile(TCanvas &canvas, const TLoadedShape &shape, const TLoadedProfileText &text)
 {
-    TProfilePainter(painter, area, shape).Paint(text);
+    TProfilePainter(canvas, shape).Paint(text);
 }
 
 std::optional<TLoadedProfileScene> LoadedProfileScene(const TWireConfiguration &sequence, bool atMaxSAG,
@@ -335,15 +403,18 @@ std::optional<TLoadedProfileScene> LoadedProfileScene(const TWireConfiguration &
                                 (atMaxSAG ? "Max. SAG" : "Min. SAG")}};
 }
 
-void PaintLoadedProfile(QPainter &painter, const QRectF &area, const std::optional<TLoadedProfileScene> &scene)
+void PaintLoadedProfile(TCanvas &canvas, const std::optional<TLoadedProfileScene> &scene)
 {
     if (scene) {
-        PaintLoadedProfile(painter, area, scene->Shape, scene->Text);
+        PaintLoadedProfile(canvas, scene->Shape, scene->Text);
         return;
     }
-    painter.fillRect(area, Qt::white);
-    painter.setPen(TextColor);
-    painter.drawText(area, Qt::AlignCenter, "No calculated result for this span and SAG.");
+    canvas.SetBrush(White);
+    canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
+    const std::string note = "No calculated result for this span and SAG.";
+    canvas.SetFont(TextFont(TextColor));
+    const TSize size = canvas.TextExtent(note);
+    canvas.TextOut((canvas.Width() - size.Width) / 2, (canvas.Height() - size.Height) / 2, note);
 }
 
 } // namespace corvadel

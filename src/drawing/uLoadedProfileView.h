@@ -1,20 +1,18 @@
 // The "Loaded Profile" view: one span's loaded wire at one SAG case, to scale
 // horizontally and exaggerated vertically, with the clearance lines and every
-// signal and sign hung at its place. Paints on any QPainter (window, picture,
-// printed page) inside the rectangle it is given.
+// signal and sign hung at its place. Painted on the drawing canvas (window,
+// picture, printed page), filling it.
 #pragma once
 
+#include "uCanvas.h"
 #include "uLoadedShape.h"
 
-#include <QColor>
-#include <QFont>
 #include <QPointF>
 #include <QRectF>
 
+#include <optional>
 #include <string>
 #include <vector>
-
-class QPainter;
 
 namespace corvadel {
 
@@ -47,24 +45,19 @@ struct TLoadedProfileText {
 // The lines of text beside a signal or sign: its name, bottom elevation and
 // clearance, and its shortfall when it hangs too low.
 std::vector<std::string> HangerLabel(const TLoadedShape &shape, const TLoadedHanger &hanger);
-struct THangerLabelPlace {
-    const TLoadedHanger *Hanger;
-    QRectF Box;
-};
-// Where the labels of the signals and signs go when the shape is painted in
-// `area` with `font`: none covers another or a drawn item, so on a crowded
-// span a label moves down below its neighbour's and one with no room left
-// is not written (the printed page's table lists every item). Those that
-// hang too low are placed first.
-std::vector<THangerLabelPlace> PlaceHangerLabels(const TLoadedShape &shape, const QRectF &area, const QFont &font);
-// Red for a signal or sign below the signal clearance.
-QColor HangerColor(const TLoadedShape &shape, const TLoadedHanger &hanger);
+// Red for a signal or sign below the signal clearance (0x00BBGGRR).
+int HangerColor(const TLoadedShape &shape, const TLoadedHanger &hanger);
 
-inline const QColor ProfileWireColor{0, 60, 200};
-inline const QColor ProfileShortColor{220, 0, 0};
+inline constexpr int ProfileWireColor = ColorOf(0, 60, 200);
+inline constexpr int ProfileShortColor = ColorOf(220, 0, 0);
+inline constexpr int ProfileTextSize = 8; // points
 
-void PaintLoadedProfile(QPainter &painter, const QRectF &area, const TLoadedShape &shape,
-                        const TLoadedProfileText &text);
+// Paints the shape over the whole canvas. No text covers another text, a
+// signal or a sign: a crowded span's labels stand off in rows below, joined
+// to their item by a leader; one with no room left gives only its name, or
+// nothing (the printed page's table lists every item). Those that hang too
+// low are labelled first.
+void PaintLoadedProfile(TCanvas &canvas, const TLoadedShape &shape, const TLoadedProfileText &text);
 
 class TWireConfiguration;
 
@@ -78,6 +71,6 @@ struct TLoadedProfileScene {
 std::optional<TLoadedProfileScene> LoadedProfileScene(const TWireConfiguration &sequence, bool atMaxSAG,
                                                       int spanNumber, double signalClearance, double width);
 // Paints the scene, or says on the picture why there is none.
-void PaintLoadedProfile(QPainter &painter, const QRectF &area, const std::optional<TLoadedProfileScene> &scene);
+void PaintLoadedProfile(TCanvas &canvas, const std::optional<TLoadedProfileScene> &scene);
 
 } // namespace corvadel

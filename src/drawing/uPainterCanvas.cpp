@@ -73,8 +73,10 @@ QFont TPainterCanvas::ToQFont(const TFontSpec &font, const QPaintDevice *device)
 
 void TPainterCanvas::SetPen(int color, int width, TPenStyle style)
 {
-    Pen = QPen(ToQColor(color), std::max(width, 1), style == TPenStyle::Dotted ? Qt::DotLine : Qt::SolidLine,
-               Qt::FlatCap, Qt::MiterJoin);
+    const Qt::PenStyle line = style == TPenStyle::Dotted ? Qt::DotLine
+                              : style == TPenStyle::Dashed ? Qt::DashLine
+                                                           : Qt::SolidLine;
+    Pen = QPen(ToQColor(color), std::max(width, 1), line, Qt::FlatCap, Qt::MiterJoin);
 }
 
 void TPainterCanvas::SetBrush(int color)
@@ -118,6 +120,20 @@ void TPainterCanvas::Polyline(const std::vector<TPoint> &points)
     QPainter &painter = Painter();
     painter.setPen(Pen);
     painter.drawPolyline(ToPolygon(points));
+}
+
+void TPainterCanvas::Curve(const std::vector<TPointF> &points)
+{
+    QPolygonF curve;
+    curve.reserve(static_cast<qsizetype>(points.size()));
+    for (const TPointF &point : points)
+        curve.append(QPointF(point.X, point.Y));
+    QPainter &painter = Painter();
+    const bool smooth = painter.testRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Pen);
+    painter.drawPolyline(curve);
+    painter.setRenderHint(QPainter::Antialiasing, smooth);
 }
 
 void TPainterCanvas::Ellipse(int x1, int y1, int x2, int y2)

@@ -1,5 +1,7 @@
 #include "uRecordingCanvas.h"
 
+#include <cmath>
+
 namespace corvadel {
 
 TRecordingCanvas::TRecordingCanvas(int width, int height)
@@ -69,6 +71,15 @@ void TRecordingCanvas::Line(int x1, int y1, int x2, int y2)
 void TRecordingCanvas::Polyline(const std::vector<TPoint> &points)
 {
     Record(TCallKind::Polyline, points);
+}
+
+void TRecordingCanvas::Curve(const std::vector<TPointF> &points)
+{
+    std::vector<TPoint> pixels;
+    pixels.reserve(points.size());
+    for (const TPointF &point : points)
+        pixels.push_back({static_cast<int>(std::lround(point.X)), static_cast<int>(std::lround(point.Y))});
+    Polyline(pixels);
 }
 
 void TRecordingCanvas::Ellipse(int x1, int y1, int x2, int y2)

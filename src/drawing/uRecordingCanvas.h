@@ -56,6 +56,8 @@ public:
     void TextOut(int x, int y, const std::string &text) override;
     void Line(int x1, int y1, int x2, int y2) override;
     void Polyline(const std::vector<TPoint> &points) override;
+    // Kept as a polyline through the nearest pixels.
+    void Curve(const std::vector<TPointF> &points) override;
     void Ellipse(int x1, int y1, int x2, int y2) override;
     void Rectangle(int x1, int y1, int x2, int y2) override;
     void FillRect(int x1, int y1, int x2, int y2) override;

@@ -1,5 +1,6 @@
 #include "LoadedProfileQR.h"
 
+#include "uDrawMath.h"
 #include "uFormats.h"
 #include "uLoadedProfileView.h"
 #include "uPageComposer.h"
@@ -46,9 +47,10 @@ void AddSpanPage(TPageSink &sink, const TWireConfigurationList &project, const T
     const double height = std::max(MinFigureHeight, body.height() - table);
 
     TPageComposer page(sink, TqrLoadedProfileForm::Title(atMaxSAG, spanNumber), true);
-    page.Figure({QRectF(body.left(), page.Y, body.width(), height),
-                 [shared](QPainter &painter, const QRectF &box) { PaintLoadedProfile(painter, box, shared->Shape, shared->Text); }});
-    page.Frame(QRectF(body.left(), page.Y, body.width(), height));
+    const QRectF box(body.left(), page.Y, body.width(), height);
+    page.Picture({box, {RoundHalfEven(box.width()), RoundHalfEven(box.height())},
+                  [shared](TCanvas &canvas) { PaintLoadedProfile(canvas, shared->Shape, shared->Text); }, box});
+    page.Frame(box);
     page.Skip(height);
     page.Section("Signals and signs", "elevations in ft; clearance above the pavement, shortfall below pavement + " +
                                           NumericText(shared->Shape.SignalClearance) + " ft");

@@ -200,7 +200,7 @@ TPageComposer::TPageComposer(TPageSink &sink, std::string title, bool hasFooter)
 
 void TPageComposer::NewPage()
 {
-    Taken.push_back(TReportPage{Title, HasFooter, {}, {}, {}, {}, {}});
+    Taken.push_back(TReportPage{Title, HasFooter, {}, {}, {}, {}});
     Y = Body().top();
 }
 
@@ -334,9 +334,5 @@ void TPageComposer::Picture(const TPagePicture &picture)
     Page().Pictures.push_back(picture);
 }
 
-void TPageComposer::Figure(const TPageFigure &figure)
-{
-    Page().Figures.push_back(figure);
-}
 
 } // namespace corvadel

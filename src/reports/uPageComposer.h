@@ -99,7 +99,6 @@ public:
     void Rule(double x1, double x2, double y, double width = 1);
     void Frame(const QRectF &box);
     void Picture(const TPagePicture &picture);
-    void Figure(const TPageFigure &figure);
 
 private:
     TPageSink &Sink;

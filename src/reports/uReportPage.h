@@ -10,8 +10,6 @@
 #include <QRectF>
 #include <QString>
 
-class QPainter;
-
 #include <functional>
 #include <memory>
 #include <string>
@@ -52,13 +50,6 @@ struct TPagePicture {
     QRectF Clip; // what may be painted on; empty: anywhere
 };
 
-// A figure that paints itself with Qt straight on the page, as vectors, in
-// Box (layout pixels); the page font is set before it paints.
-struct TPageFigure {
-    QRectF Box;
-    std::function<void(QPainter &, const QRectF &)> Paint;
-};
-
 struct TReportPage {
     std::string Title; // in the black bar of the header
     bool HasFooter = true;
@@ -66,7 +57,6 @@ struct TReportPage {
     std::vector<TPageRule> Rules;
     std::vector<QRectF> Frames;
     std::vector<TPagePicture> Pictures;
-    std::vector<TPageFigure> Figures;
 
     // The texts in the order they were placed.
     std::vector<std::string> TextLines() const;

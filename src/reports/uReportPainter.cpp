@@ -247,13 +247,6 @@ void TReportPainter::PaintNext(const TReportPage &page)
         painter.restore();
         FontInUse = {-1, false};
     }
-    for (const TPageFigure &figure : page.Figures) {
-        painter.save();
-        UseFont(ValueFont);
-        figure.Paint(painter, figure.Box);
-        painter.restore();
-        FontInUse = {-1, false};
-    }
     painter.setBrush(Qt::NoBrush);
     for (const QRectF &frame : page.Frames) {
         painter.setPen(QPen(Qt::black, 1));

@@ -1,5 +1,7 @@
 #include "uLoadedProfileWidget.h"
 
+#include "uPainterCanvas.h"
+
 #include <QPainter>
 
 namespace corvadel {
@@ -20,7 +22,8 @@ void TLoadedProfileWidget::SetScene(std::optional<TLoadedProfileScene> scene)
 void TLoadedProfileWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    PaintLoadedProfile(painter, QRectF(rect()), FScene);
+    TPainterCanvas canvas(painter, width(), height());
+    PaintLoadedProfile(canvas, FScene);
 }
 
 } // namespace corvadel

@@ -5,8 +5,9 @@
 #include "uResultQuantities.h"
 #include "uWires.h"
 
+#include "uQtCanvas.h"
+
 #include <QImage>
-#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -44,10 +45,9 @@ protected:
 
     static QImage Picture(const TLoadedProfileScene &scene)
     {
-        QImage picture(1200, 800, QImage::Format_RGB32);
-        QPainter painter(&picture);
-        PaintLoadedProfile(painter, QRectF(picture.rect()), scene.Shape, scene.Text);
-        return picture;
+        TQtCanvas canvas(1200, 800);
+        PaintLoadedProfile(canvas, scene.Shape, scene.Text);
+        return canvas.Picture();
     }
 
     // The colour in the middle of the hanger's box.
@@ -109,7 +109,8 @@ TEST_F(HungSignal, ExaggerationIsTheLargestThatFits)
 }
 
 // A level wire at 120 ft over pavement at 100 ft with signals every
-// `pitch` feet; every other one hangs below the signal clearance.
+// `pitch` feet; every other one hangs below the signal clearance, and the
+// last is a sign right above the clearance captions at the end.
 TLoadedShape Hung(double pitch)
 {
     TLoadedShape shape;
@@ -119,50 +120,81 @@ TLoadedShape Hung(double pitch)
     shape.Pavement = 100;
     shape.WireClearance = 18;
     shape.SignalClearance = 15;
-    shape.Points = {{0, 120}, {100, 120}};
+    for (int i = 0; i <= 200; ++i)
+        shape.Points.push_back({i * 0.5, 120});
     shape.Low = {0, 120};
     int number = 0;
     for (double distance = pitch / 2; distance < 100; distance += pitch) {
         ++number;
         shape.Hangers.push_back({number, true, distance, 120, number % 2 ? 4.0 : 7.0});
     }
+    shape.Hangers.push_back({number + 1, false, 97, 120, 3});
     return shape;
 }
 
-TEST(HangerLabels, NeverCoverEachOtherAndTheLowOnesComeFirst)
+struct TTextBox {
+    std::string Text;
+    QRectF Box;
+};
+
+// The box of every text written, by the recording canvas's metric.
+std::vector<TTextBox> TextBoxes(const TRecordingCanvas &canvas)
 {
-    test::EnsureGuiApplication();
-    const QRectF area(0, 0, 1200, 800);
-    const QFont font;
+    std::vector<TTextBox> boxes;
+    for (const TCanvasCall &call : canvas.CallsOf(TCallKind::TextOut)) {
+        const int size = call.Font.Size;
+        boxes.push_back({call.Text, QRectF(call.Points[0].X, call.Points[0].Y,
+                                            static_cast<int>(call.Text.size()) * TRecordingCanvas::CharWidth * size / 6,
+                                            TRecordingCanvas::TextHeight * size / 6)});
+    }
+    return boxes;
+}
+
+TEST(HangerLabels, CoverNoTextSignalOrSignAndTheLowOnesComeFirst)
+{
     const struct {
         double Pitch;
-        bool All; // every label finds room
-    } cases[] = {{30, true}, {2.5, false}};
+        bool All; // every signal and sign gets its whole label
+    } cases[] = {{30, true}, {10, false}, {2.5, false}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.Pitch);
         const TLoadedShape shape = Hung(c.Pitch);
-        const auto places = PlaceHangerLabels(shape, area, font);
-        if (c.All) {
-            EXPECT_EQ(places.size(), shape.Hangers.size());
-        }
-        int low = 0;
-        for (const TLoadedHanger &hanger : shape.Hangers)
-            low += shape.ShortfallOf(hanger) > 0;
-        ASSERT_GE(places.size(), static_cast<size_t>(low));
-        for (size_t i = 0; i < places.size(); ++i) {
-            EXPECT_TRUE(area.contains(places[i].Box));
-            // The low ones are placed before any other.
-            if (i < static_cast<size_t>(low)) {
-                EXPECT_GT(shape.ShortfallOf(*places[i].Hanger), 0) << places[i].Hanger->Number;
-            }
+        TRecordingCanvas canvas(1200, 800);
+        PaintLoadedProfile(canvas, shape, {"Sequence 1 - Main St, span 1, Max. SAG"});
+        const auto texts = TextBoxes(canvas);
+        const QRectF picture(0, 0, 1200, 800);
+        for (size_t i = 0; i < texts.size(); ++i) {
+            EXPECT_TRUE(picture.contains(texts[i].Box)) << texts[i].Text;
             for (size_t j = 0; j < i; ++j)
-                EXPECT_FALSE(places[i].Box.intersects(places[j].Box))
-                    << places[i].Hanger->Number << " and " << places[j].Hanger->Number;
-            // Right of its own item, never above its bottom.
-            const TLoadedProfileLayout layout(shape, area);
-            const QPointF bottom = layout.ToScreen(places[i].Hanger->Distance, places[i].Hanger->Bottom());
-            EXPECT_GT(places[i].Box.left(), bottom.x());
-            EXPECT_GT(places[i].Box.top(), bottom.y());
+                EXPECT_FALSE(texts[i].Box.intersects(texts[j].Box)) << texts[i].Text << " and " << texts[j].Text;
+            for (const TCanvasCall &item : canvas.CallsOf(TCallKind::Rectangle)) {
+                const QRectF drawn(QPointF(item.Points[0].X, item.Points[0].Y),
+                                   QPointF(item.Points[1].X, item.Points[1].Y));
+                EXPECT_FALSE(texts[i].Box.intersects(drawn)) << texts[i].Text;
+            }
+        }
+        // The captions of the lines are always written.
+        for (const char *caption : {"Pavement 100.00 ft", "Min Clearance 18.00 ft", "Min Signal Clearance 15.00 ft"})
+            EXPECT_NE(canvas.FindText(caption), nullptr) << caption;
+        int named = 0, whole = 0;
+        std::vector<int> order;
+        for (const auto &text : texts) {
+            if (text.Text.starts_with("Signal ") || text.Text.starts_with("Sign ")) {
+                ++named;
+                order.push_back(std::stoi(text.Text.substr(text.Text.find(' ') + 1)));
+            }
+            whole += text.Text.starts_with("clear ");
+        }
+        if (c.All) {
+            EXPECT_EQ(whole, static_cast<int>(shape.Hangers.size()));
+        }
+        EXPECT_GT(named, 0);
+        // Those that hang too low (odd numbers here) are labelled before any other.
+        bool otherSeen = false;
+        for (int number : order) {
+            const bool low = shape.ShortfallOf(shape.Hangers[static_cast<size_t>(number - 1)]) > 0;
+            EXPECT_FALSE(low && otherSeen) << number;
+            otherSeen = otherSeen || !low;
         }
     }
 }

@@ -55,10 +55,10 @@ TEST_F(LoadedProfilePage, TableGivesEveryHangerAsTheShapeHasIt)
             const int span = 2;
             const TReportPage &page = job.Pages[span - 1];
             EXPECT_EQ(page.Title, TqrLoadedProfileForm::Title(atMaxSAG, span));
-            ASSERT_EQ(page.Figures.size(), 1u);
+            ASSERT_EQ(page.Pictures.size(), 1u);
             const QRectF body = PageGeometry::Body(true);
-            EXPECT_TRUE(body.contains(page.Figures[0].Box));
-            EXPECT_GT(page.Figures[0].Box.height(), body.height() / 2);
+            EXPECT_TRUE(body.contains(page.Pictures[0].Box));
+            EXPECT_GT(page.Pictures[0].Box.height(), body.height() / 2);
 
             const auto shape = TLoadedProfile::Compute(sequence, *sequence.Results.FindByAtMaxSAG(atMaxSAG), span, 1,
                                                        clearance);
@@ -98,7 +98,7 @@ TEST_F(LoadedProfilePage, ASpanWithoutSignalsSaysSo)
     ASSERT_GE(job.Pages.size(), 2u);
     EXPECT_TRUE(job.Pages[1].Shows("No signals or signs attached at this span."));
     EXPECT_FALSE(job.Pages[0].Shows("No signals or signs attached at this span."));
-    EXPECT_EQ(job.Pages[1].Figures.size(), 1u);
+    EXPECT_EQ(job.Pages[1].Pictures.size(), 1u);
 }
 
 TEST_F(LoadedProfilePage, ACrowdedSpanKeepsItsDrawingAndGoesOnOverTheNextPage)
@@ -116,11 +116,13 @@ TEST_F(LoadedProfilePage, ACrowdedSpanKeepsItsDrawingAndGoesOnOverTheNextPage)
     TReportJob job;
     TqrLoadedProfileForm::AddPages(job, Project, true, 1);
     ASSERT_GE(job.Pages.size(), 2u);
-    ASSERT_EQ(job.Pages[0].Figures.size(), 1u);
-    EXPECT_GE(job.Pages[0].Figures[0].Box.height(), 300);
+    ASSERT_EQ(job.Pages[0].Pictures.size(), 1u);
+    EXPECT_GE(job.Pages[0].Pictures[0].Box.height(), 300);
     int rows = 0;
     for (const TReportPage &page : job.Pages) {
         EXPECT_EQ(page.Title, TqrLoadedProfileForm::Title(true, 1));
+        // The table's headings stand on every page it goes on to.
+        EXPECT_EQ(Count(page, "Clearance (ft)"), 1);
         rows += CountStartingWith(page, "Signal ") + CountStartingWith(page, "Sign ");
         for (const TPageText &text : page.Texts)
             EXPECT_TRUE(PageGeometry::Body(true).adjusted(-1, -1, 1, 1).contains(text.Box)) << text.Text;
