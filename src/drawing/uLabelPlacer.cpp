@@ -43,30 +43,32 @@ bool TBox::Crosses(TPoint a, TPoint b) const
     return clip(-dx, a.X - left) && clip(dx, right - a.X) && clip(-dy, a.Y - top) && clip(dy, bottom - a.Y);
 }
 
-TLabelPlacer::TLabelPlacer(TSize picture, int step, int reach, int farStep, int gap)
-    : Picture {0, 0, picture.Width, picture.Height}, Gap(gap)
+namespace {
+
+// Offsets `pitch` apart with a length above `from` (0: from the centre) and
+// up to `to`, nearest first; of equal length, upward and leftward first.
+std::vector<TPoint> Ring(int from, int to, int pitch)
 {
-    step = std::max(step, 1);
-    // Near the preferred place finely, then anywhere on the picture
-    // coarsely: a crowded drawing puts a label farther off rather than over
-    // a line.
-    const auto ring = [&](int from, int to, int pitch) {
-        const size_t first = Offsets.size();
-        const int64_t inner = int64_t(from) * from, outer = int64_t(to) * to;
-        for (int dy = -to / pitch * pitch; dy <= to; dy += pitch)
-            for (int dx = -to / pitch * pitch; dx <= to; dx += pitch) {
-                const int64_t distance = int64_t(dx) * dx + int64_t(dy) * dy;
-                if (distance <= outer && (from == 0 || distance > inner))
-                    Offsets.push_back({dx, dy});
-            }
-        // Nearest first; of equal distance, upward and leftward first.
-        std::stable_sort(Offsets.begin() + static_cast<std::ptrdiff_t>(first), Offsets.end(), [](TPoint a, TPoint b) {
-            return int64_t(a.X) * a.X + int64_t(a.Y) * a.Y < int64_t(b.X) * b.X + int64_t(b.Y) * b.Y;
-        });
-    };
-    ring(0, reach, step);
-    if (farStep > 0)
-        ring(reach, std::max(picture.Width, picture.Height), farStep);
+    std::vector<TPoint> offsets;
+    const int64_t inner = int64_t(from) * from, outer = int64_t(to) * to;
+    for (int dy = -to / pitch * pitch; dy <= to; dy += pitch)
+        for (int dx = -to / pitch * pitch; dx <= to; dx += pitch) {
+            const int64_t length = int64_t(dx) * dx + int64_t(dy) * dy;
+            if (length <= outer && (from == 0 || length > inner))
+                offsets.push_back({dx, dy});
+        }
+    std::stable_sort(offsets.begin(), offsets.end(), [](TPoint a, TPoint b) {
+        return int64_t(a.X) * a.X + int64_t(a.Y) * a.Y < int64_t(b.X) * b.X + int64_t(b.Y) * b.Y;
+    });
+    return offsets;
+}
+
+} // namespace
+
+TLabelPlacer::TLabelPlacer(TSize picture, int step, int reach, int farStep, int gap)
+    : Picture {0, 0, picture.Width, picture.Height}, Gap(gap), Reach(reach), FarStep(farStep),
+      Near(Ring(0, reach, std::max(step, 1)))
+{
 }
 
 void TLabelPlacer::AddLine(TPoint a, TPoint b, int owner)
@@ -101,7 +103,22 @@ bool TLabelPlacer::Free(const TBox &box, int owner) const
 
 std::optional<TPoint> TLabelPlacer::TryPlace(TPoint preferred, TSize size, int owner)
 {
-    for (const TPoint offset : Offsets) {
+    if (auto at = FirstFree(Near, preferred, size, owner))
+        return at;
+    if (FarStep <= 0)
+        return std::nullopt;
+    // Near the preferred place finely, then anywhere on the picture
+    // coarsely: a crowded drawing puts a label farther off rather than over
+    // a line. Worked out only for a drawing that needs it.
+    if (Far.empty())
+        Far = Ring(Reach, std::max(Picture.Right, Picture.Bottom), FarStep);
+    return FirstFree(Far, preferred, size, owner);
+}
+
+std::optional<TPoint> TLabelPlacer::FirstFree(const std::vector<TPoint> &offsets, TPoint preferred, TSize size,
+                                              int owner)
+{
+    for (const TPoint offset : offsets) {
         const TPoint at {preferred.X + offset.X, preferred.Y + offset.Y};
         const TBox box = TBox::At(at, size);
         if (Free(box, owner)) {

@@ -53,11 +53,15 @@ private:
 
     TBox Picture;
     int Gap;
-    std::vector<TPoint> Offsets; // nearest first
+    int Reach;
+    int FarStep;
+    std::vector<TPoint> Near; // offsets to try, nearest first
+    std::vector<TPoint> Far;
     std::vector<TLine> Lines;
     std::vector<TBox> Boxes;
 
     bool Free(const TBox &box, int owner) const;
+    std::optional<TPoint> FirstFree(const std::vector<TPoint> &offsets, TPoint preferred, TSize size, int owner);
 };
 
 } // namespace corvadel
