@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <deque>
 
 namespace corvadel {
 
@@ -47,7 +48,7 @@ namespace {
 
 // Offsets `pitch` apart with a length above `from` (0: from the centre) and
 // up to `to`, nearest first; of equal length, upward and leftward first.
-std::vector<TPoint> Ring(int from, int to, int pitch)
+std::vector<TPoint> MakeRing(int from, int to, int pitch)
 {
     std::vector<TPoint> offsets;
     const int64_t inner = int64_t(from) * from, outer = int64_t(to) * to;
@@ -61,6 +62,25 @@ std::vector<TPoint> Ring(int from, int to, int pitch)
         return int64_t(a.X) * a.X + int64_t(a.Y) * a.Y < int64_t(b.X) * b.X + int64_t(b.Y) * b.Y;
     });
     return offsets;
+}
+
+// The same rings come back for every page and every repaint: the last few
+// are kept.
+std::shared_ptr<const std::vector<TPoint>> Ring(int from, int to, int pitch)
+{
+    struct TMade {
+        int From, To, Pitch;
+        std::shared_ptr<const std::vector<TPoint>> Offsets;
+    };
+    static std::deque<TMade> made;
+    for (const TMade &ring : made)
+        if (ring.From == from && ring.To == to && ring.Pitch == pitch)
+            return ring.Offsets;
+    constexpr size_t Kept = 8;
+    if (made.size() == Kept)
+        made.pop_front();
+    made.push_back({from, to, pitch, std::make_shared<const std::vector<TPoint>>(MakeRing(from, to, pitch))});
+    return made.back().Offsets;
 }
 
 } // namespace
@@ -103,16 +123,16 @@ bool TLabelPlacer::Free(const TBox &box, int owner) const
 
 std::optional<TPoint> TLabelPlacer::TryPlace(TPoint preferred, TSize size, int owner)
 {
-    if (auto at = FirstFree(Near, preferred, size, owner))
+    if (auto at = FirstFree(*Near, preferred, size, owner))
         return at;
     if (FarStep <= 0)
         return std::nullopt;
     // Near the preferred place finely, then anywhere on the picture
     // coarsely: a crowded drawing puts a label farther off rather than over
     // a line. Worked out only for a drawing that needs it.
-    if (Far.empty())
+    if (!Far)
         Far = Ring(Reach, std::max(Picture.Right, Picture.Bottom), FarStep);
-    return FirstFree(Far, preferred, size, owner);
+    return FirstFree(*Far, preferred, size, owner);
 }
 
 std::optional<TPoint> TLabelPlacer::FirstFree(const std::vector<TPoint> &offsets, TPoint preferred, TSize size,

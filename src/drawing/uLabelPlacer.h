@@ -5,6 +5,7 @@
 
 #include "uCanvas.h"
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -55,8 +56,8 @@ private:
     int Gap;
     int Reach;
     int FarStep;
-    std::vector<TPoint> Near; // offsets to try, nearest first
-    std::vector<TPoint> Far;
+    std::shared_ptr<const std::vector<TPoint>> Near; // offsets to try, nearest first
+    std::shared_ptr<const std::vector<TPoint>> Far;
     std::vector<TLine> Lines;
     std::vector<TBox> Boxes;
 

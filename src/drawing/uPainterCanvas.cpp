@@ -86,24 +86,36 @@ void TPainterCanvas::SetBrush(int color)
 
 void TPainterCanvas::SetFont(const TFontSpec &font)
 {
+    if (font.Name != FontSpec.Name || font.Size != FontSpec.Size || font.Style != FontSpec.Style) {
+        Font.reset();
+        Metrics.reset();
+    }
     FontSpec = font;
     FontColor = ToQColor(font.Color);
 }
 
+const QFontMetrics &TPainterCanvas::FontMetrics()
+{
+    if (!Metrics) {
+        Font = ToQFont(FontSpec, Device());
+        Metrics.emplace(*Font, const_cast<QPaintDevice *>(Device()));
+    }
+    return *Metrics;
+}
+
 TSize TPainterCanvas::TextExtent(const std::string &text)
 {
-    const QFontMetrics metrics(ToQFont(FontSpec, Device()), const_cast<QPaintDevice *>(Device()));
+    const QFontMetrics &metrics = FontMetrics();
     return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height()};
 }
 
 void TPainterCanvas::TextOut(int x, int y, const std::string &text)
 {
     const QString value = QString::fromStdString(text);
-    const QFont font = ToQFont(FontSpec, Device());
-    const QFontMetrics metrics(font, const_cast<QPaintDevice *>(Device()));
+    const QFontMetrics &metrics = FontMetrics();
     QPainter &painter = Painter();
     painter.fillRect(QRect(x, y, metrics.horizontalAdvance(value), metrics.height()), Brush);
-    painter.setFont(font);
+    painter.setFont(*Font);
     painter.setPen(FontColor);
     painter.drawText(QPoint(x, y + metrics.ascent()), value);
 }

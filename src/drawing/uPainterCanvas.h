@@ -8,7 +8,10 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QPen>
+
+#include <optional>
 
 class QPainter;
 class QPaintDevice;
@@ -60,8 +63,13 @@ private:
     QPen Pen;
     QBrush Brush;
     TFontSpec FontSpec;
-    QFont Font;
+    // The font and its metrics, made when a text first needs them after the
+    // font changed: a drawing sets the same few fonts many times.
+    std::optional<QFont> Font;
+    std::optional<QFontMetrics> Metrics;
     QColor FontColor;
+
+    const QFontMetrics &FontMetrics();
 };
 
 } // namespace corvadel
