@@ -47,8 +47,8 @@ QString GeneratedProject(int count)
 class TNobodyAsks : public TQtAsk
 {
 public:
-    QMessageBox::StandardButton Message(QWidget *, TMessageKind, const QString &text,
-                                        QMessageBox::StandardButtons) override
+    QMessageBox::StandardButton Message(QWidget *, TMessageKind, const QString &text, QMessageBox::StandardButtons,
+                                        QMessageBox::StandardButton) override
     {
         std::fprintf(stderr, "unexpected question: %s\n", qPrintable(text));
         std::abort();
@@ -70,6 +70,7 @@ struct TWindowOver {
     TfrmMain Window{Settings, Ask, ResultWindows(Settings, [this](QDialog &dialog) {
                         dialog.show();
                         Paint(dialog);
+                        dialog.hide(); // as the person closes it before the next F9
                         ++ResultsPainted;
                     })};
 

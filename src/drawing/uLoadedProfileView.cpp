@@ -393,8 +393,10 @@ std::optional<TLoadedProfileScene> LoadedProfileScene(const TWireConfiguration &
     const TBaseWire *span = sequence.Spans.FindByNumber(spanNumber);
     if (!result || !span)
         return std::nullopt;
-    // About two pixels between points.
-    const double spacing = width > 0 ? 2 * span->Length / width : span->Length;
+    // About two pixels between points, along the length the result belongs to.
+    const TBaseWireResult *spanResult = result->SpanResults.FindBySpanNumber(spanNumber);
+    const double length = spanResult && spanResult->PlanLength > 0 ? spanResult->PlanLength : span->Length;
+    const double spacing = width > 0 ? 2 * length / width : length;
     auto shape = TLoadedProfile::Compute(sequence, *result, spanNumber, spacing, signalClearance);
     if (!shape)
         return std::nullopt;

@@ -89,6 +89,7 @@ void TPainterCanvas::SetFont(const TFontSpec &font)
     if (font.Name != FontSpec.Name || font.Size != FontSpec.Size || font.Style != FontSpec.Style) {
         Font.reset();
         Metrics.reset();
+        Widths.clear();
     }
     FontSpec = font;
     FontColor = ToQColor(font.Color);
@@ -103,18 +104,29 @@ const QFontMetrics &TPainterCanvas::FontMetrics()
     return *Metrics;
 }
 
+int TPainterCanvas::TextWidth(const std::string &text)
+{
+    if (const auto known = Widths.find(text); known != Widths.end())
+        return known->second;
+    if (Widths.size() > 4096) // a long drawing of ever new texts stays small
+        Widths.clear();
+    const int width = FontMetrics().horizontalAdvance(QString::fromStdString(text));
+    Widths.emplace(text, width);
+    return width;
+}
+
 TSize TPainterCanvas::TextExtent(const std::string &text)
 {
-    const QFontMetrics &metrics = FontMetrics();
-    return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height()};
+    return {TextWidth(text), FontMetrics().height()};
 }
 
 void TPainterCanvas::TextOut(int x, int y, const std::string &text)
 {
+    const int width = TextWidth(text);
     const QString value = QString::fromStdString(text);
     const QFontMetrics &metrics = FontMetrics();
     QPainter &painter = Painter();
-    painter.fillRect(QRect(x, y, metrics.horizontalAdvance(value), metrics.height()), Brush);
+    painter.fillRect(QRect(x, y, width, metrics.height()), Brush);
     painter.setFont(*Font);
     painter.setPen(FontColor);
     painter.drawText(QPoint(x, y + metrics.ascent()), value);

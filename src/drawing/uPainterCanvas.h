@@ -12,6 +12,8 @@
 #include <QPen>
 
 #include <optional>
+#include <string>
+#include <unordered_map>
 
 class QPainter;
 class QPaintDevice;
@@ -67,9 +69,12 @@ private:
     // font changed: a drawing sets the same few fonts many times.
     std::optional<QFont> Font;
     std::optional<QFontMetrics> Metrics;
+    // Label placement measures a text for every place it tries, then paints it.
+    std::unordered_map<std::string, int> Widths;
     QColor FontColor;
 
     const QFontMetrics &FontMetrics();
+    int TextWidth(const std::string &text);
 };
 
 } // namespace corvadel

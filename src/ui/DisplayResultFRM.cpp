@@ -80,6 +80,17 @@ void FillColumns(TResultGrid &grid, const std::vector<TResultQuantity<Item>> &qu
     grid.FitHeight();
 }
 
+bool HoldsExactly(const QComboBox &list, const QStringList &items)
+{
+    if (list.count() != items.size())
+        return false;
+    for (int i = 0; i < list.count(); ++i) {
+        if (list.itemText(i) != items[i])
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void ExecModal(QDialog &dialog)
@@ -98,6 +109,13 @@ TfrmDisplayResult::TfrmDisplayResult(const TWireConfigurationList &project, cons
     setWindowTitle("Results");
     setSizeGripEnabled(true);
     BuildLayout();
+    connect(cbSequenceList, &QComboBox::currentIndexChanged, this, &TfrmDisplayResult::SequenceChanged);
+    connect(tbSAG, &QTabBar::currentChanged, this, &TfrmDisplayResult::TabChanged);
+    ShowProject(showSequence);
+}
+
+void TfrmDisplayResult::ShowProject(int showSequence)
+{
     int shown = 0;
     QStringList names;
     for (const TWireConfiguration *sequence : Project) {
@@ -105,10 +123,17 @@ TfrmDisplayResult::TfrmDisplayResult(const TWireConfigurationList &project, cons
             shown = int(names.size());
         names << Text(sequence->DisplayName());
     }
-    cbSequenceList->addItems(names);
-    cbSequenceList->setCurrentIndex(shown);
-    connect(cbSequenceList, &QComboBox::currentIndexChanged, this, &TfrmDisplayResult::SequenceChanged);
-    connect(tbSAG, &QTabBar::currentChanged, this, &TfrmDisplayResult::TabChanged);
+    FSequence = nullptr; // may be gone since the window was last shown
+    FResult = nullptr;
+    {
+        const QSignalBlocker blocker(cbSequenceList);
+        if (!HoldsExactly(*cbSequenceList, names)) {
+            cbSequenceList->clear();
+            cbSequenceList->addItems(names);
+        }
+        cbSequenceList->setCurrentIndex(shown);
+    }
+    pcResultPages->setCurrentIndex(0);
     if (!Project.Empty())
         SequenceChanged(shown);
     btnCombinations->setVisible(!Project.Combinations.Empty());
@@ -234,7 +259,6 @@ QWidget *TfrmDisplayResult::BuildValuesPage()
     layout->addWidget(pnlSignalHeight, 1);
     layout->addStretch(0); // takes the room when the signal heights are hidden
     return page;
-
 }
 
 QWidget *TfrmDisplayResult::BuildProfilePage()

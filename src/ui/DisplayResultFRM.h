@@ -34,6 +34,12 @@ public:
     TfrmDisplayResult(const TWireConfigurationList &project, const TGlobalSetting &settings, int showSequence = 0,
                       QWidget *parent = nullptr);
 
+    // Fills the window again from the project as it is now, on sequence
+    // `showSequence` (or the first), its values page in front.
+    void ShowProject(int showSequence);
+    const TWireConfigurationList &ShownProject() const { return Project; }
+    const TGlobalSetting &ShownSettings() const { return Settings; }
+
     // How the combination and warp windows are shown.
     TShowModal ShowModal = ExecModal;
 

@@ -542,3 +542,60 @@ TEST_F(MainWindowResults, ErrorWindowExplainsASagThePolesPutOutOfReach)
 }
 
 } // namespace
+
+// The result window is kept between calculations: shown again, it must be
+// the window a fresh one would be for the project as it is then.
+TEST(ResultWindowAgain, StartsOverOnTheProjectAsItIsNow)
+{
+    TGlobalSetting settings;
+    corvadel::test::TScriptedAsk ask;
+    const QDialog *first = nullptr;
+    int opened = 0;
+    TfrmMain window(settings, ask, ResultWindows(settings, [&](QDialog &dialog) {
+                        auto &results = static_cast<TfrmDisplayResult &>(dialog);
+                        ++opened;
+                        if (opened == 1) {
+                            // The person looks at the profile of the Min. SAG case, then closes.
+                            first = &dialog;
+                            dialog.show();
+                            auto *pages = dialog.findChild<QTabWidget *>("pcResultPages");
+                            QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {},
+                                              pages->tabBar()->tabRect(1).center());
+                            auto *sag = dialog.findChild<QTabBar *>("tbSAG");
+                            QTest::mouseClick(sag, Qt::LeftButton, {}, sag->tabRect(1).center());
+                            ASSERT_EQ(pages->currentIndex(), 1);
+                            ASSERT_EQ(sag->currentIndex(), 1);
+                            QTest::keyClick(&dialog, Qt::Key_Escape);
+                            return;
+                        }
+                        EXPECT_EQ(&dialog, first) << "built again instead of kept";
+                        TfrmDisplayResult fresh(results.ShownProject(), results.ShownSettings(),
+                                                results.ShownSequence()->Number);
+                        EXPECT_EQ(results.ShownSequence(), fresh.ShownSequence());
+                        EXPECT_EQ(results.ShownResult(), fresh.ShownResult());
+                        for (const char *name : {"pcResultPages"})
+                            EXPECT_EQ(dialog.findChild<QTabWidget *>(name)->currentIndex(),
+                                      fresh.findChild<QTabWidget *>(name)->currentIndex());
+                        EXPECT_EQ(dialog.findChild<QTabBar *>("tbSAG")->tabText(
+                                      dialog.findChild<QTabBar *>("tbSAG")->currentIndex()),
+                                  "Max. SAG");
+                        const auto *list = dialog.findChild<QComboBox *>("cbSequenceList");
+                        const auto *freshList = fresh.findChild<QComboBox *>("cbSequenceList");
+                        ASSERT_EQ(list->count(), freshList->count());
+                        for (int i = 0; i < list->count(); ++i)
+                            EXPECT_EQ(list->itemText(i), freshList->itemText(i));
+                        EXPECT_EQ(list->currentIndex(), freshList->currentIndex());
+                        for (const char *grid : {"sgSpanResults", "sgPoleResults", "sgSignalResults"})
+                            EXPECT_EQ(dialog.findChild<TResultGrid *>(grid)->CopyText(),
+                                      fresh.findChild<TResultGrid *>(grid)->CopyText())
+                                << grid;
+                    }));
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(window.OpenFile(QString::fromStdString(Example("intersection.xml"))));
+    QTest::keyClick(&window, Qt::Key_F9);
+    ASSERT_EQ(opened, 1);
+    window.findChild<QAction *>("duplicate_sequence")->trigger(); // a fourth sequence, shown
+    QTest::keyClick(&window, Qt::Key_F9);
+    EXPECT_EQ(opened, 2);
+}

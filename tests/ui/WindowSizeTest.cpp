@@ -70,8 +70,9 @@ void ExpectWhole(const QWidget &widget, const QWidget &window, const std::string
     EXPECT_TRUE(InsideItsParents(widget, window)) << name;
     EXPECT_GE(widget.width(), widget.minimumSizeHint().width()) << name;
     EXPECT_GE(widget.height(), widget.minimumSizeHint().height()) << name;
-    if (const auto *edit = qobject_cast<const QLineEdit *>(&widget))
+    if (const auto *edit = qobject_cast<const QLineEdit *>(&widget)) {
         EXPECT_TRUE(ShowsWhole(*edit)) << name << " '" << edit->text().toStdString() << "'";
+    }
 }
 
 class SmallestWindow : public ::testing::TestWithParam<const char *> {};
