@@ -11,7 +11,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 DESTDIR="$scratch/root" cmake --install "$build" --prefix /usr >/dev/null
 prefix="$scratch/root/usr"
-for f in bin/corvadel lib/corvadel/corvadel-windows.so share/corvadel/CodeList.xml \
+for f in bin/corvadel lib/corvadel/modules/corvadel-windows.so share/corvadel/CodeList.xml \
          share/applications/example.corvadel.Corvadel.desktop \
          share/metainfo/example.corvadel.Corvadel.metainfo.xml share/mime/packages/corvadel.xml \
          share/man/man1/corvadel.1.gz share/icons/hicolor/scalable/apps/corvadel.svg \
