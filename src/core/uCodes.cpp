@@ -93,6 +93,8 @@ std::unique_ptr<TTypicalItem> ReadWire(const TXMLBaseObject &e, const std::strin
     reader.Text("CATEGORY", item->Category);
     reader.Text("SECTION", item->Section);
     reader.Real("WEIGHT", item->Weight);
+    reader.Text("GRADE", item->Grade);
+    reader.Real("BREAKING_STRENGTH", item->BreakingStrength);
     reader.Read();
     return item;
 }
@@ -201,6 +203,27 @@ TCodeList::WireView TCodeList::TypicalWires() const
 const TTypicalItem *TCodeList::FindByCode(const std::string &code) const
 {
     return FindIf([&code](const TTypicalItem &item) { return item.Code == code; });
+}
+
+std::vector<const TTypicalWire *> TCodeList::Strands() const
+{
+    std::vector<const TTypicalWire *> strands;
+    for (const auto &row : ViewsOf<TTypicalWire>(*this, "WIRE", [](const TTypicalWire &wire) { return wire.IsStrand(); }))
+        strands.push_back(row.Entry);
+    return strands;
+}
+
+const TTypicalWire *TCodeList::FindStrand(const std::string &code) const
+{
+    for (const TTypicalWire *strand : Strands())
+        if (strand->Code == code)
+            return strand;
+    return nullptr;
+}
+
+std::string TTypicalWire::StrandName() const
+{
+    return (Section.empty() ? Code : Section) + " " + Grade;
 }
 
 std::string TCodeList::NextCustomCode() const

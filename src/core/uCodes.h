@@ -42,6 +42,14 @@ class TTypicalWire : public TTypicalItem
 public:
     double Weight = 0; // pounds per foot
     std::string Section;
+    // A span strand's grade ("EHS") and its minimum breaking strength in
+    // pounds; a wire without both (a cable, a messenger) is no strand.
+    std::string Grade;
+    double BreakingStrength = 0;
+
+    bool IsStrand() const { return !Grade.empty() && BreakingStrength > 0; }
+    // "3/8\" EHS", or the code when the entry has no section.
+    std::string StrandName() const;
 };
 
 // A view row of the typical lists: a key and an entry that the list may or
@@ -77,6 +85,10 @@ public:
     WireView TypicalWires() const;
 
     const TTypicalItem *FindByCode(const std::string &code) const;
+    // The wires that are strands, in file order.
+    std::vector<const TTypicalWire *> Strands() const;
+    // The strand of that code, or none.
+    const TTypicalWire *FindStrand(const std::string &code) const;
     std::string NextCustomCode() const;
     void AddCustomSignal(std::unique_ptr<TTypicalSignal> entry);
 

@@ -195,3 +195,55 @@ TEST(CodeList, ShippedCatalogueIsComplete)
     for (int i = 0; i < list.Count(); ++i)
         EXPECT_EQ(list.FindByCode(list.Objects(i)->Code), list.Objects(i)) << list.Objects(i)->Code;
 }
+
+TEST(CodeList, StrandsAreTheWiresWithAGradeAndABreakingStrength)
+{
+    TCodeList list;
+    list.LoadFromText("<XML>\r\n<WIRE_LIST>\r\n"
+                      "<WIRE>\r\n<CODE>A</CODE>\r\n<SECTION>3/8\"</SECTION>\r\n<WEIGHT>0.273</WEIGHT>\r\n"
+                      "<GRADE>EHS</GRADE>\r\n<BREAKING_STRENGTH>15400</BREAKING_STRENGTH>\r\n</WIRE>\r\n"
+                      "<WIRE>\r\n<CODE>NO-STRENGTH</CODE>\r\n<GRADE>HS</GRADE>\r\n</WIRE>\r\n"
+                      "<WIRE>\r\n<CODE>NO-GRADE</CODE>\r\n<BREAKING_STRENGTH>5000</BREAKING_STRENGTH>\r\n</WIRE>\r\n"
+                      "<WIRE>\r\n<CODE>BAD</CODE>\r\n<GRADE>SM</GRADE>\r\n<BREAKING_STRENGTH>lots</BREAKING_STRENGTH>\r\n</WIRE>\r\n"
+                      "</WIRE_LIST>\r\n</XML>\r\n",
+                      "CodeList.xml");
+    const auto strands = list.Strands();
+    ASSERT_EQ(strands.size(), 1u);
+    EXPECT_EQ(strands[0]->Code, "A");
+    EXPECT_EQ(strands[0]->Grade, "EHS");
+    EXPECT_EQ(strands[0]->BreakingStrength, 15400);
+    EXPECT_EQ(strands[0]->StrandName(), "3/8\" EHS");
+    EXPECT_EQ(list.FindStrand("A"), strands[0]);
+    EXPECT_EQ(list.FindStrand("NO-GRADE"), nullptr) << "a wire without a grade is no strand";
+    EXPECT_EQ(list.TypicalWires().Rows.size(), 6u) << "every wire is still offered for the compositions";
+    ASSERT_EQ(list.Warnings.size(), 1u);
+    EXPECT_NE(list.Warnings[0].find("WIRE/BREAKING_STRENGTH (code BAD)"), std::string::npos) << list.Warnings[0];
+}
+
+TEST(CodeList, ShippedCatalogueGivesTheThreeGradesOfEverySize)
+{
+    TCodeList list;
+    list.Load(CORVADEL_SOURCE_DIR "/data/CodeList.xml");
+    EXPECT_TRUE(list.Warnings.empty());
+    const struct {
+        const char *Size;
+        double Weight, ExtraHigh, High, SiemensMartin;
+    } table[] = {{"1/4", 0.121, 6650, 4750, 3150},
+                 {"5/16", 0.205, 11200, 8000, 5350},
+                 {"3/8", 0.273, 15400, 10800, 6950},
+                 {"7/16", 0.399, 20800, 14500, 9350},
+                 {"1/2", 0.517, 26900, 18800, 12100}};
+    for (const auto &row : table) {
+        SCOPED_TRACE(row.Size);
+        for (const auto &[grade, strength] :
+             {std::pair {"EHS", row.ExtraHigh}, {"HS", row.High}, {"SM", row.SiemensMartin}}) {
+            const TTypicalWire *strand = list.FindStrand(std::string(grade) + "-" + row.Size);
+            ASSERT_NE(strand, nullptr) << grade;
+            EXPECT_EQ(strand->Grade, grade);
+            EXPECT_EQ(strand->BreakingStrength, strength);
+            EXPECT_EQ(strand->Weight, row.Weight);
+            EXPECT_EQ(strand->Category, std::string("SPAN ") + grade);
+        }
+    }
+    EXPECT_EQ(list.Strands().size(), 15u) << "messengers and cables are no strands";
+}
