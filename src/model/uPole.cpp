@@ -21,7 +21,7 @@ void TPoleList::CopyFrom(const TPoleList &source)
 {
     FreeAll();
     for (const TBasePole *pole : source)
-        AddPole(pole->Number, pole->IsRing);
+        AddPole(pole->Number, pole->IsRing)->AllowableMoment = pole->AllowableMoment;
 }
 
 bool TPoleList::IsRingNode(int number) const

@@ -13,6 +13,10 @@ public:
 
     bool IsRing = false; // rings are the junctions in the air, 100..103
     int Number = 0;
+    // The base moment the pole may carry, pound-feet; 0 = not given.
+    double AllowableMoment = 0;
+
+    void SetAllowableMoment(double value) { Assign(AllowableMoment, value); }
 
     // Working values of the engine, never saved.
     double StringingTension = 0; // pounds
@@ -28,6 +32,7 @@ class TPoleList : public TBaseList<TBasePole>
 public:
     TBasePole *AddPole(int number, bool isRing);
     TBasePole *FindByNumber(int number) const;
+    // Numbers, ring flags and allowable moments.
     void CopyFrom(const TPoleList &source);
     // False also for a node that is not in the list.
     bool IsRingNode(int number) const;

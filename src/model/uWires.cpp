@@ -96,6 +96,7 @@ TWireConfiguration::TWireConfiguration(const TWireConfiguration &source)
     SetMaxSAG(source.MaxSAG);
     SetMinClearance(source.MinClearance);
     SetWireWeight(source.WireWeight);
+    SetSpanWire(source.SpanWire);
     SetMinSAG(source.MinSAG);
     SetVariableWires(source.VariableWires);
     SetBoxWarp(source.BoxWarp);
@@ -155,6 +156,8 @@ void TWireConfiguration::WriteXML(TXMLElementWriter &out) const
     out.Leaf("SEQUENCE_TYPE", IntToStr(SequenceType));
     out.Leaf("SEQUENCE_ID", Identification);
     out.Leaf("SEQUENCE_WIRE_WEIGHT", FloatToStr(WireWeight));
+    if (!SpanWire.empty())
+        out.Leaf("SEQUENCE_SPAN_WIRE", SpanWire);
     out.Leaf("SEQUENCE_MIN_SAG", FloatToStr(MinSAG));
     out.Leaf("SEQUENCE_MAX_SAG", FloatToStr(MaxSAG));
     out.Leaf("SEQUENCE_MIN_CLEARANCE", FloatToStr(MinClearance));
@@ -164,6 +167,14 @@ void TWireConfiguration::WriteXML(TXMLElementWriter &out) const
     for (const TBaseWire *span : Spans)
         span->WriteXML(out);
     Elevations.WriteXML(out);
+    for (const TBasePole *pole : Poles) {
+        if (pole->IsRing || pole->AllowableMoment <= 0)
+            continue;
+        out.Begin("POLE_ALLOWABLE_MOMENT");
+        out.Leaf("POLE_NUMBER", IntToStr(pole->Number));
+        out.Leaf("ALLOWABLE_MOMENT", FloatToStr(pole->AllowableMoment));
+        out.End();
+    }
     out.End();
 }
 
@@ -199,6 +210,28 @@ void TWireConfiguration::ReadSpan(const TXMLBaseObject &wire)
         SkippedOnRead.push_back("span " + IntToStr(span->Number) + ": " + note);
 }
 
+void TWireConfiguration::ReadAllowableMoment(const TXMLBaseObject &element)
+{
+    const TXMLBaseObject *number = element.FindChild("POLE_NUMBER");
+    const TXMLBaseObject *moment = element.FindChild("ALLOWABLE_MOMENT");
+    TBasePole *pole = number ? Poles.FindByNumber(ElementInt(*number)) : nullptr;
+    if (!pole || pole->IsRing || !moment) {
+        SkippedOnRead.push_back("a POLE_ALLOWABLE_MOMENT element " +
+                                (number ? "naming pole " + number->Value + ", which the sequence lacks,"
+                                        : std::string("without POLE_NUMBER")) +
+                                (moment ? "" : " or ALLOWABLE_MOMENT") + " was skipped");
+        return;
+    }
+    const double value = ElementFloat(*moment);
+    // Not given is written as nothing; a moment no pole can carry is no check.
+    if (value <= 0) {
+        SkippedOnRead.push_back("the allowable moment " + moment->Value + " of pole " + number->Value +
+                                " is not above 0; it was skipped");
+        return;
+    }
+    pole->AllowableMoment = value;
+}
+
 void TWireConfiguration::FromXML(const TXMLBaseObject &node)
 {
     SkippedOnRead.clear();
@@ -214,6 +247,8 @@ void TWireConfiguration::FromXML(const TXMLBaseObject &node)
             Identification = child->Value;
         } else if (name == "SEQUENCE_WIRE_WEIGHT") {
             SetWireWeight(ElementFloat(*child));
+        } else if (name == "SEQUENCE_SPAN_WIRE") {
+            SpanWire = child->Value;
         } else if (name == "SEQUENCE_MIN_SAG") {
             MinSAG = ElementFloat(*child);
         } else if (name == "SEQUENCE_MAX_SAG") {
@@ -228,12 +263,15 @@ void TWireConfiguration::FromXML(const TXMLBaseObject &node)
             ReadSpan(*child);
         } else if (name == "ELEVATIONS") {
             Elevations.FromXML(*child);
+        } else if (name == "POLE_ALLOWABLE_MOMENT") {
+            ReadAllowableMoment(*child);
         }
     }
 }
 
-TWireConfigurationList::TWireConfigurationList(const TTARVOParameters &parameters)
+TWireConfigurationList::TWireConfigurationList(const TTARVOParameters &parameters, const TCodeList *catalogue)
     : Params(&parameters)
+    , Codes(catalogue)
 { }
 
 std::unique_ptr<TWireConfiguration> TWireConfigurationList::CreateSequence(int type) const

@@ -17,6 +17,7 @@
 
 namespace corvadel {
 
+class TCodeList;
 class TTARVOParameters;
 
 // What reading a file did beside reading it, for the reader to be told: an
@@ -71,6 +72,9 @@ public:
     TWireList Spans;
     std::string Identification;
     double WireWeight = 0; // pounds per foot
+    // The catalogue code of the span strand chosen for the wire; empty when
+    // none was chosen. Kept as read even when the catalogue lacks it.
+    std::string SpanWire;
     double MinSAG = 0; // feet
     double MinClearance = 0; // feet
     double MaxSAG = 0; // feet
@@ -92,6 +96,7 @@ public:
     void SetMaxSAG(double value) { Assign(MaxSAG, value); }
     void SetMinClearance(double value) { Assign(MinClearance, value); }
     void SetBoxWarp(bool value) { Assign(BoxWarp, value); }
+    void SetSpanWire(const std::string &value) { Assign(SpanWire, value); }
     // Reaches every span's default compositions.
     void SetWireWeight(double value);
     // Every span's UniformWeight follows.
@@ -107,6 +112,7 @@ public:
     void FromXML(const TXMLBaseObject &node) override;
 private:
     void ReadSpan(const TXMLBaseObject &wire);
+    void ReadAllowableMoment(const TXMLBaseObject &element);
 
 public:
     // What the last FromXML left out because the sequence has no span or
@@ -117,7 +123,8 @@ public:
 class TWireConfigurationList : public TBaseList<TWireConfiguration>
 {
 public:
-    explicit TWireConfigurationList(const TTARVOParameters &parameters);
+    // The catalogue, when given, names the strands the design checks know.
+    explicit TWireConfigurationList(const TTARVOParameters &parameters, const TCodeList *catalogue = nullptr);
 
     std::string FileName;
     TCombinationList Combinations;
@@ -143,6 +150,8 @@ public:
 
     // The settings new sequences take their defaults from.
     const TTARVOParameters &Parameters() const { return *Params; }
+    // None when the project was made without one.
+    const TCodeList *Catalogue() const { return Codes; }
     std::unique_ptr<TWireConfiguration> CreateSequence(int type) const;
 
     int NextNumber() const;
@@ -191,6 +200,7 @@ public:
 
 private:
     const TTARVOParameters *Params;
+    const TCodeList *Codes;
     bool CaseWarnings[2] = {false, false};
 };
 

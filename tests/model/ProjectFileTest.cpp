@@ -756,3 +756,81 @@ TEST(ProjectFiles, EveryExampleAndGoldenFileReads)
 }
 
 } // namespace
+
+// The span wire and the allowable moments are written only when given,
+// each where it belongs: every file without them stays as it was.
+TEST_F(ProjectFile, SpanWireAndAllowableMomentsRoundTripWhereTheyBelong)
+{
+    TWireConfigurationList project(Settings.Parameters);
+    BuildWye(project);
+    TWireConfiguration *wye = project.FindByNumber(1);
+    wye->SetSpanWire("EHS-3/8");
+    wye->Poles.FindByNumber(2)->SetAllowableMoment(45000);
+    wye->Poles.FindByNumber(3)->SetAllowableMoment(52000.5);
+
+    std::string expected = ScratchFolder::ReadBytes(GoldenPath);
+    const std::string weight = "<SEQUENCE_WIRE_WEIGHT>0.273</SEQUENCE_WIRE_WEIGHT>\r\n";
+    expected.insert(expected.find(weight) + weight.size(), "<SEQUENCE_SPAN_WIRE>EHS-3/8</SEQUENCE_SPAN_WIRE>\r\n");
+    const std::string elevationsEnd = "</ELEVATIONS>\r\n";
+    expected.insert(expected.find(elevationsEnd) + elevationsEnd.size(),
+                    "<POLE_ALLOWABLE_MOMENT>\r\n<POLE_NUMBER>2</POLE_NUMBER>\r\n<ALLOWABLE_MOMENT>45000</ALLOWABLE_MOMENT>\r\n"
+                    "</POLE_ALLOWABLE_MOMENT>\r\n"
+                    "<POLE_ALLOWABLE_MOMENT>\r\n<POLE_NUMBER>3</POLE_NUMBER>\r\n<ALLOWABLE_MOMENT>52000.5</ALLOWABLE_MOMENT>\r\n"
+                    "</POLE_ALLOWABLE_MOMENT>\r\n");
+    const std::string written = SaveText(project);
+    EXPECT_EQ(written, expected);
+
+    TWireConfigurationList read(Settings.Parameters);
+    ASSERT_TRUE(read.Open(Folder.Path("job.xml")));
+    EXPECT_TRUE(read.ReadNotes.empty());
+    const TWireConfiguration &back = *read.FindByNumber(1);
+    EXPECT_EQ(back.SpanWire, "EHS-3/8");
+    EXPECT_EQ(back.Poles.FindByNumber(1)->AllowableMoment, 0);
+    EXPECT_EQ(back.Poles.FindByNumber(2)->AllowableMoment, 45000);
+    EXPECT_EQ(back.Poles.FindByNumber(3)->AllowableMoment, 52000.5);
+    EXPECT_EQ(SaveText(read, "again.xml"), written);
+
+    // A duplicate keeps them; clearing them gives the golden file back.
+    const TWireConfiguration copy(back);
+    EXPECT_EQ(copy.SpanWire, "EHS-3/8");
+    EXPECT_EQ(copy.Poles.FindByNumber(3)->AllowableMoment, 52000.5);
+    wye->SetSpanWire({});
+    wye->Poles.FindByNumber(2)->SetAllowableMoment(0);
+    wye->Poles.FindByNumber(3)->SetAllowableMoment(0);
+    project.LastRevision = Date(2024, 3, 9); // as the golden file has it
+    EXPECT_EQ(SaveText(project, "cleared.xml"), ScratchFolder::ReadBytes(GoldenPath));
+}
+
+TEST_F(ProjectFileReading, AllowableMomentsWithoutAPoleOrAboveZeroAreLeftOutAndNamed)
+{
+    const struct {
+        const char *Name;
+        const char *Element;
+        const char *Note; // part of the note, "" for none
+        double Pole3;
+    } cases[] = {
+        {"a pole of the type", "<POLE_NUMBER>3</POLE_NUMBER><ALLOWABLE_MOMENT>30000</ALLOWABLE_MOMENT>", "", 30000},
+        {"a ring", "<POLE_NUMBER>100</POLE_NUMBER><ALLOWABLE_MOMENT>30000</ALLOWABLE_MOMENT>",
+         "naming pole 100, which the sequence lacks", 0},
+        {"a pole the WYE lacks", "<POLE_NUMBER>5</POLE_NUMBER><ALLOWABLE_MOMENT>30000</ALLOWABLE_MOMENT>",
+         "naming pole 5", 0},
+        {"no moment", "<POLE_NUMBER>3</POLE_NUMBER>", "or ALLOWABLE_MOMENT", 0},
+        {"zero", "<POLE_NUMBER>3</POLE_NUMBER><ALLOWABLE_MOMENT>0</ALLOWABLE_MOMENT>", "is not above 0", 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.Name);
+        Folder.Write("moments.xml", std::string("<XML><TARVO_CONFIGURATIONS><WYE_SEQUENCE><SEQUENCE_NUMBER>1</SEQUENCE_NUMBER>"
+                                                "<POLE_ALLOWABLE_MOMENT>") +
+                                        c.Element + "</POLE_ALLOWABLE_MOMENT></WYE_SEQUENCE></TARVO_CONFIGURATIONS></XML>");
+        TWireConfigurationList project(Settings.Parameters);
+        ASSERT_TRUE(project.Open(Folder.Path("moments.xml")));
+        EXPECT_EQ(project.First()->Poles.FindByNumber(3)->AllowableMoment, c.Pole3);
+        if (*c.Note == '\0') {
+            EXPECT_TRUE(project.ReadNotes.empty());
+            continue;
+        }
+        ASSERT_EQ(project.ReadNotes.size(), 1u);
+        EXPECT_NE(project.ReadNotes[0].Text.find(c.Note), std::string::npos) << project.ReadNotes[0].Text;
+        EXPECT_NE(project.ReadNotes[0].Text.find("moments.xml: sequence 1 (WYE_SEQUENCE)"), std::string::npos);
+    }
+}
