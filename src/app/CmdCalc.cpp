@@ -3,7 +3,9 @@
 #include "Commands.h"
 #include "uCalculationRun.h"
 #include "uCommandSupport.h"
+#include "uCodes.h"
 #include "uCombinationAnalysis.h"
+#include "uDesignChecks.h"
 #include "uGeometry.h"
 #include "uGlobalSettings.h"
 #include "uJsonWriter.h"
@@ -23,7 +25,31 @@ namespace {
 
 // --- JSON ---
 
-void JsonResult(TJsonWriter &json, const TWireConfiguration &sequence, const TWireConfigurationResult &result)
+void JsonWireCheck(TJsonWriter &json, const TWireCheck &check)
+{
+    json.Key("wireCheck").BeginObject();
+    json.Key("code").String(check.Code);
+    json.Key("breakingStrength");
+    check.Checked() ? json.Number(check.BreakingStrength()) : json.Null();
+    json.Key("maxWireLoad").Number(check.MaxWireLoad);
+    json.Key("usedPercent");
+    check.Checked() ? json.Number(check.UsedPercent()) : json.Null();
+    if (check.Checked())
+        json.Key("holds").Boolean(check.Holds());
+    json.Key("suggestions").BeginArray();
+    for (const TStrandSuggestion &suggestion : check.Suggestions) {
+        json.BeginObject();
+        json.Key("code").String(suggestion.Strand->Code);
+        json.Key("grade").String(suggestion.Strand->Grade);
+        json.Key("breakingStrength").Number(suggestion.Strand->BreakingStrength);
+        json.Key("maxWireLoad").Number(suggestion.MaxWireLoad);
+        json.EndObject();
+    }
+    json.EndArray().EndObject();
+}
+
+void JsonResult(TJsonWriter &json, const TWireConfigurationList &project, const TWireConfiguration &sequence,
+                const TWireConfigurationResult &result)
 {
     json.BeginObject();
     json.Key("atMaxSAG").Boolean(result.AtMaxSAG);
@@ -35,6 +61,7 @@ void JsonResult(TJsonWriter &json, const TWireConfiguration &sequence, const TWi
     json.Key("rotation").Number(result.Rotation);
     json.Key("initialRotation").Number(result.InitialRotation);
     json.Key("anglesChanged").Boolean(result.AnglesChanged);
+    JsonWireCheck(json, TDesignChecks::Wire(sequence, result, project.Catalogue(), project.Parameters()));
     json.Key("spans").BeginArray();
     for (const TBaseWireResult *span : result.SpanResults) {
         json.BeginObject();
@@ -57,6 +84,7 @@ void JsonResult(TJsonWriter &json, const TWireConfiguration &sequence, const TWi
         json.EndArray().EndObject();
     }
     json.EndArray();
+    const std::vector<TPoleCheck> poleChecks = TDesignChecks::Poles(sequence, result);
     json.Key("poles").BeginArray();
     for (const TBasePoleResult *pole : result.PoleResults) {
         json.BeginObject();
@@ -67,13 +95,21 @@ void JsonResult(TJsonWriter &json, const TWireConfiguration &sequence, const TWi
         json.Key("attachmentHeight").Number(pole->AttachmentHeight);
         json.Key("planAngle").Number(pole->PlanAngle);
         json.Key("calculatedPlanAngle").Number(pole->CalculatedPlanAngle);
+        const auto check = std::find_if(poleChecks.begin(), poleChecks.end(),
+                                        [pole](const TPoleCheck &c) { return c.Pole == pole->PoleNumber; });
+        if (check != poleChecks.end()) {
+            json.Key("allowableMoment").Number(check->Allowable);
+            json.Key("momentUsedPercent").Number(check->UsedPercent());
+            json.Key("momentHolds").Boolean(check->Holds());
+        }
         json.EndObject();
     }
     json.EndArray().EndObject();
 }
 
-void JsonSequence(TJsonWriter &json, TWireConfiguration &sequence, const TTARVOParameters &parameters)
+void JsonSequence(TJsonWriter &json, const TWireConfigurationList &project, TWireConfiguration &sequence)
 {
+    const TTARVOParameters &parameters = project.Parameters();
     json.BeginObject();
     json.Key("number").Integer(sequence.Number);
     json.Key("identification").String(sequence.Identification);
@@ -99,7 +135,7 @@ void JsonSequence(TJsonWriter &json, TWireConfiguration &sequence, const TTARVOP
     json.EndArray();
     json.Key("results").BeginArray();
     for (const TWireConfigurationResult *result : sequence.Results)
-        JsonResult(json, sequence, *result);
+        JsonResult(json, project, sequence, *result);
     json.EndArray().EndObject();
 }
 
@@ -133,7 +169,7 @@ std::string JsonReport(TWireConfigurationList &project, bool ok)
     json.EndArray();
     json.Key("sequences").BeginArray();
     for (TWireConfiguration *sequence : project)
-        JsonSequence(json, *sequence, project.Parameters());
+        JsonSequence(json, project, *sequence);
     json.EndArray();
     json.Key("combinations").BeginArray();
     for (const TCombination *combination : project.Combinations) {
@@ -149,6 +185,12 @@ std::string JsonReport(TWireConfigurationList &project, bool ok)
             json.Key("atMaxSAG").Boolean(result->AtMaxSAG);
             json.Key("combinedMoment").Number(result->CombinedMoment);
             json.Key("resultantAngle").Number(result->ResultantAngle);
+            for (const TCombinationCheck &check : TDesignChecks::Combinations(project, result->AtMaxSAG))
+                if (check.Combination == combination) {
+                    json.Key("allowableMoment").Number(check.Allowable);
+                    json.Key("momentUsedPercent").Number(check.UsedPercent());
+                    json.Key("momentHolds").Boolean(check.Holds());
+                }
             json.EndObject();
         }
         json.EndArray().EndObject();
@@ -231,9 +273,10 @@ TRows<Item> Rows(const std::vector<TResultQuantity<Item>> &shown, const std::vec
     return rows;
 }
 
-std::string TextResult(const TWireConfiguration &sequence, const TWireConfigurationResult &result,
-                       const TTARVOParameters &parameters)
+std::string TextResult(const TWireConfigurationList &project, const TWireConfiguration &sequence,
+                       const TWireConfigurationResult &result)
 {
+    const TTARVOParameters &parameters = project.Parameters();
     std::string text = std::string("  ") + (result.AtMaxSAG ? "Max. SAG" : "Min. SAG") + " (" +
                        FloatToStr(result.AtMaxSAG ? sequence.MaxSAG : sequence.MinSAG) + " ft)\n";
     const double windFactor = TSequenceCalculation::WindFactor(sequence, parameters);
@@ -253,10 +296,15 @@ std::string TextResult(const TWireConfiguration &sequence, const TWireConfigurat
     text += Grid<TBaseWireResult>(
         "Span Values", Items(result.SpanResults),
         [](const TBaseWireResult &span) { return "Span " + IntToStr(span.SpanNumber); }, Rows(SpanQuantities(), plan));
+    TRows<TBasePoleResult> poleRows = Rows(PoleQuantities());
+    if (TDesignChecks::HasAllowableMoments(sequence))
+        poleRows.push_back({TDesignChecks::MomentUsedLabel, [&sequence, &result](const TBasePoleResult &pole) {
+                                return TDesignChecks::MomentUsedCells(sequence, result, {pole.PoleNumber}).front();
+                            }});
     text += Grid<TBasePoleResult>(
         "Pole Values", Items(result.PoleResults),
-        [](const TBasePoleResult &pole) { return "Pole " + IntToStr(pole.PoleNumber); },
-        Rows(PoleQuantities()));
+        [](const TBasePoleResult &pole) { return "Pole " + IntToStr(pole.PoleNumber); }, poleRows);
+    text += "    " + TDesignChecks::WireLine(TDesignChecks::Wire(sequence, result, project.Catalogue(), parameters)) + "\n";
     return text + SignalHeights(result);
 }
 
@@ -274,10 +322,14 @@ std::string TextCombinations(const TWireConfigurationList &project)
             text += "    " + Pad(IntToStr(combination->PoleA) + ", " + IntToStr(combination->SequenceA), 29) +
                     Pad(IntToStr(combination->PoleB) + ", " + IntToStr(combination->SequenceB), 30) +
                     Cell(FixedText(combination->ABAngle, 10, 3));
-            if (result)
+            if (result) {
                 text += "  " + Cell(FixedText(result->CombinedMoment, 10, 3)) + "          " +
                         Cell(FixedText(result->ResultantAngle, 10, 3));
-            else
+                for (const TCombinationCheck &check : TDesignChecks::Combinations(project, atMaxSAG))
+                    if (check.Combination == combination)
+                        text += "  (" + PercentText(check.UsedPercent()) + " of the allowable " +
+                                GroupedText(check.Allowable, 2) + " ft-lbs)";
+            } else
                 text += "  (no result)";
             text += "\n";
         }
@@ -311,7 +363,7 @@ std::string TextReport(const TWireConfigurationList &project, bool ok)
     for (const TWireConfiguration *sequence : project) {
         text += sequence->DisplayName() + " (" + sequence->Topology().TypeName + ")\n";
         for (const TWireConfigurationResult *result : sequence->Results)
-            text += TextResult(*sequence, *result, project.Parameters());
+            text += TextResult(project, *sequence, *result);
         for (const TTARVOError *error : sequence->Errors)
             if (error->IsError) {
                 std::string clean = error->Message;
@@ -328,7 +380,7 @@ std::string TextReport(const TWireConfigurationList &project, bool ok)
 int RunCalc(const TArguments &arguments)
 {
     const auto settings = CommandSettings("calc", arguments);
-    TWireConfigurationList project(settings->Parameters);
+    TWireConfigurationList project(settings->Parameters, &settings->CodeList);
     ReadProject(arguments.Operand, project);
     // Like the Calculate command without a current sequence: nothing to run.
     if (project.Empty())

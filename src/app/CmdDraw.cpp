@@ -8,10 +8,8 @@
 #include "uCalculationRun.h"
 #include "uGraphics.h"
 #include "uLoadedProfileView.h"
+#include "uPaintedOutput.h"
 #include "uQtCanvas.h"
-
-#include <QBuffer>
-#include <QByteArray>
 
 #include <optional>
 #include <stdexcept>
@@ -93,17 +91,6 @@ void CheckTarget(const std::string &file, const TDrawOptions &options, const TWi
         throw EUsage(file + ": sequence " + IntToStr(options.Sequence) + " has no span " + IntToStr(*options.Span));
 }
 
-std::string Encoded(const QImage &picture, const std::string &extension)
-{
-    const char *format = extension == ".png" ? "PNG" : extension == ".jpg" ? "JPG" : "BMP";
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, format))
-        throw std::runtime_error(std::string("the picture cannot be encoded as ") + format);
-    return bytes.toStdString();
-}
-
 // Calculates the project and paints the span's loaded wire; a case that was
 // not calculated is an error that names the sequence and the reason.
 QImage LoadedPicture(const std::string &file, const TDrawOptions &options, TWireConfigurationList &project)
@@ -144,7 +131,7 @@ int RunDraw(const TArguments &arguments)
     CheckTarget(input, options, project);
 
     if (options.Loaded) {
-        ReplaceFileWith(output, Encoded(LoadedPicture(input, options, project), extension));
+        ReplaceFileWith(output, EncodedPicture(LoadedPicture(input, options, project), extension));
         return 0;
     }
     TQtCanvas canvas(options.Width, options.Height);
@@ -158,7 +145,7 @@ int RunDraw(const TArguments &arguments)
         graphics.DrawSpanProfile(options.Sequence, *options.Span);
     else
         graphics.DrawSequence(options.Mode, options.Sequence, options.Rotation);
-    ReplaceFileWith(output, Encoded(canvas.Picture(), extension));
+    ReplaceFileWith(output, EncodedPicture(canvas.Picture(), extension));
     return 0;
 }
 

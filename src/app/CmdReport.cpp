@@ -4,15 +4,12 @@
 #include "InputSheetQR.h"
 #include "uCalculationRun.h"
 #include "uCommandSupport.h"
-#include "uFileReplacement.h"
 #include "uFormats.h"
 #include "uGlobalSettings.h"
 #include "uPrintJob.h"
-#include "uReportPainter.h"
+#include "uPaintedOutput.h"
 #include "uTopology.h"
 #include "uWires.h"
-
-#include <QIODevice>
 
 #include <cstdio>
 #include <exception>
@@ -22,69 +19,6 @@
 namespace corvadel {
 
 namespace {
-
-// The PDF writer's output, gathered into large blocks for the temporary
-// file that takes the output's place once complete. A failure of the file
-// is kept, not thrown through the writer, and thrown again by Flush.
-class TReplacementDevice : public QIODevice
-{
-public:
-    explicit TReplacementDevice(TFileReplacement &file)
-        : File(file)
-    {
-        open(QIODevice::WriteOnly);
-    }
-
-    void Flush()
-    {
-        Drain();
-        if (Failure)
-            std::rethrow_exception(Failure);
-    }
-
-protected:
-    qint64 readData(char *, qint64) override { return -1; }
-
-    qint64 writeData(const char *data, qint64 size) override
-    {
-        if (Failure)
-            return -1;
-        Pending.append(data, static_cast<size_t>(size));
-        if (Pending.size() >= BlockSize)
-            Drain();
-        return Failure ? -1 : size;
-    }
-
-private:
-    static constexpr size_t BlockSize = 1 << 16;
-    TFileReplacement &File;
-    std::string Pending;
-    std::exception_ptr Failure;
-
-    void Drain()
-    {
-        if (Failure || Pending.empty())
-            return;
-        try {
-            File.Write(Pending);
-        } catch (...) {
-            Failure = std::current_exception();
-        }
-        Pending.clear();
-    }
-};
-
-// The pages `compose` sends are painted and written one at a time, so the
-// memory taken does not grow with the job.
-void WritePdf(const std::string &output, const std::string &title, const TPageFooter &footer,
-              const std::function<void(TPageSink &)> &compose)
-{
-    TFileReplacement file(output);
-    TReplacementDevice device(file);
-    TReportPainter::WritePdf(device, title, footer, compose);
-    device.Flush();
-    file.Commit();
-}
 
 int SheetType(const std::string &name)
 {
@@ -105,7 +39,7 @@ int RunReport(const TArguments &arguments)
     const auto settings = CommandSettings("report", arguments);
     if (arguments.Has("--profiles"))
         settings->PrintLoadedProfiles = true;
-    TWireConfigurationList project(settings->Parameters);
+    TWireConfigurationList project(settings->Parameters, &settings->CodeList);
     ReadProject(input, project);
     if (project.Empty())
         throw EUsage(input + ": the project holds no sequence to print");

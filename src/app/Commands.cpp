@@ -79,6 +79,18 @@ const std::vector<TCommand> &Commands()
            true}},
          nullptr,
          true},
+        {"study",
+         "FILE",
+         "chart how a sequence responds to its target SAG, for SAGs from 1 % to 10 % of its longest span",
+         {{"--sequence", "N", "the number of the sequence to study", true},
+          {"--json", nullptr,
+           "print the points (SAG, max. wire load, largest base moment, highest attachment height, whether every "
+           "check passes) and the band of SAGs in which every check passes as JSON"},
+          {"--size", "WxH", "the size of a .png or .svg chart in pixels (default 1200x900)"},
+          SettingsOption,
+          {"-o", "OUT.png", "the chart to write: a .png or .svg picture, or a .pdf page as the print job has it"}},
+         nullptr,
+         true},
         {"sheet",
          "simple|wye|h|delta|hybrid|box",
          "write the blank input sheet of a sequence type as a PDF",
@@ -225,7 +237,7 @@ std::string HelpText()
         text += "\nCommands (headless, no display needed; corvadel COMMAND --help shows a command's options):\n";
     for (const TCommand &command : Commands())
         text += "  " + CommandUsage(command) + "\n      " + command.Summary + "\n";
-    text += "\nExit status: 0 done; 1 calc, report: a sequence could not be calculated (the error listing is printed);\n"
+    text += "\nExit status: 0 done; 1 calc, report, study: a sequence could not be calculated (the error listing is printed);\n"
             "2 a wrong argument or a file that cannot be read or written (one line on stderr).\n";
     const TFileLocations where = LocateFiles(RunningProgramPath());
     text += "\nFiles (beside the executable first, then the installed or the user's folder):\n"

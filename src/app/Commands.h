@@ -87,5 +87,6 @@ int RunConvert(const TArguments &arguments); // CmdConvert.cpp
 int RunCalc(const TArguments &arguments);    // CmdCalc.cpp
 int RunReport(const TArguments &arguments);  // CmdReport.cpp
 int RunSheet(const TArguments &arguments);   // CmdReport.cpp
+int RunStudy(const TArguments &arguments);   // CmdStudy.cpp
 
 } // namespace corvadel

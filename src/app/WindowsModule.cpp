@@ -34,7 +34,7 @@ void KeepCNumbers()
 int RunPainting(const TCommand &command, int argc, char **argv)
 {
     static const std::map<std::string, int (*)(const TArguments &)> entries = {
-        {"draw", RunDraw}, {"report", RunReport}, {"sheet", RunSheet}};
+        {"draw", RunDraw}, {"report", RunReport}, {"sheet", RunSheet}, {"study", RunStudy}};
     qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         const QString runtime = QDir::tempPath() + QStringLiteral("/corvadel-runtime-%1").arg(getuid());

@@ -278,6 +278,7 @@ void TGlobalSetting::Load(const std::string &path)
     EnableDynamicDisplay = false;
     AutomaticProjectDetail = false;
     PrintLoadedProfiles = false;
+    PrintSAGStudies = false;
     if (FileExists(defPath)) {
         TSettingsReader reader(ini, Warnings);
         ResizeForm = reader.Flag(ApplicationSection, "Resize Form", ResizeForm);
@@ -285,6 +286,7 @@ void TGlobalSetting::Load(const std::string &path)
         EnableDynamicDisplay = reader.Flag(ApplicationSection, "Enable Dynamic Display", EnableDynamicDisplay);
         AutomaticProjectDetail = reader.Flag(ApplicationSection, "Automatic Project Detail", AutomaticProjectDetail);
         PrintLoadedProfiles = reader.Flag(ApplicationSection, "Print Loaded Profiles", PrintLoadedProfiles);
+        PrintSAGStudies = reader.Flag(ApplicationSection, "Print SAG Studies", PrintSAGStudies);
     }
     Parameters.Load(ini, Warnings);
     Colors.Load(ini, Warnings);
@@ -303,6 +305,9 @@ void TGlobalSetting::Save(const std::string &path) const
     ini.WriteString(ApplicationSection, "Enable Dynamic Display", BoolToStr(EnableDynamicDisplay));
     ini.WriteString(ApplicationSection, "Automatic Project Detail", BoolToStr(AutomaticProjectDetail));
     ini.WriteString(ApplicationSection, "Print Loaded Profiles", BoolToStr(PrintLoadedProfiles));
+    // Written only when on, so a settings file from before reads and writes as it was.
+    if (PrintSAGStudies)
+        ini.WriteString(ApplicationSection, "Print SAG Studies", BoolToStr(PrintSAGStudies));
     Parameters.Save(ini);
     Colors.Save(ini);
     ini.UpdateFile();

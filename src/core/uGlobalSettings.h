@@ -108,6 +108,7 @@ public:
     bool EnableDynamicDisplay = false;
     bool AutomaticProjectDetail = false;
     bool PrintLoadedProfiles = false;
+    bool PrintSAGStudies = false;
     TCodeList CodeList;
 
     std::vector<std::string> Warnings;

@@ -1,5 +1,6 @@
 #include "uPlausibility.h"
 
+#include "uDesignChecks.h"
 #include "uFormats.h"
 #include "uGeometry.h"
 #include "uGlobalSettings.h"
@@ -198,6 +199,10 @@ const char *PlausibilityName(TPlausibility kind)
         return "minSAGFailed";
     case TPlausibility::PlanNotClosed:
         return "planNotClosed";
+    case TPlausibility::WireOverloaded:
+        return "wireOverloaded";
+    case TPlausibility::PoleOverloaded:
+        return "poleOverloaded";
     }
     return "";
 }
@@ -208,13 +213,64 @@ std::vector<TPlausibilityWarning> TPlausibilityCheck::Warnings(const TWireConfig
     return TSequenceWarnings(sequence, signalClearance).Collect();
 }
 
+namespace {
+
+// The design checks' warnings of one sequence; with `sharedPoles` those of
+// the combinations it is part of too.
+void AddCheckWarnings(const TWireConfigurationList &project, const TWireConfiguration &sequence, bool sharedPoles,
+                      std::vector<TPlausibilityWarning> &found)
+{
+    const auto add = [&](TPlausibility kind, const std::string &text, bool atMaxSAG) {
+        found.push_back({kind, sequence.Number, "Sequence " + sequence.DisplayName() + ": " + text, atMaxSAG});
+    };
+    for (const TWireConfigurationResult *result : sequence.Results) {
+        const TWireCheck wire = TDesignChecks::Wire(sequence, *result, project.Catalogue(), project.Parameters(),
+                                                    TDesignChecks::TSuggest::SameGrade);
+        if (!wire.Holds())
+            add(TPlausibility::WireOverloaded, TDesignChecks::WireOverloadText(wire, result->AtMaxSAG), result->AtMaxSAG);
+        for (const TPoleCheck &pole : TDesignChecks::Poles(sequence, *result))
+            if (!pole.Holds())
+                add(TPlausibility::PoleOverloaded, TDesignChecks::PoleOverloadText(pole, result->AtMaxSAG),
+                    result->AtMaxSAG);
+    }
+    if (!sharedPoles)
+        return;
+    for (bool atMaxSAG : {true, false})
+        for (const TCombinationCheck &shared : TDesignChecks::Combinations(project, atMaxSAG))
+            if (!shared.Holds() && (shared.Combination->SequenceA == sequence.Number ||
+                                    shared.Combination->SequenceB == sequence.Number))
+                add(TPlausibility::PoleOverloaded, TDesignChecks::CombinationOverloadText(shared, atMaxSAG), atMaxSAG);
+}
+
+} // namespace
+
+std::vector<TPlausibilityWarning> TPlausibilityCheck::Warnings(const TWireConfigurationList &project,
+                                                               const TWireConfiguration &sequence)
+{
+    auto found = Warnings(sequence, project.Parameters().MinSignalClearance);
+    AddCheckWarnings(project, sequence, true, found);
+    return found;
+}
+
 std::vector<TPlausibilityWarning> TPlausibilityCheck::Warnings(const TWireConfigurationList &project)
 {
     std::vector<TPlausibilityWarning> all;
     for (const TWireConfiguration *sequence : project) {
         auto found = Warnings(*sequence, project.Parameters().MinSignalClearance);
+        AddCheckWarnings(project, *sequence, false, found);
         all.insert(all.end(), std::make_move_iterator(found.begin()), std::make_move_iterator(found.end()));
     }
+    // A shared pole once, under the first sequence that names it.
+    for (bool atMaxSAG : {true, false})
+        for (const TCombinationCheck &shared : TDesignChecks::Combinations(project, atMaxSAG)) {
+            if (shared.Holds())
+                continue;
+            const TWireConfiguration *first = project.FindByNumber(shared.Combination->SequenceA);
+            all.push_back({TPlausibility::PoleOverloaded, shared.Combination->SequenceA,
+                           "Sequence " + (first ? first->DisplayName() : IntToStr(shared.Combination->SequenceA)) +
+                               ": " + TDesignChecks::CombinationOverloadText(shared, atMaxSAG),
+                           atMaxSAG});
+        }
     return all;
 }
 

@@ -16,9 +16,12 @@ enum class TPlausibility {
     UnreachableSAG,  // the poles' own height difference exceeds the target SAG
     MinSAGFailed,    // the minimum SAG failed while the maximum one succeeded
     PlanNotClosed,   // a Delta or Box calculated on ring angles or a ring triangle that do not close
+    WireOverloaded,  // the max. wire load exceeds the chosen strand's breaking strength
+    PoleOverloaded,  // a base moment, or a shared pole's resultant, exceeds the allowable one
 };
 
-// "largeSAG", "lowHanger", "unreachableSAG", "minSAGFailed", "planNotClosed":
+// "largeSAG", "lowHanger", "unreachableSAG", "minSAGFailed", "planNotClosed",
+// "wireOverloaded", "poleOverloaded":
 // the kind as machine-readable output names it.
 const char *PlausibilityName(TPlausibility kind);
 
@@ -43,6 +46,10 @@ public:
     static std::vector<TPlausibilityWarning> Warnings(const TWireConfigurationList &project);
     static std::vector<TPlausibilityWarning> Warnings(const TWireConfiguration &sequence,
                                                       double signalClearance);
+    // Those of one sequence of the project with the design checks': an
+    // overloaded strand or pole, and a shared pole it is part of.
+    static std::vector<TPlausibilityWarning> Warnings(const TWireConfigurationList &project,
+                                                      const TWireConfiguration &sequence);
     // "Warnings" and one line per warning; nothing without warnings.
     static std::vector<std::string> Listing(const TWireConfigurationList &project);
 };

@@ -1,5 +1,6 @@
 #include "ResultReportQR.h"
 
+#include "uDesignChecks.h"
 #include "uFormats.h"
 #include "uPageComposer.h"
 #include "uPlausibility.h"
@@ -109,8 +110,10 @@ private:
     void PoleResults()
     {
         Page.Section("Pole Results");
-        Page.Grid({Left(), CaptionColumn, ColumnWidth()}, Headers("POLE", Poles),
-                  QuantityRows(PoleQuantities(), Poles, Result.PoleResults, &TBasePoleResultList::FindByPoleNumber));
+        auto rows = QuantityRows(PoleQuantities(), Poles, Result.PoleResults, &TBasePoleResultList::FindByPoleNumber);
+        if (TDesignChecks::HasAllowableMoments(Sequence))
+            rows.push_back({TDesignChecks::MomentUsedLabel, TDesignChecks::MomentUsedCells(Sequence, Result, Poles)});
+        Page.Grid({Left(), CaptionColumn, ColumnWidth()}, Headers("POLE", Poles), rows);
     }
 
     void OtherInformation()
@@ -132,6 +135,9 @@ private:
         Page.CaptionAndValue(Left(), width, "Distance between Highest and Lowest Point (ft) :",
                              FixedText(Result.SystemSAG, 6, 2));
         Page.CaptionAndValue(Left(), width, "Max. Wire Load (lbs):", FixedText(Result.MaxWireLoad, 8, 2));
+        const TWireCheck wire = TDesignChecks::Wire(Sequence, Result, Project.Catalogue(), parameters);
+        Page.Reserve(TPageComposer::RowPitch);
+        Page.Skip(Page.Paragraph(Left(), width, TDesignChecks::WireLine(wire), ValueFont));
     }
 
     void SignalHeightLines()
@@ -149,7 +155,7 @@ private:
     void Warnings()
     {
         // Each case's report carries its own warnings, so none is printed twice.
-        auto warnings = TPlausibilityCheck::Warnings(Sequence, Project.Parameters().MinSignalClearance);
+        auto warnings = TPlausibilityCheck::Warnings(Project, Sequence);
         std::erase_if(warnings, [this](const TPlausibilityWarning &w) { return w.AtMaxSAG != Result.AtMaxSAG; });
         if (warnings.empty())
             return;

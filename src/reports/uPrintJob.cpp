@@ -5,6 +5,7 @@
 #include "LoadedProfileQR.h"
 #include "ResultReportQR.h"
 #include "ResultSpanReportQR.h"
+#include "SagStudyQR.h"
 #include "uCalculationRun.h"
 #include "uFormats.h"
 #include "uGlobalSettings.h"
@@ -43,6 +44,11 @@ const std::vector<TSequencePageKind> &TPrintJob::SequencePageKinds()
          }},
         {"minimum-SAG loaded profiles",
          [](TPageSink &sink, const TSequencePageSource &source) { AddLoadedProfiles(sink, source, false); }},
+        {"SAG study",
+         [](TPageSink &sink, const TSequencePageSource &source) {
+             if (source.Settings.PrintSAGStudies)
+                 TqrSagStudyForm::AddPage(sink, source.Project, source.Sequence.Number);
+         }},
     };
     return kinds;
 }

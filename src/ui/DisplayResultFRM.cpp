@@ -9,11 +9,13 @@
 #include "uResultQuantities.h"
 #include "uSequenceCalculation.h"
 #include "uWires.h"
+#include "uDesignChecks.h"
 #include "uDialogButtons.h"
 #include "uHelpContext.h"
 #include "uLoadedProfileWidget.h"
 #include "uPlausibility.h"
 #include "uQtText.h"
+#include "uSagStudyWidget.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -175,7 +177,15 @@ void TfrmDisplayResult::BuildLayout()
     pcResultPages->setObjectName("pcResultPages");
     pcResultPages->addTab(BuildValuesPage(), "Values");
     pcResultPages->addTab(BuildProfilePage(), "Profile");
-    connect(pcResultPages, &QTabWidget::currentChanged, this, [this] { ShowProfile(); });
+    auto *studyPage = new QWidget;
+    studyPage->setObjectName("tsSagStudy");
+    pbSagStudy = new TSagStudyWidget;
+    (new QVBoxLayout(studyPage))->addWidget(pbSagStudy);
+    pcResultPages->addTab(studyPage, "SAG Study");
+    connect(pcResultPages, &QTabWidget::currentChanged, this, [this] {
+        ShowProfile();
+        ShowStudy();
+    });
     layout->addWidget(pcResultPages, 1);
 
     // A few lines high, scrolling: a long list must not squeeze the grids.
@@ -247,6 +257,11 @@ QWidget *TfrmDisplayResult::BuildValuesPage()
     sgPoleResults->SetRowHeaders(Labels(PoleQuantities()));
     sgPoleResults->verticalHeader()->setMinimumWidth(237);
     poleLayout->addWidget(sgPoleResults);
+    lblWireCheck = new QLabel;
+    lblWireCheck->setObjectName("lblWireCheck");
+    lblWireCheck->setWordWrap(true);
+    lblWireCheck->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    poleLayout->addWidget(lblWireCheck);
     pole->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     layout->addWidget(pole);
 
@@ -302,6 +317,7 @@ void TfrmDisplayResult::SequenceChanged(int index)
             cbSpanList->addItem(QStringLiteral("Span %1").arg(span->Number), span->Number);
     }
     ShowWarnings();
+    ShowStudy();
     tbSAG->setCurrentIndex(0);
     TabChanged(0);
 }
@@ -314,6 +330,10 @@ void TfrmDisplayResult::LayoutGrids()
         poles += pole->IsRing ? 0 : 1;
     sgSpanResults->SetColumnHeaders(Numbered("Span", spans));
     sgPoleResults->SetColumnHeaders(Numbered("Pole", poles));
+    QStringList poleRows = Labels(PoleQuantities());
+    if (TDesignChecks::HasAllowableMoments(*FSequence))
+        poleRows << TDesignChecks::MomentUsedLabel;
+    sgPoleResults->SetRowHeaders(poleRows);
     sgSignalResults->SetColumnHeaders(Numbered("Span", spans));
     sgSignalResults->SetRowHeaders({QString()});
 }
@@ -343,11 +363,20 @@ void TfrmDisplayResult::ShowProfile()
                                                  Project.Parameters().MinSignalClearance, DrawingWidth));
 }
 
+void TfrmDisplayResult::ShowStudy()
+{
+    // Calculated only when seen, once per sequence shown.
+    if (!FSequence || pcResultPages->currentIndex() != 2 || StudiedSequence == FSequence->Number)
+        return;
+    StudiedSequence = FSequence->Number;
+    pbSagStudy->SetStudy(TSagStudyRun::Compute(*FSequence, Project.Catalogue(), Project.Parameters()),
+                         "Sequence " + FSequence->DisplayName() + ": SAG Study");
+}
+
 void TfrmDisplayResult::ShowWarnings()
 {
     QStringList lines;
-    for (const TPlausibilityWarning &warning :
-         TPlausibilityCheck::Warnings(*FSequence, Project.Parameters().MinSignalClearance))
+    for (const TPlausibilityWarning &warning : TPlausibilityCheck::Warnings(Project, *FSequence))
         lines << Text(warning.Text);
     memPlausibility->setPlainText(lines.join('\n'));
     memPlausibility->setVisible(!lines.isEmpty());
@@ -378,6 +407,19 @@ void TfrmDisplayResult::ShowPoleValues()
 {
     FillColumns(*sgPoleResults, PoleQuantities(), FResult->PoleResults.Count(),
                 [this](int n) { return FResult->PoleResults.FindByPoleNumber(n); });
+    if (TDesignChecks::HasAllowableMoments(*FSequence)) {
+        std::vector<int> numbers;
+        for (int n = 1; n <= sgPoleResults->columnCount(); ++n)
+            numbers.push_back(n);
+        const auto cells = TDesignChecks::MomentUsedCells(*FSequence, *FResult, numbers);
+        const int row = int(PoleQuantities().size());
+        for (size_t i = 0; i < cells.size(); ++i)
+            sgPoleResults->SetCell(row, int(i), Text(cells[i]));
+        sgPoleResults->FitHeight();
+    }
+    const TWireCheck wire = TDesignChecks::Wire(*FSequence, *FResult, Project.Catalogue(), Project.Parameters());
+    lblWireCheck->setText(Text(TDesignChecks::WireLine(wire)));
+    lblWireCheck->setStyleSheet(wire.Holds() ? QString() : QStringLiteral("color: #b00000; font-weight: bold"));
 }
 
 void TfrmDisplayResult::ShowSignalHeights()

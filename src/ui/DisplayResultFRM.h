@@ -19,6 +19,7 @@ class TGlobalSetting;
 class TKorvelEdit;
 class TLoadedProfileWidget;
 class TResultGrid;
+class TSagStudyWidget;
 class TWireConfiguration;
 class TWireConfigurationList;
 class TWireConfigurationResult;
@@ -57,6 +58,7 @@ private:
     void ShowSignalHeights();
     void ShowProfile();
     void ShowWarnings();
+    void ShowStudy();
     QWidget *BuildValuesPage();
     QWidget *BuildProfilePage();
     void OpenCombinations();
@@ -76,11 +78,14 @@ private:
     TKorvelEdit *edtMaxWireLoad = nullptr;
     TKorvelEdit *edtHLDistance = nullptr;
     TResultGrid *sgPoleResults = nullptr;
+    QLabel *lblWireCheck = nullptr;
     QWidget *pnlSignalHeight = nullptr;
     TResultGrid *sgSignalResults = nullptr;
     QTabWidget *pcResultPages = nullptr;
     QComboBox *cbSpanList = nullptr;
     TLoadedProfileWidget *pbLoadedProfile = nullptr;
+    TSagStudyWidget *pbSagStudy = nullptr;
+    int StudiedSequence = 0; // whose study the page holds
     QPlainTextEdit *memPlausibility = nullptr;
     QLabel *Panels[4] = {};
 };

@@ -56,7 +56,7 @@ TfrmMain::TfrmMain(TGlobalSetting &settings, TAsk &ask, TResultWindows results, 
     , Settings(settings)
     , Ask(ask)
     , Results(std::move(results))
-    , FDocument(new TProjectDocument(settings.Parameters, this))
+    , FDocument(new TProjectDocument(settings.Parameters, this, &settings.CodeList))
     , Memory(settings)
 {
     setObjectName(QStringLiteral("frmMain"));

@@ -37,6 +37,7 @@ const TFlagRow FlagRows[] = {
     {"cbEnableWires", "Enable Variable Wire Weight", nullptr, &TTARVOParameters::VariableWire},
     {"cbEnableRelativeHeight", "Enable Relative Signal Height", nullptr, &TTARVOParameters::RelativeSignal},
     {"cbPrintLoadedProfiles", "Print Loaded Profiles", &TGlobalSetting::PrintLoadedProfiles, nullptr},
+    {"cbPrintSAGStudies", "Print SAG Studies", &TGlobalSetting::PrintSAGStudies, nullptr},
 };
 
 bool &FlagOf(TGlobalSetting &settings, const TFlagRow &row)

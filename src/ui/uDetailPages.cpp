@@ -2,6 +2,7 @@
 
 #include "KorvelEditComp.h"
 #include "uAsk.h"
+#include "uCodes.h"
 #include "uGeometry.h"
 #include "uGlobalSettings.h"
 #include "uFormParts.h"
@@ -31,6 +32,9 @@ const char *const BasePoints[] = {"PV", "P1", "P2", "P3", "P4", "P5"};
 const char *const BaseFields[] = {"edtElPavement", "edtElPole1", "edtElPole2", "edtElPole3", "edtElPole4",
                                   "edtElPole5"};
 const char *const BaseCaptions[] = {"Pavement", "Pole 1", "Pole 2", "Pole 3", "Pole 4", "Pole 5"};
+const char *const MomentFields[] = {"edtMomentPole1", "edtMomentPole2", "edtMomentPole3", "edtMomentPole4",
+                                    "edtMomentPole5"};
+constexpr const char *NotGiven = "(not given)";
 // Pole distance fields in the order the type's distances fill them.
 const char *const DistanceFields[][7] = {
     {"edtPD1"},
@@ -186,6 +190,20 @@ QWidget *TDetailPages::BuildElevationsPage()
         baseGrid->addWidget(edit, r, c + 1);
     }
     row->addWidget(bases);
+    // Beside the base elevations, pole for pole; an empty field is not given.
+    auto *moments = new QGroupBox(QStringLiteral("Allowable Base Moment (ft-lbs)"));
+    moments->setObjectName(QStringLiteral("gbAllowableMoments"));
+    auto *momentGrid = new QGridLayout(moments);
+    for (int pole = 1; pole <= 5; ++pole) {
+        // "P1": the group says what it holds, and the page keeps its width.
+        TKorvelEdit *edit = AddField({MomentFields[pole - 1], BasePoints[pole], fkAllowableMoment, pole});
+        edit->SetMaxLength(9);
+        const int r = pole < 4 ? pole : pole - 4;
+        const int c = pole < 4 ? 0 : 2;
+        momentGrid->addWidget(Labels[edit->objectName()], r, c);
+        momentGrid->addWidget(edit, r, c + 1);
+    }
+    row->addWidget(moments);
     return page;
 }
 
@@ -217,6 +235,16 @@ QWidget *TDetailPages::BuildDesignPage()
     cbWarp->setObjectName(QStringLiteral("cbWarp"));
     grid->addWidget(cbEnableWires, 2, 2, 1, 2);
     grid->addWidget(cbWarp, 3, 2, 1, 2);
+    cbSpanWire = new QComboBox;
+    cbSpanWire->setObjectName(QStringLiteral("cbSpanWire"));
+    // As wide as "(not given)": a longer name shows whole in the open list.
+    cbSpanWire->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cbSpanWire->setMinimumContentsLength(11);
+    auto *spanWireLabel = new QLabel(QStringLiteral("Span Wire:"));
+    spanWireLabel->setBuddy(cbSpanWire);
+    grid->addWidget(spanWireLabel, 4, 2);
+    grid->addWidget(cbSpanWire, 4, 3);
+    connect(cbSpanWire, &QComboBox::activated, this, &TDetailPages::SpanWireChosen);
     connect(cbEnableWires, &QCheckBox::clicked, this, &TDetailPages::VariableWiresClicked);
     connect(cbWarp, &QCheckBox::clicked, this, [this](bool checked) {
         if (Current())
@@ -312,6 +340,8 @@ void TDetailPages::ApplyVisibility(const TSequenceTopology &topology, const TEle
         }
     for (int i = 0; i < 6; ++i)
         show(BaseFields[i], topology.HasPoint(BasePoints[i]));
+    for (int pole = 1; pole <= 5; ++pole)
+        show(MomentFields[pole - 1], topology.HasPoint(BasePoints[pole]));
     RefreshElevationFields(topology, points);
     cbWarp->setVisible(topology.Type == stBox);
 }
@@ -351,6 +381,47 @@ void TDetailPages::RefreshFields(const TWireConfiguration &sequence)
     Fields["edtMaxSAG"]->SetNumericOutput(sequence.MaxSAG);
     cbEnableWires->setChecked(sequence.VariableWires);
     cbWarp->setChecked(sequence.BoxWarp);
+    for (int pole = 1; pole <= 5; ++pole) {
+        const TBasePole *found = sequence.Poles.FindByNumber(pole);
+        Fields[MomentFields[pole - 1]]->setText(found && found->AllowableMoment > 0 ? General(found->AllowableMoment)
+                                                                                    : QString());
+    }
+    RefreshSpanWire(sequence);
+}
+
+void TDetailPages::RefreshSpanWire(const TWireConfiguration &sequence)
+{
+    const QSignalBlocker blocker(cbSpanWire);
+    cbSpanWire->clear();
+    cbSpanWire->addItem(QLatin1String(NotGiven), QString());
+    for (const TTypicalWire *strand : Settings.CodeList.Strands())
+        cbSpanWire->addItem(Text(strand->StrandName()), Text(strand->Code));
+    if (sequence.SpanWire.empty()) {
+        cbSpanWire->setCurrentIndex(0);
+        return;
+    }
+    int at = cbSpanWire->findData(Text(sequence.SpanWire));
+    if (at < 0) {
+        // Kept as the file has it; the checks take it as not given.
+        cbSpanWire->addItem(QStringLiteral("(unknown code %1)").arg(Text(sequence.SpanWire)), Text(sequence.SpanWire));
+        at = cbSpanWire->count() - 1;
+    }
+    cbSpanWire->setCurrentIndex(at);
+}
+
+void TDetailPages::SpanWireChosen(int index)
+{
+    if (!Current() || index < 0)
+        return;
+    const std::string code = cbSpanWire->itemData(index).toString().toStdString();
+    const TTypicalWire *strand = Settings.CodeList.FindStrand(code);
+    Document.Edit(QStringLiteral("Span Wire"), TStepScope::OfSequence(FSequence),
+                  [this, code, strand](TWireConfigurationList &) {
+                      TWireConfiguration &s = *Current();
+                      s.SetSpanWire(code);
+                      if (strand)
+                          s.SetWireWeight(strand->Weight);
+                  });
 }
 
 void TDetailPages::RefreshPoleDistances(const TWireConfiguration &sequence)
@@ -421,8 +492,18 @@ bool TDetailPages::Commit(TKorvelEdit *edit)
     try {
         value = edit->NumericOutput();
     } catch (const EConvertError &error) {
+        const QString name = field->Kind == fkAllowableMoment
+                                 ? QStringLiteral("Allowable Base Moment of Pole %1").arg(field->Span)
+                                 : FieldName(Labels[edit->objectName()]->text());
+        Ask.Tell(this, TMessageKind::Error, QStringLiteral("%1: %2").arg(name, Text(error.what())));
+        Refresh();
+        return false;
+    }
+    if (field->Kind == fkAllowableMoment && value < 0) {
         Ask.Tell(this, TMessageKind::Error,
-                 QStringLiteral("%1: %2").arg(FieldName(Labels[edit->objectName()]->text()), Text(error.what())));
+                 QStringLiteral("Allowable Base Moment of Pole %1: %2 is below 0; leave the field empty when not given.")
+                     .arg(field->Span)
+                     .arg(edit->text()));
         Refresh();
         return false;
     }
@@ -434,7 +515,10 @@ bool TDetailPages::Commit(TKorvelEdit *edit)
     const TFieldSpec kind = *field;
     const double minSAG = kind.Kind == fkMinSAG ? value : sequence->MinSAG;
     const double maxSAG = kind.Kind == fkMaxSAG ? value : sequence->MaxSAG;
-    Document.Edit(QStringLiteral("Change %1").arg(Labels[edit->objectName()]->text().remove(':')),
+    const QString caption = kind.Kind == fkAllowableMoment
+                                ? QStringLiteral("Allowable Base Moment of Pole %1").arg(kind.Span)
+                                : Labels[edit->objectName()]->text().remove(':');
+    Document.Edit(QStringLiteral("Change %1").arg(caption),
                   TStepScope::OfSequence(FSequence), [this, kind, value](TWireConfigurationList &) {
                       TWireConfiguration &s = *Current();
                       switch (kind.Kind) {
@@ -452,7 +536,16 @@ bool TDetailPages::Commit(TKorvelEdit *edit)
                           break;
                       case fkMaxSAG: s.SetMaxSAG(value); break;
                       case fkMinClearance: s.SetMinClearance(value); break;
-                      case fkWireWeight: s.SetWireWeight(value); break;
+                      case fkWireWeight:
+                          // Another weight is no longer the chosen strand's.
+                          if (value != s.WireWeight)
+                              s.SetSpanWire({});
+                          s.SetWireWeight(value);
+                          break;
+                      case fkAllowableMoment:
+                          if (TBasePole *pole = s.Poles.FindByNumber(kind.Span))
+                              pole->SetAllowableMoment(value);
+                          break;
                       case fkMinSAG: s.SetMinSAG(value); break;
                       case fkShown: break;
                       }

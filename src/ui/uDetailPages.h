@@ -24,14 +24,14 @@ class TProjectDocument;
 class TWireConfiguration;
 struct TSequenceTopology;
 
-enum TFieldKind { fkLength, fkAngle, fkPoint, fkMaxSAG, fkMinClearance, fkWireWeight, fkMinSAG, fkShown };
+enum TFieldKind { fkLength, fkAngle, fkPoint, fkMaxSAG, fkMinClearance, fkWireWeight, fkMinSAG, fkAllowableMoment, fkShown };
 
 // What a field of the pages holds.
 struct TFieldSpec {
     QString Name;
     QString Caption;
     TFieldKind Kind;
-    int Span = 0;           // fkLength, fkAngle
+    int Span = 0;           // fkLength, fkAngle; the pole of fkAllowableMoment
     std::string Point = {}; // fkPoint
 };
 
@@ -80,6 +80,8 @@ private:
     void SelectSpan(int index);
     void FlagClicked(int position, bool checked);
     void VariableWiresClicked(bool checked);
+    void RefreshSpanWire(const TWireConfiguration &sequence);
+    void SpanWireChosen(int index);
 
     TProjectDocument &Document;
     TAsk &Ask;
@@ -92,6 +94,7 @@ private:
     QCheckBox *Flags[7] = {};
     QCheckBox *cbEnableWires = nullptr;
     QCheckBox *cbWarp = nullptr;
+    QComboBox *cbSpanWire = nullptr;
     QComboBox *cbSSpans = nullptr;
     QComboBox *cbWSpans = nullptr;
     QTableWidget *sgSignalList = nullptr;

@@ -50,10 +50,11 @@ bool IsOldFormat(const std::string &path)
 
 } // namespace
 
-TProjectDocument::TProjectDocument(const TTARVOParameters &parameters, QObject *parent)
+TProjectDocument::TProjectDocument(const TTARVOParameters &parameters, QObject *parent, const TCodeList *catalogue)
     : QObject(parent)
     , Parameters(parameters)
-    , FProject(std::make_unique<TWireConfigurationList>(parameters))
+    , Catalogue(catalogue)
+    , FProject(std::make_unique<TWireConfigurationList>(parameters, catalogue))
 {
 }
 
@@ -172,7 +173,7 @@ void TProjectDocument::Import(const std::string &path)
 
 void TProjectDocument::Read(const std::string &path, bool oldFormat)
 {
-    auto read = std::make_unique<TWireConfigurationList>(Parameters);
+    auto read = std::make_unique<TWireConfigurationList>(Parameters, Catalogue);
     bool ok = false;
     try {
         ok = oldFormat ? read->Import(path) : read->Open(path);

@@ -20,7 +20,9 @@ public:
     // What the undo history may keep before its oldest steps go.
     static constexpr size_t DefaultUndoLimit = size_t(64) << 20;
 
-    explicit TProjectDocument(const TTARVOParameters &parameters, QObject *parent = nullptr);
+    // The catalogue names the strands the design checks know.
+    explicit TProjectDocument(const TTARVOParameters &parameters, QObject *parent = nullptr,
+                              const TCodeList *catalogue = nullptr);
     ~TProjectDocument() override;
 
     TWireConfigurationList &Project() { return *FProject; }
@@ -75,6 +77,7 @@ private:
     void Read(const std::string &path, bool oldFormat);
 
     const TTARVOParameters &Parameters;
+    const TCodeList *Catalogue;
     std::unique_ptr<TWireConfigurationList> FProject;
     QUndoStack FStack;
     size_t FUndoBytes = 0;

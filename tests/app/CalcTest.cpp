@@ -1,6 +1,7 @@
 // `corvadel calc`, run as the built executable; its JSON is read back.
 #include "../support/ScratchFolder.h"
 #include "CorvadelProcess.h"
+#include "JsonReader.h"
 
 #include "uGlobalSettings.h"
 #include "uJsonWriter.h"
@@ -23,166 +24,10 @@ using corvadel::test::ScratchFolder;
 namespace {
 
 using corvadel::test::Examples;
+using corvadel::test::Json;
+using corvadel::test::JsonReader;
 using corvadel::test::Quoted;
 
-// A parsed JSON value: null, bool, number, string, array or object.
-struct Json {
-    using Array = std::vector<Json>;
-    using Object = std::map<std::string, Json>;
-    std::variant<std::nullptr_t, bool, double, std::string, Array, Object> Value;
-
-    bool IsNull() const { return std::holds_alternative<std::nullptr_t>(Value); }
-    bool Bool() const { return std::get<bool>(Value); }
-    double Number() const { return std::get<double>(Value); }
-    const std::string &String() const { return std::get<std::string>(Value); }
-    const Array &Items() const { return std::get<Array>(Value); }
-    const Json &operator[](const std::string &key) const { return std::get<Object>(Value).at(key); }
-    bool Has(const std::string &key) const { return std::get<Object>(Value).count(key) != 0; }
-};
-
-// Strict reader of the JSON grammar; throws on any deviation.
-class JsonReader
-{
-public:
-    static Json Parse(const std::string &text)
-    {
-        JsonReader reader(text);
-        Json value = reader.Value();
-        reader.Space();
-        if (reader.At != text.size())
-            throw std::runtime_error("text after the value");
-        return value;
-    }
-
-private:
-    explicit JsonReader(const std::string &text)
-        : Text(text)
-    {
-    }
-
-    void Space()
-    {
-        while (At < Text.size() && std::isspace(static_cast<unsigned char>(Text[At])))
-            ++At;
-    }
-    char Peek()
-    {
-        Space();
-        if (At >= Text.size())
-            throw std::runtime_error("unexpected end");
-        return Text[At];
-    }
-    void Expect(char c)
-    {
-        if (Peek() != c)
-            throw std::runtime_error(std::string("expected ") + c + " at " + std::to_string(At));
-        ++At;
-    }
-    bool Word(const char *word)
-    {
-        if (Text.compare(At, std::strlen(word), word) != 0)
-            return false;
-        At += std::strlen(word);
-        return true;
-    }
-
-    Json Value()
-    {
-        const char c = Peek();
-        if (c == '{')
-            return ObjectValue();
-        if (c == '[')
-            return ArrayValue();
-        if (c == '"')
-            return {StringValue()};
-        if (Word("true"))
-            return {true};
-        if (Word("false"))
-            return {false};
-        if (Word("null"))
-            return {nullptr};
-        size_t used = 0;
-        const double number = std::stod(Text.substr(At), &used);
-        if (used == 0 || Text.substr(At, used).find_first_of("nNiI") != std::string::npos)
-            throw std::runtime_error("bad number at " + std::to_string(At));
-        At += used;
-        return {number};
-    }
-    Json ObjectValue()
-    {
-        Expect('{');
-        Json::Object object;
-        if (Peek() == '}') {
-            ++At;
-            return {object};
-        }
-        while (true) {
-            Peek();
-            const std::string key = StringValue();
-            Expect(':');
-            object[key] = Value();
-            if (Peek() == ',') {
-                ++At;
-                continue;
-            }
-            Expect('}');
-            return {object};
-        }
-    }
-    Json ArrayValue()
-    {
-        Expect('[');
-        Json::Array array;
-        if (Peek() == ']') {
-            ++At;
-            return {array};
-        }
-        while (true) {
-            array.push_back(Value());
-            if (Peek() == ',') {
-                ++At;
-                continue;
-            }
-            Expect(']');
-            return {array};
-        }
-    }
-    std::string StringValue()
-    {
-        Expect('"');
-        std::string out;
-        while (At < Text.size() && Text[At] != '"') {
-            const auto c = static_cast<unsigned char>(Text[At++]);
-            if (c < 0x20)
-                throw std::runtime_error("raw control character in a string");
-            if (c != '\\') {
-                out += static_cast<char>(c);
-                continue;
-            }
-            const char e = Text.at(At++);
-            const std::string simple = "\"\\/bfnrt", meaning = "\"\\/\b\f\n\r\t";
-            if (simple.find(e) != std::string::npos) {
-                out += meaning[simple.find(e)];
-            } else if (e == 'u') {
-                const unsigned code = static_cast<unsigned>(std::stoul(Text.substr(At, 4), nullptr, 16));
-                At += 4;
-                if (code < 0x80) {
-                    out += static_cast<char>(code);
-                } else {
-                    out += static_cast<char>(0xC0 | (code >> 6));
-                    out += static_cast<char>(0x80 | (code & 0x3F));
-                }
-            } else {
-                throw std::runtime_error("bad escape");
-            }
-        }
-        Expect('"');
-        return out;
-    }
-
-    const std::string &Text;
-    size_t At = 0;
-};
 
 class Calc : public ::testing::Test
 {
@@ -546,6 +391,71 @@ TEST_F(Calc, AdjustedBoxGivesAPlanThatTypedInKeepsThePolesInBalance)
     const std::string line = Output.substr(row, Output.find('\n', row) - row);
     EXPECT_NE(line.find("  60.16  "), std::string::npos) << line;
     EXPECT_NE(line.find("  42.77  "), std::string::npos) << line;
+}
+
+} // namespace
+
+namespace {
+
+// A 150 ft Simple span on 3/8" EHS whose 1,000 lbs signal overloads it, and a
+// second one without a strand; pole 2 of the first has an allowable moment.
+TEST_F(Calc, ChecksAppearInTheTextAndTheJson)
+{
+    const corvadel::TTARVOParameters parameters;
+    corvadel::TWireConfigurationList project(parameters);
+    for (const char *code : {"EHS-3/8", ""}) {
+        corvadel::TWireConfiguration &simple = *project.AddSequence(corvadel::stSimple);
+        simple.Spans.SetLengthOf(1, 150);
+        simple.SetWireWeight(0.273);
+        simple.SetSpanWire(code);
+        simple.SetMaxSAG(3);
+        simple.SetMinSAG(3);
+        auto signal = std::make_unique<corvadel::TBaseSignal>();
+        signal->SetDistance(75);
+        signal->SetSimpleDeadLoad(1000);
+        simple.Spans.FindByNumber(1)->AddSignal(std::move(signal));
+    }
+    project.First()->Poles.FindByNumber(2)->SetAllowableMoment(1000);
+    const std::string path = Folder.Path("checked.xml");
+    ASSERT_TRUE(project.Save(path));
+
+    ASSERT_EQ(Run(Quoted(path) + " --json"), 0) << Errors;
+    const Json report = JsonReader::Parse(Output);
+    const Json &first = report["sequences"].Items()[0]["results"].Items()[0];
+    const Json &wire = first["wireCheck"];
+    EXPECT_EQ(wire["code"].String(), "EHS-3/8");
+    EXPECT_EQ(wire["breakingStrength"].Number(), 15400);
+    EXPECT_EQ(wire["maxWireLoad"].Number(), first["maxWireLoad"].Number());
+    EXPECT_NEAR(wire["usedPercent"].Number(), first["maxWireLoad"].Number() / 154, 1e-9);
+    EXPECT_FALSE(wire["holds"].Bool());
+    std::vector<std::string> suggested;
+    for (const Json &suggestion : wire["suggestions"].Items()) {
+        suggested.push_back(suggestion["code"].String());
+        EXPECT_LE(suggestion["maxWireLoad"].Number(), suggestion["breakingStrength"].Number());
+    }
+    EXPECT_EQ(suggested, std::vector<std::string>({"EHS-1/2"})) << "no HS or SM strand holds";
+    const Json &second = report["sequences"].Items()[1]["results"].Items()[0]["wireCheck"];
+    EXPECT_EQ(second["code"].String(), "");
+    EXPECT_TRUE(second["breakingStrength"].IsNull());
+    EXPECT_FALSE(second.Has("holds")) << "no strand chosen";
+    EXPECT_EQ(second["suggestions"].Items().size(), 1u);
+
+    const Json &pole2 = first["poles"].Items()[1];
+    EXPECT_EQ(pole2["allowableMoment"].Number(), 1000);
+    EXPECT_NEAR(pole2["momentUsedPercent"].Number(), pole2["baseMoment"].Number() / 10, 1e-9);
+    EXPECT_FALSE(pole2["momentHolds"].Bool());
+    EXPECT_FALSE(first["poles"].Items()[0].Has("allowableMoment"));
+    std::vector<std::string> kinds;
+    for (const Json &warning : report["warnings"].Items())
+        kinds.push_back(warning["kind"].String());
+    EXPECT_EQ(kinds, std::vector<std::string>({"wireOverloaded", "poleOverloaded"}));
+
+    ASSERT_EQ(Run(Quoted(path)), 0) << Errors;
+    EXPECT_NE(Output.find("    Wire: 3/8\" EHS, breaking strength 15,400 lbs; max. wire load "), std::string::npos)
+        << Output;
+    EXPECT_NE(Output.find("    Wire: not given; max. wire load "), std::string::npos) << Output;
+    EXPECT_NE(Output.find("Base Moment Used (%)"), std::string::npos);
+    EXPECT_NE(Output.find("the lightest EHS strand that holds it is 1/2\" EHS"), std::string::npos) << Output;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "CombinationReportQR.h"
 #include "DetailReportQR.h"
 #include "LoadedProfileQR.h"
+#include "SagStudyQR.h"
 #include "uPrintJob.h"
 
 namespace corvadel::test {
@@ -20,20 +21,25 @@ TEST_F(PrintJob, PagesFollowTheSequencesAndTheirSagCases)
     const std::string maxProfile = TqrLoadedProfileForm::Title(true, 1);
     const std::string minProfile = TqrLoadedProfileForm::Title(false, 1);
     ASSERT_EQ(maxProfile, "LOADED PROFILE [MAX SAG] - SPAN 1");
+    const std::string study = TqrSagStudyForm::Title;
     const struct {
         bool PrintLoadedProfiles;
+        bool PrintSAGStudies;
         std::vector<std::string> Titles;
     } cases[] = {
-        {false, {"PROJECT DETAIL", "INPUT VALUES", MaxTitle, "INPUT VALUES", MaxTitle, MinTitle}},
-        {true,
+        {false, false, {"PROJECT DETAIL", "INPUT VALUES", MaxTitle, "INPUT VALUES", MaxTitle, MinTitle}},
+        {true, false,
          {"PROJECT DETAIL", "INPUT VALUES", MaxTitle, maxProfile, "INPUT VALUES", MaxTitle, maxProfile, MinTitle,
           minProfile}},
+        {false, true,
+         {"PROJECT DETAIL", "INPUT VALUES", MaxTitle, study, "INPUT VALUES", MaxTitle, MinTitle, study}},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.PrintLoadedProfiles);
+        SCOPED_TRACE(std::to_string(c.PrintLoadedProfiles) + std::to_string(c.PrintSAGStudies));
         TWireConfigurationList project(Settings.Parameters);
         ASSERT_TRUE(project.Open(std::string(CORVADEL_SOURCE_DIR) + "/examples/simple.xml"));
         Settings.PrintLoadedProfiles = c.PrintLoadedProfiles;
+        Settings.PrintSAGStudies = c.PrintSAGStudies;
         TWireConfiguration &first = *project.FindByNumber(1);
         project.DuplicateSequence(first);
         // The first sequence is calculated at its maximum SAG only.

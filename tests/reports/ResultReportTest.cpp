@@ -1,6 +1,7 @@
 #include "ReportFixture.h"
 
 #include "ResultReportQR.h"
+#include "uDesignChecks.h"
 #include "uResultQuantities.h"
 
 namespace corvadel::test {
@@ -171,6 +172,26 @@ TEST_F(ResultReport, NothingForAMissingResult)
     TqrResultReportForm::AddPages(job, Project, true, 1);
     TqrResultReportForm::AddPages(job, Project, true, 7);
     EXPECT_TRUE(job.Pages.empty());
+}
+
+} // namespace
+} // namespace corvadel::test
+
+namespace corvadel::test {
+namespace {
+
+TEST_F(ResultReport, ChecksPrintTheWireLineAndTheMomentUsedWhenGiven)
+{
+    OpenCalculated("wye.xml");
+    EXPECT_EQ(Count(Report(), "Base Moment Used (%)"), 0) << "no allowable moment given";
+    EXPECT_EQ(CountStartingWith(Report(), "Wire: not given; max. wire load " + GroupedText(Result().MaxWireLoad, 2)), 1);
+
+    const double moment = Result().PoleResults.FindByPoleNumber(3)->BaseMoment;
+    Sequence(1).Poles.FindByNumber(3)->SetAllowableMoment(moment / 2);
+    const TReportPage page = Report();
+    EXPECT_EQ(Count(page, "Base Moment Used (%)"), 1);
+    EXPECT_EQ(Count(page, "200.0"), 1);
+    EXPECT_EQ(CountStartingWith(page, "Sequence 1 - "), 1) << "the overloaded pole is warned of";
 }
 
 } // namespace

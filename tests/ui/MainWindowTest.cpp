@@ -620,14 +620,15 @@ TEST(MainWindowSettings, RecentFilesAndGeometryAreKeptInTheirOwnSection)
         TfrmMain window(settings, ask, {});
         window.show();
         ASSERT_TRUE(window.OpenFile(Example("h.xml")));
-        window.resize(1000, 700);
+        // Above the smallest size at which every detail page shows whole.
+        window.resize(1100, 700);
         EXPECT_TRUE(window.close());
     }
     const TIniFile ini(TGlobalSetting(program).SettingsPath());
     EXPECT_EQ(ini.ReadString("MAIN WINDOW", "Recent1", ""), Example("h.xml").toStdString());
     TGlobalSetting settings(program);
     TfrmMain again(settings, ask, {});
-    EXPECT_EQ(again.size(), QSize(1000, 700));
+    EXPECT_EQ(again.size(), QSize(1100, 700));
     ASSERT_EQ(again.findChild<QMenu *>("recent_files")->actions().size(), 1);
     again.findChild<QMenu *>("recent_files")->actions().front()->trigger();
     EXPECT_EQ(again.Document().Project().FileName, Example("h.xml").toStdString());
