@@ -101,6 +101,17 @@ double TDesignChecks::LoadWithWeight(const TWireConfiguration &sequence, const T
         return result.MaxWireLoad;
     TWireConfiguration copy(sequence);
     copy.SetWireWeight(weight);
+    // Variable weights keep their compositions: the span wire among them,
+    // the chosen strand or the default composition of the sequence's
+    // weight, takes the other strand's weight.
+    if (copy.VariableWires)
+        for (TBaseWire *span : copy.Spans)
+            for (TBaseSegment *segment : span->Segments)
+                for (TSegmentComposition *composition : segment->Compositions)
+                    if ((!sequence.SpanWire.empty() && composition->WireCode == sequence.SpanWire) ||
+                        (composition->WireCode == TSegmentComposition::DefaultWireCode &&
+                         composition->WireWeight == sequence.WireWeight))
+                        composition->WireWeight = weight;
     const double target = result.AtMaxSAG ? sequence.MaxSAG : sequence.MinSAG;
     if (!Validate(copy) || !TSequenceCalculation::CalculateSequence(copy, parameters, result.AtMaxSAG, target))
         return std::numeric_limits<double>::infinity();

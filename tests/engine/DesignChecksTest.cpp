@@ -17,29 +17,9 @@ namespace {
 using test::AddSimple;
 using test::MakeLoad;
 
-// Three EHS sizes and two HS sizes of the A475 table.
 TCodeList &Strands()
 {
-    static TCodeList *list = [] {
-        auto *codes = new TCodeList; // kept for every test of the program
-        std::string text = "<XML>\n<WIRE_LIST>\n";
-        const struct {
-            const char *Code, *Grade, *Section;
-            double Weight, Strength;
-        } rows[] = {{"EHS-3/8", "EHS", "3/8\"", 0.273, 15400},
-                    {"EHS-7/16", "EHS", "7/16\"", 0.399, 20800},
-                    {"EHS-1/2", "EHS", "1/2\"", 0.517, 26900},
-                    {"HS-3/8", "HS", "3/8\"", 0.273, 10800},
-                    {"HS-1/2", "HS", "1/2\"", 0.517, 18800}};
-        for (const auto &row : rows)
-            text += std::string("<WIRE>\n<CODE>") + row.Code + "</CODE>\n<SECTION>" + row.Section +
-                    "</SECTION>\n<WEIGHT>" + FloatToStr(row.Weight) + "</WEIGHT>\n<GRADE>" + row.Grade +
-                    "</GRADE>\n<BREAKING_STRENGTH>" + FloatToStr(row.Strength) + "</BREAKING_STRENGTH>\n</WIRE>\n";
-        text += "<WIRE>\n<CODE>MSG</CODE>\n<WEIGHT>0.1</WEIGHT>\n</WIRE>\n</WIRE_LIST>\n</XML>\n";
-        codes->LoadFromText(text, "strands.xml");
-        return codes;
-    }();
-    return *list;
+    return test::StrandCatalogue();
 }
 
 // A Simple span of 150 ft at 3 ft SAG with a signal of `load` lbs at midspan,
@@ -110,6 +90,38 @@ TEST(WireCheck, ComparesTheLoadWithTheStrandAndSuggestsTheLightestThatHolds)
         EXPECT_EQ(without, c.GradesWithout);
         EXPECT_EQ(result.MaxWireLoad, SeparateLoad(c.Load, sequence.WireWeight)) << "the project's figures stay";
     }
+}
+
+// With variable wire weights the span wire is one composition among others:
+// the one of the chosen strand's code takes the other strand's weight, the
+// cable beside it keeps its own.
+TEST(WireCheck, VariableWeightsSwapTheStrandCompositionOnly)
+{
+    TWireConfigurationList project(test::DefaultParameters(), &Strands());
+    TWireConfiguration &sequence = AddLoadedSpan(project, 1000, "EHS-3/8");
+    sequence.SetVariableWires(true);
+    for (TBaseSegment *segment : sequence.Spans.FindByNumber(1)->Segments) {
+        segment->Compositions.First()->WireCode = "EHS-3/8";
+        auto cable = std::make_unique<TSegmentComposition>();
+        cable->WireCode = "SC-7C14";
+        cable->WireWeight = 0.16;
+        cable->Occurrence = 1;
+        segment->Compositions.Add(std::move(cable));
+    }
+    ASSERT_TRUE(TCalculationRun::RunCalculation(project));
+    const TWireConfigurationResult &result = *sequence.Results.First();
+    const TWireCheck check = TDesignChecks::Wire(sequence, result, &Strands(), project.Parameters());
+    ASSERT_NE(check.SameGrade(), nullptr);
+    EXPECT_EQ(check.SameGrade()->Strand->Code, "EHS-1/2");
+
+    TWireConfigurationList alone(test::DefaultParameters());
+    TWireConfiguration &heavier = *alone.Add(std::make_unique<TWireConfiguration>(sequence));
+    heavier.SetNumber(1);
+    for (TBaseSegment *segment : heavier.Spans.FindByNumber(1)->Segments)
+        segment->Compositions.First()->WireWeight = 0.517;
+    ASSERT_TRUE(TCalculationRun::RunCalculation(alone));
+    EXPECT_EQ(check.SameGrade()->MaxWireLoad, heavier.Results.First()->MaxWireLoad);
+    EXPECT_GT(check.SameGrade()->MaxWireLoad, result.MaxWireLoad) << "the heavier strand raises the load";
 }
 
 TEST(WireCheck, LinesAndWarningsSayTheFigures)

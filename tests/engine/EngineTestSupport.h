@@ -1,6 +1,7 @@
 // Builders shared by the engine tests.
 #pragma once
 
+#include "uCodes.h"
 #include "uFormats.h"
 #include "uGlobalSettings.h"
 #include "uWires.h"
@@ -105,6 +106,31 @@ inline std::unique_ptr<TBaseSignal> MakeLoad(double distance, double deadLoad, d
     signal->SetSimpleDeadLoad(deadLoad);
     signal->SetSimpleAreaFactor(areaFactor);
     return signal;
+}
+
+// Three EHS sizes and two HS sizes of the A475 table.
+inline TCodeList &StrandCatalogue()
+{
+    static TCodeList *list = [] {
+        auto *codes = new TCodeList; // kept for every test of the program
+        std::string text = "<XML>\n<WIRE_LIST>\n";
+        const struct {
+            const char *Code, *Grade, *Section;
+            double Weight, Strength;
+        } rows[] = {{"EHS-3/8", "EHS", "3/8\"", 0.273, 15400},
+                    {"EHS-7/16", "EHS", "7/16\"", 0.399, 20800},
+                    {"EHS-1/2", "EHS", "1/2\"", 0.517, 26900},
+                    {"HS-3/8", "HS", "3/8\"", 0.273, 10800},
+                    {"HS-1/2", "HS", "1/2\"", 0.517, 18800}};
+        for (const auto &row : rows)
+            text += std::string("<WIRE>\n<CODE>") + row.Code + "</CODE>\n<SECTION>" + row.Section +
+                    "</SECTION>\n<WEIGHT>" + FloatToStr(row.Weight) + "</WEIGHT>\n<GRADE>" + row.Grade +
+                    "</GRADE>\n<BREAKING_STRENGTH>" + FloatToStr(row.Strength) + "</BREAKING_STRENGTH>\n</WIRE>\n";
+        text += "<WIRE>\n<CODE>MSG</CODE>\n<WEIGHT>0.1</WEIGHT>\n</WIRE>\n</WIRE_LIST>\n</XML>\n";
+        codes->LoadFromText(text, "strands.xml");
+        return codes;
+    }();
+    return *list;
 }
 
 } // namespace corvadel::test

@@ -12,19 +12,6 @@ namespace {
 using test::AddSimple;
 using test::MakeLoad;
 
-TCodeList &OneStrand()
-{
-    static TCodeList *list = [] {
-        auto *codes = new TCodeList; // kept for every test of the program
-        codes->LoadFromText("<XML>\n<WIRE_LIST>\n<WIRE>\n<CODE>EHS-3/8</CODE>\n<SECTION>3/8\"</SECTION>\n"
-                           "<WEIGHT>0.273</WEIGHT>\n<GRADE>EHS</GRADE>\n<BREAKING_STRENGTH>15400</BREAKING_STRENGTH>\n"
-                           "</WIRE>\n</WIRE_LIST>\n</XML>\n",
-                           "strand.xml");
-        return codes;
-    }();
-    return *list;
-}
-
 // The figures of the sequence calculated on its own at `sag`.
 TSagStudyPoint Separately(const TWireConfiguration &sequence, double sag)
 {
@@ -77,7 +64,7 @@ TEST(SagStudy, PointsAreSeparateCalculationsFromOneToTenPerCentOfTheLongestSpan)
 
 TEST(SagStudy, BandEndsWhereTheChecksChange)
 {
-    TWireConfigurationList project(test::DefaultParameters(), &OneStrand());
+    TWireConfigurationList project(test::DefaultParameters(), &test::StrandCatalogue());
     TWireConfiguration &sequence = AddSimple(project, 150, 0.273, 4, 3);
     sequence.SetSpanWire("EHS-3/8");
     sequence.Spans.FindByNumber(1)->AddSignal(MakeLoad(75, 700));
@@ -85,7 +72,7 @@ TEST(SagStudy, BandEndsWhereTheChecksChange)
 
     const auto bandOf = [&](double allowable1) {
         sequence.Poles.FindByNumber(1)->SetAllowableMoment(allowable1);
-        return TSagStudyRun::Compute(sequence, &OneStrand(), project.Parameters());
+        return TSagStudyRun::Compute(sequence, &test::StrandCatalogue(), project.Parameters());
     };
     // The wire alone: a small SAG overloads it, a large one holds.
     TSagStudy study = bandOf(0);
