@@ -325,14 +325,12 @@ std::string TextCombinations(const TWireConfigurationList &project)
             if (result) {
                 text += "  " + Cell(FixedText(result->CombinedMoment, 10, 3)) + "          " +
                         Cell(FixedText(result->ResultantAngle, 10, 3));
-                for (const TCombinationCheck &check : TDesignChecks::Combinations(project, atMaxSAG))
-                    if (check.Combination == combination)
-                        text += "  (" + PercentText(check.UsedPercent()) + " of the allowable " +
-                                GroupedText(check.Allowable, 2) + " ft-lbs)";
             } else
                 text += "  (no result)";
             text += "\n";
         }
+        for (const TCombinationCheck &check : TDesignChecks::Combinations(project, atMaxSAG))
+            text += "    " + TDesignChecks::CombinationLine(check) + "\n";
         if (project.CombinationWarningAt(atMaxSAG))
             text += std::string("  Warning:\n  ") + TCombinationAnalysis::WarningMessage + "\n";
     }

@@ -278,4 +278,13 @@ std::string TDesignChecks::CombinationOverloadText(const TCombinationCheck &chec
            FootPounds(check.Allowable) + " (" + PercentText(check.UsedPercent()) + ").";
 }
 
+std::string TDesignChecks::CombinationLine(const TCombinationCheck &check)
+{
+    const TCombination &c = *check.Combination;
+    return "Pole " + IntToStr(c.PoleA) + " of sequence " + IntToStr(c.SequenceA) + " with pole " + IntToStr(c.PoleB) +
+           " of sequence " + IntToStr(c.SequenceB) + ": " + PercentText(check.UsedPercent()) +
+           " of the smaller allowable base moment, " + FootPounds(check.Allowable) +
+           (check.Holds() ? "" : "; exceeded");
+}
+
 } // namespace corvadel

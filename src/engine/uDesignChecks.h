@@ -93,6 +93,9 @@ public:
     static std::string WireOverloadText(const TWireCheck &check, bool atMaxSAG);
     static std::string PoleOverloadText(const TPoleCheck &check, bool atMaxSAG);
     static std::string CombinationOverloadText(const TCombinationCheck &check, bool atMaxSAG);
+    // "Pole 2 of sequence 1 with pole 1 of sequence 2: 62.5 % of the smaller
+    // allowable base moment, 40,000.00 ft-lbs", and whether it is exceeded.
+    static std::string CombinationLine(const TCombinationCheck &check);
 };
 
 // The number with thousands separators and `digits` decimals ("15,400").

@@ -1,6 +1,7 @@
 #include "CombinationReportQR.h"
 
 #include "uCombinationAnalysis.h"
+#include "uDesignChecks.h"
 #include "uFormats.h"
 #include "uPageComposer.h"
 #include "uResultQuantities.h"
@@ -113,6 +114,14 @@ void TqrCombinationReportForm::AddPages(TPageSink &sink, const TWireConfiguratio
         page.Skip(RowPitch);
         ++onPage;
     }
+    // The shared poles whose allowable base moments are given, case by case.
+    for (bool atMaxSAG : {true, false})
+        for (const TCombinationCheck &check : TDesignChecks::Combinations(project, atMaxSAG)) {
+            page.Reserve(TPageComposer::RowPitch);
+            page.Inline(body.left(), std::string(atMaxSAG ? "MAX SAG " : "MIN SAG ") +
+                                         TDesignChecks::CombinationLine(check), ValueFont);
+            page.Skip(TPageComposer::RowPitch);
+        }
     // Each SAG case warns of its own combinations.
     for (bool atMaxSAG : {true, false})
         if (project.CombinationWarningAt(atMaxSAG)) {

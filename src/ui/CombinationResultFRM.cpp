@@ -3,6 +3,7 @@
 #include "uCombination.h"
 #include "uCombinationAnalysis.h"
 #include "uGlobalSettings.h"
+#include "uDesignChecks.h"
 #include "uResultGrid.h"
 #include "uResultQuantities.h"
 #include "uWires.h"
@@ -109,6 +110,22 @@ TfrmCombinationResult::TfrmCombinationResult(const TWireConfigurationList &proje
     }
     layout->addWidget(HeaderPanel(*grid, settings.ResizeForm));
     layout->addWidget(grid, 1);
+
+    // The shared poles whose allowable base moments are given.
+    QStringList checks;
+    bool exceeded = false;
+    for (const TCombinationCheck &check : TDesignChecks::Combinations(project, atMaxSAG)) {
+        checks << QString::fromStdString(TDesignChecks::CombinationLine(check));
+        exceeded = exceeded || !check.Holds();
+    }
+    auto *moments = new QLabel(checks.join('\n'));
+    moments->setObjectName("lblMomentChecks");
+    moments->setWordWrap(true);
+    moments->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    if (exceeded)
+        moments->setStyleSheet("color: #b00000");
+    moments->setVisible(!checks.isEmpty());
+    layout->addWidget(moments);
 
     auto *warning = new QFrame;
     warning->setObjectName("pnlWarning");

@@ -102,3 +102,28 @@ TEST_F(CombinationReport, NoPagesWithoutCombinations)
 
 } // namespace
 } // namespace corvadel::test
+
+namespace corvadel::test {
+namespace {
+
+TEST_F(CombinationReport, SharedPolesWithAnAllowableMomentAreCheckedCaseByCase)
+{
+    OpenCalculated("wye.xml");
+    Project.DuplicateSequence(Sequence(1));
+    AddCombinations(1);
+    TReportJob job;
+    TqrCombinationReportForm::AddPages(job, Project);
+    EXPECT_EQ(CountStartingWith(job.Pages[0], "MAX SAG Pole 1"), 0) << "no allowable moment given";
+
+    Sequence(1).Poles.FindByNumber(1)->SetAllowableMoment(4000);
+    Sequence(2).Poles.FindByNumber(2)->SetAllowableMoment(800);
+    job = {};
+    TqrCombinationReportForm::AddPages(job, Project);
+    EXPECT_EQ(Count(job.Pages[0], "MAX SAG Pole 1 of sequence 1 with pole 2 of sequence 2: 125.0 % of the smaller "
+                                  "allowable base moment, 800.00 ft-lbs; exceeded"),
+              1);
+    EXPECT_EQ(CountStartingWith(job.Pages[0], "MIN SAG Pole"), 0) << "no minimum-SAG result to check";
+}
+
+} // namespace
+} // namespace corvadel::test

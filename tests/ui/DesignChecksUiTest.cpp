@@ -1,5 +1,6 @@
 // The span wire and the allowable moments as the user enters them, and the
 // checks and the SAG study in the result window.
+#include "CombinationResultFRM.h"
 #include "DisplayResultFRM.h"
 #include "KorvelEditComp.h"
 #include "MainFRM.h"
@@ -184,6 +185,29 @@ TEST_F(ResultChecks, PoleRowWireLineAndStudyFollowTheShownSequence)
     EXPECT_EQ(study->Study()->SmallestAllowable, moment * 2);
     window.resize(1000, 800);
     window.grab(); // paints without trouble
+}
+
+TEST_F(ResultChecks, CombinationResultsCheckTheSharedPoles)
+{
+    ASSERT_TRUE(Project.Open(Example("intersection.xml").toStdString()));
+    ASSERT_GT(Project.Combinations.Count(), 0);
+    ASSERT_TRUE(TCalculationRun::RunCalculation(Project));
+    {
+        TfrmCombinationResult window(Project, true, Settings);
+        EXPECT_FALSE(window.findChild<QLabel *>("lblMomentChecks")->isVisibleTo(&window));
+    }
+    const TCombination &first = *Project.Combinations.First();
+    Project.FindByNumber(first.SequenceA)->Poles.FindByNumber(first.PoleA)->SetAllowableMoment(1);
+    TfrmCombinationResult window(Project, true, Settings);
+    auto *checks = window.findChild<QLabel *>("lblMomentChecks");
+    EXPECT_TRUE(checks->isVisibleTo(&window));
+    EXPECT_TRUE(checks->text().startsWith(QStringLiteral("Pole %1 of sequence %2 with pole %3 of sequence %4: ")
+                                              .arg(first.PoleA)
+                                              .arg(first.SequenceA)
+                                              .arg(first.PoleB)
+                                              .arg(first.SequenceB)))
+        << checks->text().toStdString();
+    EXPECT_TRUE(checks->text().endsWith("of the smaller allowable base moment, 1.00 ft-lbs; exceeded"));
 }
 
 } // namespace
