@@ -117,6 +117,13 @@ TEST_F(Import, ReadsEveryKeyOfAProject)
     EXPECT_DOUBLE_EQ(head.Height, 3.5);
     EXPECT_DOUBLE_EQ(head.LoadMultiplier, 2);
 
+    // The old format knows no span strand and no allowable moment.
+    for (const TWireConfiguration *sequence : Project) {
+        EXPECT_EQ(sequence->SpanWire, "");
+        for (const TBasePole *pole : sequence->Poles)
+            EXPECT_EQ(pole->AllowableMoment, 0);
+    }
+
     EXPECT_EQ(Project.FileName, Folder.Path("legacy.xml"));
     EXPECT_FALSE(Project.IsModified());
 }
