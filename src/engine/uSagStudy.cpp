@@ -7,6 +7,7 @@
 #include "uWires.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace corvadel {
 
@@ -25,7 +26,65 @@ double LongestSpan(const TWireConfiguration &sequence)
     return longest;
 }
 
-void FindBand(TSagStudy &study)
+// The sequence calculated again, on one copy, at any SAG. Each calculation
+// starts afresh from the starting tension, as the minimum SAG's does after
+// the maximum's.
+class TPointCalculator
+{
+public:
+    TPointCalculator(const TWireConfiguration &sequence, const TTARVOParameters &parameters, double strength)
+        : Sequence(sequence)
+        , Copy(sequence)
+        , Parameters(parameters)
+        , Strength(strength)
+    {
+    }
+
+    bool Valid() { return Validate(Copy); }
+
+    TSagStudyPoint At(double sag)
+    {
+        TSagStudyPoint point;
+        point.SAG = sag;
+        Copy.Results.FreeAll();
+        Copy.Errors.ClearErrors();
+        point.Calculated = TSequenceCalculation::CalculateSequence(Copy, Parameters, true, sag);
+        if (!point.Calculated)
+            return point;
+        const TWireConfigurationResult &result = *Copy.Results.First();
+        point.MaxWireLoad = result.MaxWireLoad;
+        bool polesHold = true;
+        for (const TBasePoleResult *pole : result.PoleResults) {
+            point.MaxBaseMoment = std::max(point.MaxBaseMoment, pole->BaseMoment);
+            point.MaxAttachmentHeight = std::max(point.MaxAttachmentHeight, pole->AttachmentHeight);
+            const TBasePole *own = Sequence.Poles.FindByNumber(pole->PoleNumber);
+            polesHold = polesHold && !(own && own->AllowableMoment > 0 && pole->BaseMoment > own->AllowableMoment);
+        }
+        point.Passes = polesHold && (Strength <= 0 || point.MaxWireLoad <= Strength);
+        return point;
+    }
+
+    // The SAG between a passing and a failing one where the checks change,
+    // to a hundredth of a foot, on the passing side.
+    double Edge(double passing, double failing)
+    {
+        while (std::fabs(passing - failing) > TSagStudyRun::BandTolerance) {
+            const double middle = (passing + failing) / 2;
+            (At(middle).Passes ? passing : failing) = middle;
+        }
+        return passing;
+    }
+
+private:
+    const TWireConfiguration &Sequence;
+    TWireConfiguration Copy;
+    const TTARVOParameters &Parameters;
+    const double Strength;
+};
+
+// The longest run of passing points, its inner ends found between the
+// points where the checks change.
+void FindBand(TSagStudy &study, TPointCalculator &calculator)
 {
     size_t bestStart = 0, bestLength = 0;
     for (size_t i = 0; i < study.Points.size();) {
@@ -44,9 +103,14 @@ void FindBand(TSagStudy &study)
     }
     if (bestLength == 0)
         return;
+    const size_t last = bestStart + bestLength - 1;
     study.HasBand = true;
     study.BandFrom = study.Points[bestStart].SAG;
-    study.BandTo = study.Points[bestStart + bestLength - 1].SAG;
+    study.BandTo = study.Points[last].SAG;
+    if (bestStart > 0)
+        study.BandFrom = calculator.Edge(study.BandFrom, study.Points[bestStart - 1].SAG);
+    if (last + 1 < study.Points.size())
+        study.BandTo = calculator.Edge(study.BandTo, study.Points[last + 1].SAG);
 }
 
 } // namespace
@@ -80,32 +144,12 @@ TSagStudy TSagStudyRun::Compute(const TWireConfiguration &sequence, const TCodeL
             study.SmallestAllowable = study.SmallestAllowable > 0 ? std::min(study.SmallestAllowable, pole->AllowableMoment)
                                                                   : pole->AllowableMoment;
     const double longest = LongestSpan(sequence);
-    // One copy serves every point: each calculation starts afresh from the
-    // starting tension, as the minimum SAG's does after the maximum's.
-    TWireConfiguration copy(sequence);
-    if (longest <= 0 || steps < 1 || !Validate(copy))
+    TPointCalculator calculator(sequence, parameters, study.BreakingStrength);
+    if (longest <= 0 || steps < 1 || !calculator.Valid())
         return study;
-    for (int i = 0; i <= steps; ++i) {
-        TSagStudyPoint point;
-        point.SAG = longest * (FirstShare + (LastShare - FirstShare) * i / steps);
-        copy.Results.FreeAll();
-        copy.Errors.ClearErrors();
-        point.Calculated = TSequenceCalculation::CalculateSequence(copy, parameters, true, point.SAG);
-        if (point.Calculated) {
-            const TWireConfigurationResult &result = *copy.Results.First();
-            point.MaxWireLoad = result.MaxWireLoad;
-            bool polesHold = true;
-            for (const TBasePoleResult *pole : result.PoleResults) {
-                point.MaxBaseMoment = std::max(point.MaxBaseMoment, pole->BaseMoment);
-                point.MaxAttachmentHeight = std::max(point.MaxAttachmentHeight, pole->AttachmentHeight);
-                const TBasePole *own = sequence.Poles.FindByNumber(pole->PoleNumber);
-                polesHold = polesHold && !(own && own->AllowableMoment > 0 && pole->BaseMoment > own->AllowableMoment);
-            }
-            point.Passes = polesHold && (study.BreakingStrength <= 0 || point.MaxWireLoad <= study.BreakingStrength);
-        }
-        study.Points.push_back(point);
-    }
-    FindBand(study);
+    for (int i = 0; i <= steps; ++i)
+        study.Points.push_back(calculator.At(longest * (FirstShare + (LastShare - FirstShare) * i / steps)));
+    FindBand(study, calculator);
     return study;
 }
 

@@ -29,7 +29,9 @@ struct TSagStudy {
     std::string StrandName;      // "3/8\" EHS", empty when none
     double SmallestAllowable = 0; // of the poles' allowable moments; 0 = none given
     bool HasBand = false;
-    double BandFrom = 0; // the longest run of passing points, feet
+    // The longest run of passing points, feet; an end inside the range lies
+    // where the checks change, found between the points.
+    double BandFrom = 0;
     double BandTo = 0;
 
     bool ChecksSomething() const { return BreakingStrength > 0 || SmallestAllowable > 0; }
@@ -43,6 +45,7 @@ public:
     static constexpr double FirstShare = 0.01; // of the longest span
     static constexpr double LastShare = 0.10;
     static constexpr int DefaultSteps = 40;
+    static constexpr double BandTolerance = 0.005; // feet
 
     // No points when the sequence has no span length or does not validate.
     static TSagStudy Compute(const TWireConfiguration &sequence, const TCodeList *catalogue,

@@ -86,6 +86,10 @@ TEST(SagStudy, BandEndsWhereTheChecksChange)
     ASSERT_GT(from, 0u);
     EXPECT_GT(study.Points[from - 1].MaxWireLoad, 15400) << "the point before the band fails";
     EXPECT_LE(study.Points[from].MaxWireLoad, 15400) << "the band's first point holds";
+    // Between the two, the band starts where the load passes the strength.
+    EXPECT_GT(study.BandFrom, study.Points[from - 1].SAG);
+    EXPECT_LE(Separately(sequence, study.BandFrom).MaxWireLoad, 15400);
+    EXPECT_GT(Separately(sequence, study.BandFrom - 0.01).MaxWireLoad, 15400);
     EXPECT_EQ(study.Sentence(), "Every check passes for SAGs from " + FixedText(study.BandFrom, 15, 2) + " ft to " +
                                     FixedText(study.BandTo, 15, 2) + " ft");
 
@@ -105,8 +109,11 @@ TEST(SagStudy, BandEndsWhereTheChecksChange)
             first = i;
     }
     ASSERT_GE(first, from + 5);
-    EXPECT_EQ(study.BandFrom, study.Points[first].SAG);
     EXPECT_FALSE(study.Points[first - 1].Passes);
+    EXPECT_GT(study.BandFrom, study.Points[first - 1].SAG);
+    EXPECT_LE(study.BandFrom, study.Points[first].SAG);
+    EXPECT_LE(Separately(sequence, study.BandFrom).MaxBaseMoment, allowable);
+    EXPECT_GT(Separately(sequence, study.BandFrom - 0.01).MaxBaseMoment, allowable);
     EXPECT_EQ(study.BandTo, study.Points.back().SAG);
 
     // Nothing passes: said so.
