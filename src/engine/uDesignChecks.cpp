@@ -9,6 +9,7 @@
 #include "uWires.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -243,7 +244,10 @@ std::string TDesignChecks::WireLine(const TWireCheck &check)
     if (parts.empty())
         return line;
     line += check.Strand ? "; does not hold. " : ". ";
-    line += check.Suggestions.empty() ? "" : "Lightest strands that hold: ";
+    if (check.Suggestions.empty())
+        parts.front()[0] = char(std::toupper(static_cast<unsigned char>(parts.front()[0]))); // opens the sentence
+    else
+        line += "Lightest strands that hold: ";
     for (size_t i = 0; i < parts.size(); ++i)
         line += (i == 0 ? "" : "; ") + parts[i];
     return line + ".";

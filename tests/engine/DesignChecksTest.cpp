@@ -157,6 +157,10 @@ TEST(WireCheck, LinesAndWarningsSayTheFigures)
     EXPECT_NE(overloaded[1].second.find("no EHS strand of the catalogue holds it (the strongest breaks at 26,900 lbs)."),
               std::string::npos)
         << overloaded[1].second;
+    const TWireCheck none = TDesignChecks::Wire(hopeless, *hopeless.Results.First(), &Strands(), project.Parameters());
+    EXPECT_EQ(TDesignChecks::WireLine(none).substr(TDesignChecks::WireLine(none).find("; does not hold. ")),
+              "; does not hold. No EHS strand of the catalogue holds it (the strongest breaks at 26,900 lbs); no HS "
+              "strand of the catalogue holds it (the strongest breaks at 18,800 lbs).");
     EXPECT_STREQ(PlausibilityName(TPlausibility::WireOverloaded), "wireOverloaded");
     EXPECT_STREQ(PlausibilityName(TPlausibility::PoleOverloaded), "poleOverloaded");
 
