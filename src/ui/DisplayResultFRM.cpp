@@ -127,6 +127,7 @@ void TfrmDisplayResult::ShowProject(int showSequence)
     }
     FSequence = nullptr; // may be gone since the window was last shown
     FResult = nullptr;
+    StudiedSequence = 0; // a new calculation: the study is made again
     {
         const QSignalBlocker blocker(cbSequenceList);
         if (!HoldsExactly(*cbSequenceList, names)) {

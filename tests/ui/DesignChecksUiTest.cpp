@@ -185,6 +185,13 @@ TEST_F(ResultChecks, PoleRowWireLineAndStudyFollowTheShownSequence)
     EXPECT_EQ(study->Study()->SmallestAllowable, moment * 2);
     window.resize(1000, 800);
     window.grab(); // paints without trouble
+
+    // The window is filled again after the next calculation: so is the study.
+    wye.Poles.FindByNumber(2)->SetAllowableMoment(moment * 3);
+    ASSERT_TRUE(TCalculationRun::RunCalculation(Project));
+    window.ShowProject(1);
+    window.findChild<QTabWidget *>("pcResultPages")->setCurrentIndex(2);
+    EXPECT_EQ(study->Study()->SmallestAllowable, moment * 3);
 }
 
 TEST_F(ResultChecks, CombinationResultsCheckTheSharedPoles)
