@@ -12,6 +12,7 @@
 #include "uPlausibility.h"
 #include "uResultQuantities.h"
 #include "uSequenceCalculation.h"
+#include "uSequenceIndex.h"
 #include "uSpanStatics.h"
 #include "uWires.h"
 
@@ -172,6 +173,7 @@ std::string JsonReport(TWireConfigurationList &project, bool ok)
         JsonSequence(json, project, *sequence);
     json.EndArray();
     json.Key("combinations").BeginArray();
+    const TSequenceIndex sequences(project);
     for (const TCombination *combination : project.Combinations) {
         json.BeginObject();
         json.Key("poleA").Integer(combination->PoleA);
@@ -185,12 +187,11 @@ std::string JsonReport(TWireConfigurationList &project, bool ok)
             json.Key("atMaxSAG").Boolean(result->AtMaxSAG);
             json.Key("combinedMoment").Number(result->CombinedMoment);
             json.Key("resultantAngle").Number(result->ResultantAngle);
-            for (const TCombinationCheck &check : TDesignChecks::Combinations(project, result->AtMaxSAG))
-                if (check.Combination == combination) {
-                    json.Key("allowableMoment").Number(check.Allowable);
-                    json.Key("momentUsedPercent").Number(check.UsedPercent());
-                    json.Key("momentHolds").Boolean(check.Holds());
-                }
+            if (const auto check = TDesignChecks::Combination(sequences, *combination, result->AtMaxSAG)) {
+                json.Key("allowableMoment").Number(check->Allowable);
+                json.Key("momentUsedPercent").Number(check->UsedPercent());
+                json.Key("momentHolds").Boolean(check->Holds());
+            }
             json.EndObject();
         }
         json.EndArray().EndObject();

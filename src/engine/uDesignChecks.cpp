@@ -6,6 +6,7 @@
 #include "uGlobalSettings.h"
 #include "uResultQuantities.h"
 #include "uSequenceCalculation.h"
+#include "uSequenceIndex.h"
 #include "uWires.h"
 
 #include <algorithm>
@@ -202,26 +203,33 @@ std::vector<std::string> TDesignChecks::MomentUsedCells(const TWireConfiguration
     return cells;
 }
 
-std::vector<TCombinationCheck> TDesignChecks::Combinations(const TWireConfigurationList &project, bool atMaxSAG)
+std::optional<TCombinationCheck> TDesignChecks::Combination(const TSequenceIndex &sequences,
+                                                            const TCombination &combination, bool atMaxSAG)
 {
-    std::vector<TCombinationCheck> checks;
-    const auto allowableOf = [&project](int sequenceNumber, int poleNumber) {
-        const TWireConfiguration *sequence = project.FindByNumber(sequenceNumber);
+    const auto allowableOf = [&sequences](int sequenceNumber, int poleNumber) {
+        const TWireConfiguration *sequence = sequences.Find(sequenceNumber);
         const TBasePole *pole = sequence ? sequence->Poles.FindByNumber(poleNumber) : nullptr;
         return pole && !pole->IsRing ? pole->AllowableMoment : 0.0;
     };
-    for (const TCombination *combination : project.Combinations) {
-        const TCombinationResult *result = combination->Results.FindByAtMaxSAG(atMaxSAG);
-        const double a = allowableOf(combination->SequenceA, combination->PoleA);
-        const double b = allowableOf(combination->SequenceB, combination->PoleB);
-        if (!result || (a <= 0 && b <= 0))
-            continue;
-        TCombinationCheck check;
-        check.Moment = result->CombinedMoment;
-        check.Allowable = a <= 0 ? b : b <= 0 ? a : std::min(a, b);
-        check.Combination = combination;
-        checks.push_back(check);
-    }
+    const TCombinationResult *result = combination.Results.FindByAtMaxSAG(atMaxSAG);
+    const double a = allowableOf(combination.SequenceA, combination.PoleA);
+    const double b = allowableOf(combination.SequenceB, combination.PoleB);
+    if (!result || (a <= 0 && b <= 0))
+        return std::nullopt;
+    TCombinationCheck check;
+    check.Moment = result->CombinedMoment;
+    check.Allowable = a <= 0 ? b : b <= 0 ? a : std::min(a, b);
+    check.Combination = &combination;
+    return check;
+}
+
+std::vector<TCombinationCheck> TDesignChecks::Combinations(const TWireConfigurationList &project, bool atMaxSAG)
+{
+    const TSequenceIndex sequences(project);
+    std::vector<TCombinationCheck> checks;
+    for (const TCombination *combination : project.Combinations)
+        if (auto check = Combination(sequences, *combination, atMaxSAG))
+            checks.push_back(*check);
     return checks;
 }
 

@@ -4,6 +4,7 @@
 // what they recalculate (the load with another strand) runs on copies.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@ namespace corvadel {
 
 class TCombination;
 class TCodeList;
+class TSequenceIndex;
 class TTARVOParameters;
 class TTypicalWire;
 class TWireConfiguration;
@@ -86,6 +88,10 @@ public:
     // Every combination with a result of the SAG case whose poles give an
     // allowable moment, checked against the smaller one given.
     static std::vector<TCombinationCheck> Combinations(const TWireConfigurationList &project, bool atMaxSAG);
+    // The same for one combination; none when it has no result of the case or
+    // neither pole gives an allowable moment.
+    static std::optional<TCombinationCheck> Combination(const TSequenceIndex &sequences,
+                                                        const TCombination &combination, bool atMaxSAG);
 
     // "Wire: 3/8" EHS, breaking strength 15,400 lbs; max. wire load 14,572.11 lbs (94.6 %)", and what holds.
     static std::string WireLine(const TWireCheck &check);

@@ -8,6 +8,7 @@
 #include "uNodeElevations.h"
 #include "uElevationSolver.h"
 #include "uResultQuantities.h"
+#include "uSequenceIndex.h"
 #include "uWires.h"
 
 #include <algorithm>
@@ -235,11 +236,15 @@ void AddCheckWarnings(const TWireConfigurationList &project, const TWireConfigur
     }
     if (!sharedPoles)
         return;
+    const TSequenceIndex sequences(project);
     for (bool atMaxSAG : {true, false})
-        for (const TCombinationCheck &shared : TDesignChecks::Combinations(project, atMaxSAG))
-            if (!shared.Holds() && (shared.Combination->SequenceA == sequence.Number ||
-                                    shared.Combination->SequenceB == sequence.Number))
-                add(TPlausibility::PoleOverloaded, TDesignChecks::CombinationOverloadText(shared, atMaxSAG), atMaxSAG);
+        for (const TCombination *combination : project.Combinations) {
+            if (combination->SequenceA != sequence.Number && combination->SequenceB != sequence.Number)
+                continue;
+            const auto shared = TDesignChecks::Combination(sequences, *combination, atMaxSAG);
+            if (shared && !shared->Holds())
+                add(TPlausibility::PoleOverloaded, TDesignChecks::CombinationOverloadText(*shared, atMaxSAG), atMaxSAG);
+        }
 }
 
 } // namespace
