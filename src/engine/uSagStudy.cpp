@@ -1,6 +1,7 @@
 #include "uSagStudy.h"
 
 #include "uCodes.h"
+#include "uDesignChecks.h"
 #include "uErrors.h"
 #include "uResultQuantities.h"
 #include "uSequenceCalculation.h"
@@ -16,14 +17,6 @@ namespace {
 std::string Feet(double value)
 {
     return NumericText(value) + " ft";
-}
-
-double LongestSpan(const TWireConfiguration &sequence)
-{
-    double longest = 0;
-    for (const TBaseWire *span : sequence.Spans)
-        longest = std::max(longest, span->Length);
-    return longest;
 }
 
 // The sequence calculated again, on one copy, at any SAG. Each calculation
@@ -53,13 +46,12 @@ public:
             return point;
         const TWireConfigurationResult &result = *Copy.Results.First();
         point.MaxWireLoad = result.MaxWireLoad;
-        bool polesHold = true;
         for (const TBasePoleResult *pole : result.PoleResults) {
             point.MaxBaseMoment = std::max(point.MaxBaseMoment, pole->BaseMoment);
             point.MaxAttachmentHeight = std::max(point.MaxAttachmentHeight, pole->AttachmentHeight);
-            const TBasePole *own = Sequence.Poles.FindByNumber(pole->PoleNumber);
-            polesHold = polesHold && !(own && own->AllowableMoment > 0 && pole->BaseMoment > own->AllowableMoment);
         }
+        const std::vector<TPoleCheck> poles = TDesignChecks::Poles(Sequence, result);
+        const bool polesHold = std::all_of(poles.begin(), poles.end(), [](const TPoleCheck &c) { return c.Holds(); });
         point.Passes = polesHold && (Strength <= 0 || point.MaxWireLoad <= Strength);
         return point;
     }
@@ -143,7 +135,7 @@ TSagStudy TSagStudyRun::Compute(const TWireConfiguration &sequence, const TCodeL
         if (!pole->IsRing && pole->AllowableMoment > 0)
             study.SmallestAllowable = study.SmallestAllowable > 0 ? std::min(study.SmallestAllowable, pole->AllowableMoment)
                                                                   : pole->AllowableMoment;
-    const double longest = LongestSpan(sequence);
+    const double longest = sequence.Spans.LongestLength();
     TPointCalculator calculator(sequence, parameters, study.BreakingStrength);
     if (longest <= 0 || steps < 1 || !calculator.Valid())
         return study;

@@ -104,10 +104,7 @@ private:
     // more the wire hangs nothing like the shape they assume.
     void CheckSAGsAgainstSpans()
     {
-        double longest = 0;
-        for (const TBaseWire *span : Sequence.Spans)
-            if (span->Length > longest)
-                longest = span->Length;
+        const double longest = Sequence.Spans.LongestLength();
         if (!(longest > 0))
             return; // the lengths were reported already
         const std::string bound = "half the longest span (" + FloatToStr(longest / 2) + " ft)";

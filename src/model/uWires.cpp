@@ -67,6 +67,14 @@ double TWireList::SumWindAreas() const
     return sum;
 }
 
+double TWireList::LongestLength() const
+{
+    double longest = 0;
+    for (const TBaseWire *span : *this)
+        longest = std::max(longest, span->Length);
+    return longest;
+}
+
 TWireConfiguration::TWireConfiguration(int type, const TTARVOParameters &parameters)
     : SequenceType(type)
 {

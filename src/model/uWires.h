@@ -56,6 +56,8 @@ public:
 
     double SumDeadLoads() const;
     double SumWindAreas() const;
+    // The length of the longest span as entered; 0 without spans.
+    double LongestLength() const;
 };
 
 class TWireConfiguration : public TBaseObject
