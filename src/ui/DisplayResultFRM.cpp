@@ -25,6 +25,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -176,7 +178,13 @@ void TfrmDisplayResult::BuildLayout()
 
     pcResultPages = new QTabWidget;
     pcResultPages->setObjectName("pcResultPages");
-    pcResultPages->addTab(BuildValuesPage(), "Values");
+    // The values keep their full height and scroll in a window too short for them.
+    auto *values = new QScrollArea;
+    values->setObjectName("saValues");
+    values->setWidgetResizable(true);
+    values->setFrameShape(QFrame::NoFrame);
+    values->setWidget(BuildValuesPage());
+    pcResultPages->addTab(values, "Values");
     pcResultPages->addTab(BuildProfilePage(), "Profile");
     auto *studyPage = new QWidget;
     studyPage->setObjectName("tsSagStudy");
@@ -214,7 +222,10 @@ void TfrmDisplayResult::BuildLayout()
         status->addWidget(Panels[i], i == 0 ? 1 : 0); // the balance sentence needs the room
     }
     layout->addWidget(status);
-    resize(900, 680);
+    // Room for every value of a sequence with a few signals, as far as the
+    // screen allows; the values scroll beyond that.
+    const int screenHeight = screen() ? screen()->availableGeometry().height() : 0;
+    resize(900, screenHeight > 0 ? std::min(880, screenHeight * 9 / 10) : 680);
 }
 
 QWidget *TfrmDisplayResult::BuildValuesPage()
@@ -241,7 +252,7 @@ QWidget *TfrmDisplayResult::BuildValuesPage()
     sgSpanResults->verticalHeader()->setMinimumWidth(176);
     spanLayout->addWidget(sgSpanResults);
     // The value groups keep their height; the signal heights take the rest.
-    span->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    span->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     layout->addWidget(span);
 
     auto *pole = new QGroupBox("Pole Values");
@@ -262,9 +273,12 @@ QWidget *TfrmDisplayResult::BuildValuesPage()
     lblWireCheck->setObjectName("lblWireCheck");
     lblWireCheck->setWordWrap(true);
     lblWireCheck->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    poleLayout->addWidget(lblWireCheck);
-    pole->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    pole->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     layout->addWidget(pole);
+    // Under the group, not in it: a group held at its size hint cannot make
+    // room for a line that wraps, and the page's own layout can.
+    lblWireCheck->setContentsMargins(10, 0, 10, 0);
+    layout->addWidget(lblWireCheck);
 
     pnlSignalHeight = new QGroupBox(SignalHeightTitle);
     pnlSignalHeight->setObjectName("pnlSignalHeight");
