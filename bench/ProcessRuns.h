@@ -4,9 +4,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <fcntl.h>
 #include <spawn.h>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -15,8 +17,10 @@ extern char **environ;
 
 // Runs `args` (the program first) to its end in each iteration, its output
 // thrown away; a process that fails stops the benchmark with an error.
-inline void RunProcesses(benchmark::State &state, std::vector<std::string> args)
+// Returns the largest peak resident size of the runs, in kB.
+inline long RunProcesses(benchmark::State &state, std::vector<std::string> args)
 {
+    long peakKB = 0;
     std::vector<char *> argv;
     for (std::string &arg : args)
         argv.push_back(arg.data());
@@ -31,11 +35,14 @@ inline void RunProcesses(benchmark::State &state, std::vector<std::string> args)
             break;
         }
         int status = 0;
-        waitpid(child, &status, 0);
+        rusage usage {};
+        wait4(child, &status, 0, &usage);
+        peakKB = std::max(peakKB, usage.ru_maxrss);
         if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
             state.SkipWithError("the process failed");
             break;
         }
     }
     posix_spawn_file_actions_destroy(&quiet);
+    return peakKB;
 }

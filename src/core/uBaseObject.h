@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -50,13 +51,30 @@ private:
     std::unique_ptr<TXMLBaseObject> XmlNode;
 };
 
-// An ordered list of (key, object) rows that owns its objects.
+// The kind a list row is filed under: a name written in the program, never
+// read from a file, so a row keeps only where it stands.
+class TRowKey
+{
+public:
+    constexpr TRowKey() = default;
+    template<size_t N>
+    constexpr TRowKey(const char (&name)[N])
+        : Name(name)
+    { }
+    constexpr operator std::string_view() const { return Name; }
+
+private:
+    const char *Name = "";
+};
+
+// An ordered list of (key, object) rows that owns its objects. Lists of
+// thousands of rows are common, so a row is kept small.
 template<class T>
 class TBaseList
 {
 public:
     struct Row {
-        std::string Key;
+        TRowKey Key;
         std::unique_ptr<T> Object;
     };
 
@@ -68,22 +86,22 @@ public:
     int Count() const { return static_cast<int>(Rows.size()); }
     bool Empty() const { return Rows.empty(); }
     T *Objects(int index) const { return Rows.at(static_cast<size_t>(index)).Object.get(); }
-    const std::string &Keys(int index) const { return Rows.at(static_cast<size_t>(index)).Key; }
+    std::string_view Keys(int index) const { return Rows.at(static_cast<size_t>(index)).Key; }
     T *First() const { return Rows.empty() ? nullptr : Rows.front().Object.get(); }
     T *Last() const { return Rows.empty() ? nullptr : Rows.back().Object.get(); }
 
     // Room for `count` rows, when a reader knows how many are coming.
     void Reserve(int count) { Rows.reserve(static_cast<size_t>(std::max(count, 0))); }
-    T *Add(std::unique_ptr<T> object, std::string key = {})
+    T *Add(std::unique_ptr<T> object, TRowKey key = {})
     {
         T *raw = object.get();
-        Rows.push_back(Row{std::move(key), std::move(object)});
+        Rows.push_back(Row{key, std::move(object)});
         return raw;
     }
-    T *Insert(int index, std::unique_ptr<T> object, std::string key = {})
+    T *Insert(int index, std::unique_ptr<T> object, TRowKey key = {})
     {
         T *raw = object.get();
-        Rows.insert(Rows.begin() + index, Row{std::move(key), std::move(object)});
+        Rows.insert(Rows.begin() + index, Row{key, std::move(object)});
         return raw;
     }
     int IndexOf(const T *object) const

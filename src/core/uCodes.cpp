@@ -102,7 +102,7 @@ std::unique_ptr<TTypicalItem> ReadWire(const TXMLBaseObject &e, const std::strin
 struct TListKind {
     const char *ListName;
     const char *EntryName;
-    const char *Key;
+    TRowKey Key;
     std::unique_ptr<TTypicalItem> (*Read)(const TXMLBaseObject &, const std::string &, std::vector<std::string> &);
 };
 

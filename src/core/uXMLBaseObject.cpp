@@ -21,7 +21,8 @@ namespace corvadel {
 // Everything a tree allocates: nodes and texts in the arena, the roots of
 // trees it took in, and the documents its parsed nodes refer to.
 struct TXMLStore {
-    // Memory handed out in order and only given back with the store.
+    // Memory handed out in order and only given back with the store, or
+    // taken back in whole by Release.
     void *Allocate(size_t size, size_t alignment)
     {
         auto at = (reinterpret_cast<uintptr_t>(Free) + alignment - 1) & ~(alignment - 1);
@@ -33,15 +34,47 @@ struct TXMLStore {
         return reinterpret_cast<void *>(at);
     }
 
-    // Blocks grow with the tree, so a large document takes few of them.
+    // Blocks grow with the tree, so a large document takes few of them. One
+    // given back by Release serves again when it is large enough.
     void NewBlock(size_t least)
     {
+        if (InUse < Blocks.size() && Blocks[InUse].Size >= least) {
+            Use(InUse);
+            return;
+        }
+        Blocks.resize(InUse);
         const size_t size = std::max(least, 2 * BlockSize);
-        Blocks.push_back(std::make_unique_for_overwrite<char[]>(size));
+        Blocks.push_back({ std::make_unique_for_overwrite<char[]>(size), size });
         BlockSize = size;
-        Free = Blocks.back().get();
-        End = Free + size;
+        Use(InUse);
     }
+
+    void Use(size_t block)
+    {
+        Free = Blocks[block].Memory.get();
+        End = Free + Blocks[block].Size;
+        InUse = block + 1;
+    }
+
+    // Where allocation stands: everything allocated after it can be taken
+    // back at once, the blocks kept for what comes next.
+    struct TMark {
+        char *Free;
+        char *End;
+        size_t InUse;
+    };
+    TMark Mark() const { return { Free, End, InUse }; }
+    void Release(const TMark &mark)
+    {
+        Free = mark.Free;
+        End = mark.End;
+        InUse = mark.InUse;
+    }
+
+    struct TBlock {
+        std::unique_ptr<char[]> Memory;
+        size_t Size;
+    };
 
     // The first nodes of a tree come with the store, in one allocation: most
     // trees are the few elements of one object.
@@ -49,7 +82,9 @@ struct TXMLStore {
     char *Free = FirstBlock;
     char *End = FirstBlock + sizeof FirstBlock;
     size_t BlockSize = sizeof FirstBlock;
-    std::vector<std::unique_ptr<char[]>> Blocks;
+    std::vector<TBlock> Blocks;
+    // Blocks[0, InUse) hold what is allocated.
+    size_t InUse = 0;
     std::vector<std::unique_ptr<TXMLBaseObject>> Adopted;
     std::forward_list<std::string> Documents;
 };
@@ -219,6 +254,14 @@ public:
         ReadGeneral(Root, Document, 0);
     }
 
+    // Only the linear pass, handing each element two levels down to `take`
+    // and letting it go: false when the text needs the general rules.
+    bool Stream(const TXMLBaseObject::TElementTaker &take)
+    {
+        Taker = &take;
+        return ReadWellFormed();
+    }
+
 private:
     // The name of a start tag at `lt` and where its content begins, or null
     // when the tag is not a plain one.
@@ -294,6 +337,7 @@ private:
         const char *p = Text.data();
         const char *const end = p + Text.size();
         int depth = 0;
+        TXMLStore::TMark taken {};
         Open[0] = &Root;
         OpenLengths[0] = FromFile ? LengthBit(Root.Name) : 0;
         bool any = false;
@@ -312,6 +356,8 @@ private:
                 --depth;
                 if (!after || IsOpen(Open[depth + 1]->Name, depth))
                     return false;
+                if (depth == 1)
+                    Hand(*Open[2], taken);
                 p = after;
                 continue;
             }
@@ -323,6 +369,8 @@ private:
             const char *next = plainEnd ? plainEnd : FindTagStart(content, end);
             if (!next || next + 1 == end)
                 return false;
+            if (depth == 1)
+                taken = Root.Store().Mark();
             TXMLBaseObject *node = Open[depth]->NewChild(name, {});
             any = true;
             if (next[1] != '/') {
@@ -336,8 +384,21 @@ private:
                 return false;
             const std::string_view value(content, static_cast<size_t>(next - content));
             node->Value = TXMLText(plainEnd ? value : ValueOf(value, *node));
+            if (depth == 1)
+                Hand(*node, taken);
             p = after;
         }
+    }
+
+    // When streaming, the element is handed on and then forgotten: its
+    // memory serves the next one.
+    void Hand(const TXMLBaseObject &element, const TXMLStore::TMark &taken)
+    {
+        if (!Taker)
+            return;
+        (*Taker)(*Open[1], element);
+        Open[1]->Children = {};
+        Root.Store().Release(taken);
     }
 
     static std::string Unescaped(std::string_view value)
@@ -447,6 +508,7 @@ private:
     TXMLBaseObject &Root;
     std::string_view Text;
     bool FromFile;
+    const TXMLBaseObject::TElementTaker *Taker = nullptr;
     int FirstLine;
     // The text the general rules read.
     std::string_view Document;
@@ -884,6 +946,11 @@ bool TXMLBaseObject::LoadFromFile(const std::string &fileName)
     }
 }
 
+bool TXMLBaseObject::StreamFromFile(const std::string &fileName, const TElementTaker &take)
+{
+    return LoadText(ReadFileText(fileName), &take);
+}
+
 bool TXMLBaseObject::LoadFromText(std::string_view fileText)
 {
     return LoadText(std::string(fileText));
@@ -897,7 +964,7 @@ bool TXMLBaseObject::HoldsXMLElement(std::string_view fileText)
 // The text is read where it stands, line ends and all: only values keep
 // line breaks, and they are made CR LF as they are read. The reader finds the
 // end of the "XML" element on its way.
-bool TXMLBaseObject::LoadText(std::string text)
+bool TXMLBaseObject::LoadText(std::string text, const TElementTaker *take)
 {
     // The text ends at the first NUL character.
     text.resize(std::min(text.size(), text.find('\0')));
@@ -910,7 +977,10 @@ bool TXMLBaseObject::LoadText(std::string text)
     const int firstLine = 1 + LineBreaks(std::string_view(text).substr(0, start));
     Name = TXMLText("XML");
     const std::string &kept = Store().Documents.emplace_front(std::move(text));
-    TXMLReader(*this, std::string_view(kept).substr(begin), true, firstLine).Read();
+    TXMLReader reader(*this, std::string_view(kept).substr(begin), true, firstLine);
+    if (take)
+        return reader.Stream(*take);
+    reader.Read();
     return true;
 }
 

@@ -139,6 +139,15 @@ public:
     bool LoadFromFile(const std::string &fileName);
     // The same from text already in memory.
     bool LoadFromText(std::string_view fileText);
+    // Called with each element two levels into a document and the element
+    // above it, as soon as the element is read whole.
+    using TElementTaker = std::function<void(const TXMLBaseObject &parent, const TXMLBaseObject &element)>;
+    // LoadFromFile for a file as the program writes it, without ever holding
+    // the whole tree: each element two levels down is handed to `take` and
+    // then let go. False, after handing on what came before, when the text
+    // needs more than one linear pass or has no "XML" element: LoadFromFile
+    // reads such a file. Throws EFileError when the file cannot be read.
+    bool StreamFromFile(const std::string &fileName, const TElementTaker &take);
     // The text, up to its first NUL character, has an "XML" element, even an
     // empty one that LoadFromText reads as nothing.
     static bool HoldsXMLElement(std::string_view fileText);
@@ -159,7 +168,7 @@ private:
     std::string_view Keep(std::string_view text);
     TXMLBaseObject *NewChild(std::string_view name, std::string_view value);
     void CopyChildrenOf(const TXMLBaseObject &other);
-    bool LoadText(std::string text);
+    bool LoadText(std::string text, const TElementTaker *take = nullptr);
 
     // Set on a root only; every node of the tree allocates from it.
     std::unique_ptr<TXMLStore> OwnStore;

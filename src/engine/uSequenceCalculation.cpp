@@ -74,6 +74,9 @@ std::unique_ptr<TWireConfigurationResult> BuildResult(const TWireConfiguration &
     result->AnglesChanged = sequence.AnglesChanged;
     result->Tension = sequence.Spans.Tension;
     result->Iterations = iterations;
+    // Results stay for the whole session: their lists take no spare room.
+    result->SpanResults.Reserve(sequence.Spans.Count());
+    result->PoleResults.Reserve(sequence.Poles.Count());
     for (int n = 1; n <= sequence.Spans.Count(); ++n) {
         const TBaseWire *span = sequence.Spans.FindByNumber(n);
         if (!span)
@@ -88,6 +91,7 @@ std::unique_ptr<TWireConfigurationResult> BuildResult(const TWireConfiguration &
         spanResult->SpanNumber = span->Number;
         spanResult->PlanDirection = span->PlanDirection;
         spanResult->PlanLength = span->PlanLength;
+        spanResult->SignalResults.Reserve(span->Signals.Count());
         for (int m = 1; m <= span->Signals.Count(); ++m) {
             const TBaseSignal *signal = span->Signals.FindByNumber(m);
             if (!signal)

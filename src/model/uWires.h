@@ -13,6 +13,7 @@
 
 #include <any>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace corvadel {
@@ -189,6 +190,9 @@ public:
     // With `asSaved`, what is read matches the file: each sequence and
     // combination is cleared of its marks once read.
     void ReadProjectElement(const TXMLBaseObject &node, bool asSaved = false);
+    // One element of the project element: its details, a sequence or a
+    // combination; other elements are passed over.
+    void ReadProjectPart(const TXMLBaseObject &element, bool asSaved);
     bool Import(const std::string &path);
     // Why the last Import returned false: the section, the key and the text
     // that stopped it; empty after a complete import.
@@ -201,6 +205,11 @@ public:
     std::vector<TReadNote> ReadNotes;
 
 private:
+    // Open for a file that needs the whole tree to be read.
+    bool OpenWhole(const std::string &path);
+    // Numbers and notes once a file is read; throws `failed` naming the file.
+    void FinishRead(const std::string &path, const std::optional<EConvertError> &failed);
+
     const TTARVOParameters *Params;
     const TCodeList *Codes;
     bool CaseWarnings[2] = {false, false};

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <optional>
 #include <unistd.h>
 
 namespace corvadel {
@@ -105,33 +106,119 @@ void TWireConfigurationList::ReadProjectElement(const TXMLBaseObject &node, bool
     ReadNotes.clear();
     if (node.Name != "TARVO_CONFIGURATIONS")
         return;
-    for (const auto &child : node.Children) {
-        const std::string_view name = child->Name;
-        if (name == "PROJECT_DETAIL") {
-            ReadDetails(*child, *this);
-        } else if (name == "COMBINATION") {
-            auto combination = std::make_unique<TCombination>();
-            combination->FromXML(*child);
-            if (asSaved)
-                combination->ClearModified();
-            Combinations.Add(std::move(combination));
-        } else if (const int type = SequenceTypeOfElement(name)) {
-            // Only a sequence read to its end joins the project.
-            auto sequence = CreateSequence(type);
-            sequence->FromXML(*child);
-            for (const std::string &note : sequence->SkippedOnRead)
-                ReadNotes.push_back({"sequence " + IntToStr(sequence->Number) + " (" + child->Name + "): " + note,
-                                     TReadNote::LeftOutHeading, TReadNote::LeftOutEnding});
-            // Cleared while its objects are still in the cache: a walk over
-            // the whole project afterwards would wait on memory.
-            if (asSaved)
-                sequence->ClearModified();
-            Add(std::move(sequence));
-        }
+    for (const auto &child : node.Children)
+        ReadProjectPart(*child, asSaved);
+}
+
+void TWireConfigurationList::ReadProjectPart(const TXMLBaseObject &child, bool asSaved)
+{
+    const std::string_view name = child.Name;
+    if (name == "PROJECT_DETAIL") {
+        ReadDetails(child, *this);
+    } else if (name == "COMBINATION") {
+        auto combination = std::make_unique<TCombination>();
+        combination->FromXML(child);
+        if (asSaved)
+            combination->ClearModified();
+        Combinations.Add(std::move(combination));
+    } else if (const int type = SequenceTypeOfElement(name)) {
+        // Only a sequence read to its end joins the project.
+        auto sequence = CreateSequence(type);
+        sequence->FromXML(child);
+        for (const std::string &note : sequence->SkippedOnRead)
+            ReadNotes.push_back({"sequence " + IntToStr(sequence->Number) + " (" + child.Name + "): " + note,
+                                 TReadNote::LeftOutHeading, TReadNote::LeftOutEnding});
+        // Cleared while its objects are still in the cache: a walk over
+        // the whole project afterwards would wait on memory.
+        if (asSaved)
+            sequence->ClearModified();
+        Add(std::move(sequence));
     }
 }
 
+namespace {
+
+// What a project holds before a file is streamed into it, so that a file the
+// stream cannot read leaves it as it was for the whole read that follows.
+class TProjectBeforeRead
+{
+public:
+    explicit TProjectBeforeRead(const TWireConfigurationList &project)
+        : Sequences(project.Count())
+        , Combinations(project.Combinations.Count())
+        , Comments(project.Comments)
+        , ProjectName(project.ProjectName)
+        , Author(project.Author)
+        , ProjectDate(project.ProjectDate)
+        , LastRevision(project.LastRevision)
+        , ReadNotes(project.ReadNotes)
+    { }
+
+    void Restore(TWireConfigurationList &project) const
+    {
+        while (project.Count() > Sequences)
+            project.Delete(project.Count() - 1);
+        while (project.Combinations.Count() > Combinations)
+            project.Combinations.Delete(project.Combinations.Count() - 1);
+        project.Comments = Comments;
+        project.ProjectName = ProjectName;
+        project.Author = Author;
+        project.ProjectDate = ProjectDate;
+        project.LastRevision = LastRevision;
+        project.ReadNotes = ReadNotes;
+    }
+
+private:
+    int Sequences;
+    int Combinations;
+    std::string Comments;
+    std::string ProjectName;
+    std::string Author;
+    TDateTime ProjectDate;
+    TDateTime LastRevision;
+    std::vector<TReadNote> ReadNotes;
+};
+
+} // namespace
+
+// A file as the program writes it is read element by element, each turned
+// into the project's objects as it comes, so a large project never stands
+// in memory twice; any other file is read whole.
 bool TWireConfigurationList::Open(const std::string &path)
+{
+    const TProjectBeforeRead before(*this);
+    TXMLBaseObject root;
+    std::optional<EConvertError> failed;
+    ReadNotes.clear();
+    // The project is the first element of the document.
+    const auto take = [&](const TXMLBaseObject &parent, const TXMLBaseObject &element) {
+        if (failed || &parent != root.Children.front() || parent.Name != "TARVO_CONFIGURATIONS")
+            return;
+        try {
+            ReadProjectPart(element, true);
+        } catch (const EConvertError &error) {
+            failed = error; // what came before stays, as in a whole read
+        }
+    };
+    bool streamed = false;
+    try {
+        streamed = root.StreamFromFile(path, take);
+    } catch (const EFileError &) {
+        throw;
+    } catch (const std::runtime_error &error) {
+        throw EFileError(path + ": " + error.what());
+    }
+    if (!streamed) {
+        before.Restore(*this);
+        return OpenWhole(path);
+    }
+    FileName = path;
+    ClearModified();
+    FinishRead(path, failed);
+    return true;
+}
+
+bool TWireConfigurationList::OpenWhole(const std::string &path)
 {
     TXMLBaseObject root;
     bool loaded = false;
@@ -146,22 +233,31 @@ bool TWireConfigurationList::Open(const std::string &path)
     // What the project held is cleared now, what is read as it is read.
     if (loaded)
         ClearModified();
-    if (!root.Children.empty()) {
-        try {
-            ReadProjectElement(*root.Children.front(), loaded);
-            // Everything after takes the numbers for 1 to n, each naming one
-            // sequence; a file that breaks that is read as it stands.
-            if (std::string renumbered = NumberSequencesInOrder(*this); !renumbered.empty())
-                ReadNotes.push_back({std::move(renumbered), "", ""});
-            for (TReadNote &note : ReadNotes)
-                note.Text = path + ": " + note.Text;
-        } catch (const EConvertError &error) {
-            // What was read stays, and must not pass for the file's content.
-            Modified = true;
-            throw EConvertError(path + ": " + error.what());
-        }
+    if (root.Children.empty())
+        return loaded;
+    std::optional<EConvertError> failed;
+    try {
+        ReadProjectElement(*root.Children.front(), loaded);
+    } catch (const EConvertError &error) {
+        failed = error;
     }
+    FinishRead(path, failed);
     return loaded;
+}
+
+void TWireConfigurationList::FinishRead(const std::string &path, const std::optional<EConvertError> &failed)
+{
+    if (failed) {
+        // What was read stays, and must not pass for the file's content.
+        Modified = true;
+        throw EConvertError(path + ": " + failed->what());
+    }
+    // Everything after takes the numbers for 1 to n, each naming one
+    // sequence; a file that breaks that is read as it stands.
+    if (std::string renumbered = NumberSequencesInOrder(*this); !renumbered.empty())
+        ReadNotes.push_back({std::move(renumbered), "", ""});
+    for (TReadNote &note : ReadNotes)
+        note.Text = path + ": " + note.Text;
 }
 
 std::string TWireConfigurationList::RefusedFileMessage(const std::string &path) const

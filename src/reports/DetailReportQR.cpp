@@ -48,6 +48,7 @@ void TqrDetailReportForm::AddPages(TPageSink &sink, const TWireConfigurationList
     const double boxLeft = body.left() + CaptionWidth / 2;
     const double boxTop = page.Y;
     page.Skip(6);
+    page.HoldPages();
     const size_t firstPage = page.Pages().size() - 1;
     page.Skip(page.Paragraph(boxLeft + 8, body.right() - boxLeft - 16, project.Comments, DetailValue));
     std::vector<TReportPage> &pages = page.Pages();

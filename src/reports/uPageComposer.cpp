@@ -200,6 +200,8 @@ TPageComposer::TPageComposer(TPageSink &sink, std::string title, bool hasFooter)
 
 void TPageComposer::NewPage()
 {
+    if (!Holding)
+        HandOver();
     Taken.push_back(TReportPage{Title, HasFooter, {}, {}, {}, {}});
     Y = Body().top();
 }
@@ -213,6 +215,11 @@ bool TPageComposer::Reserve(double height)
 }
 
 void TPageComposer::Close()
+{
+    HandOver();
+}
+
+void TPageComposer::HandOver()
 {
     for (TReportPage &page : Taken)
         Sink.Add(std::move(page));

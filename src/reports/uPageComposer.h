@@ -62,8 +62,12 @@ public:
     double Y; // where the next line goes
 
     TReportPage &Page() { return Taken.back(); }
-    // The pages of this report so far, the current one last.
+    // The pages not yet handed to the sink, the current one last.
     std::vector<TReportPage> &Pages() { return Taken; }
+    // A full page goes to the sink when the next one starts, so a long
+    // report holds one page at a time; held pages wait for Close, for a
+    // report that draws across the pages it has filled.
+    void HoldPages() { Holding = true; }
     QRectF Body() const { return PageGeometry::Body(HasFooter); }
     void NewPage();
     // A new page unless `height` fits between the cursor and the body's end;
@@ -105,7 +109,9 @@ private:
     std::string Title;
     bool HasFooter;
     std::vector<TReportPage> Taken;
+    bool Holding = false;
 
+    void HandOver();
     void Place(const QRectF &box, const std::string &text, const TReportFont &font, int alignment, double width);
 };
 

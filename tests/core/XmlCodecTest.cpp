@@ -289,6 +289,29 @@ void ExpectLoadsAsTheRulesSay(const std::string &text)
     }
 }
 
+// Streaming a file hands on, one by one, exactly the elements two levels
+// down that the whole read gives, each with the element above it; or it
+// declines, and the whole read takes the file.
+void ExpectStreamsAsTheWholeReadGives(const std::string &text)
+{
+    const std::string path = TempPath("stream.xml");
+    std::ofstream(path, std::ios::binary) << text;
+    std::vector<std::pair<std::string, std::string>> handed;
+    const bool streamed = TXMLBaseObject().StreamFromFile(path, [&](const TXMLBaseObject &parent, const TXMLBaseObject &element) {
+        handed.emplace_back(parent.Name, element.AsText());
+    });
+    std::filesystem::remove(path);
+    if (!streamed)
+        return;
+    TXMLBaseObject whole;
+    ASSERT_TRUE(whole.LoadFromText(text)) << testing::PrintToString(text);
+    std::vector<std::pair<std::string, std::string>> expected;
+    for (const TXMLBaseObject *parent : whole.Children)
+        for (const TXMLBaseObject *element : parent->Children)
+            expected.emplace_back(parent->Name, element->AsText());
+    EXPECT_EQ(handed, expected) << testing::PrintToString(text);
+}
+
 void ExpectParsesAsTheRulesSay(const std::string &text)
 {
     TXMLBaseObject parsed;
@@ -340,6 +363,7 @@ TEST(XmlCodec, OddDocumentsReadAsTheRulesSay)
     for (const std::string &text : documents) {
         ExpectLoadsAsTheRulesSay(text);
         ExpectParsesAsTheRulesSay(text);
+        ExpectStreamsAsTheWholeReadGives(text);
     }
 }
 
@@ -369,9 +393,38 @@ TEST(XmlCodec, DamagedDocumentsReadAsTheRulesSay)
         }
         ExpectLoadsAsTheRulesSay(text);
         ExpectParsesAsTheRulesSay(text);
+        ExpectStreamsAsTheWholeReadGives(text);
         if (HasFailure())
             return;
     }
+}
+
+// Elements of every size one after another, so that the memory of one
+// serves the next whatever their sizes; the values with entities and line
+// breaks are kept in that memory too.
+TEST(XmlCodec, StreamedElementsOfAnySizeComeWhole)
+{
+    std::mt19937 random(7);
+    std::string text = "<XML>\r\n<PROJECT>\r\n";
+    for (int i = 0; i < 300; ++i) {
+        text += "<ITEM>\r\n";
+        const int children = static_cast<int>(random() % (i % 50 == 0 ? 3000 : 40));
+        for (int c = 0; c < children; ++c)
+            text += "<VALUE>" + std::to_string(i * 10000 + c) + (c % 9 ? "" : " &lt;a&gt;\nb") + "</VALUE>\r\n";
+        // A value larger than any block before it.
+        if (i == 150)
+            text += "<NOTE>&lt;" + std::string(300000, 'n') + "</NOTE>\r\n";
+        text += "</ITEM>\r\n";
+    }
+    text += "</PROJECT>\r\n<TAIL>1</TAIL>\r\n</XML>\r\n";
+    ExpectStreamsAsTheWholeReadGives(text);
+
+    const std::string path = TempPath("stream-large.xml");
+    std::ofstream(path, std::ios::binary) << text;
+    int items = 0;
+    EXPECT_TRUE(TXMLBaseObject().StreamFromFile(path, [&](const TXMLBaseObject &, const TXMLBaseObject &) { ++items; }));
+    std::filesystem::remove(path);
+    EXPECT_EQ(items, 300);
 }
 
 TEST(XmlCodec, NulInAValueDoesNotCutTheFileShort)

@@ -427,6 +427,26 @@ TEST_F(ProjectFileReading, AbsentElementsKeepTheValuesOfCreation)
     EXPECT_FALSE(Project.IsModified());
 }
 
+// A stray end tag after the sequences needs the whole-tree rules: what was
+// read on the way there counts once.
+TEST_F(ProjectFileReading, FileReadAgainWholeKeepsEachSequenceOnce)
+{
+    Project.SetAuthor("kept");
+    OpenText("<PROJECT_DETAIL>\n<PROJECT_NAME>Depot</PROJECT_NAME>\n</PROJECT_DETAIL>\n"
+             "<WYE_SEQUENCE>\n<SEQUENCE_NUMBER>1</SEQUENCE_NUMBER>\n</WYE_SEQUENCE>\n"
+             "<BOX_SEQUENCE>\n<SEQUENCE_NUMBER>2</SEQUENCE_NUMBER>\n</BOX_SEQUENCE>\n"
+             "<COMBINATION>\n<SEQUENCE_A>1</SEQUENCE_A>\n</COMBINATION>\n"
+             "</STRAY>\n");
+
+    ASSERT_EQ(Project.Count(), 2);
+    EXPECT_EQ(Project.Objects(1)->Identification, "Box");
+    EXPECT_EQ(Project.Combinations.Count(), 1);
+    EXPECT_EQ(Project.ProjectName, "Depot");
+    EXPECT_EQ(Project.Author, "kept");
+    EXPECT_TRUE(Project.ReadNotes.empty());
+    EXPECT_FALSE(Project.IsModified());
+}
+
 TEST_F(ProjectFileReading, ElementsWithoutAPlaceAreNamedWithTheFileAndSequence)
 {
     OpenText("<H_SEQUENCE>\n<SEQUENCE_NUMBER>3</SEQUENCE_NUMBER>\n"

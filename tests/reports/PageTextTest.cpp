@@ -113,6 +113,30 @@ TEST_F(ReportFixture, PagesReachTheSinkInJobOrderAndArePaintedAsTheyCome)
     EXPECT_TRUE(pdf.startsWith("%PDF"));
 }
 
+// A long report is painted as it is laid out: a full page leaves the
+// composer when the next begins; held pages wait for the report's end.
+TEST_F(ReportFixture, AFullPageGoesToTheSinkWhenTheNextBegins)
+{
+    for (const bool held : {false, true}) {
+        SCOPED_TRACE(held ? "held" : "not held");
+        TTitleSink sink;
+        TPageComposer page(sink, "LONG", true);
+        if (held)
+            page.HoldPages();
+        std::vector<size_t> sentBeforeEachPage;
+        for (int i = 0; i < 3; ++i) {
+            sentBeforeEachPage.push_back(sink.Titles.size());
+            page.Inline(0, "line", ValueFont);
+            page.NewPage();
+        }
+        EXPECT_EQ(page.Pages().size(), held ? 4u : 1u);
+        page.Close();
+        const std::vector<size_t> expected = held ? std::vector<size_t> {0, 0, 0} : std::vector<size_t> {0, 1, 2};
+        EXPECT_EQ(sentBeforeEachPage, expected);
+        EXPECT_EQ(sink.Titles.size(), 4u);
+    }
+}
+
 TEST_F(ReportFixture, ATableGoingOnToTheNextPageRepeatsItsHeadings)
 {
     TReportJob job;
