@@ -219,8 +219,8 @@ void BM_RepaintWindow(benchmark::State &state)
 
 BENCHMARK(BM_LeaveLengthField)->Arg(3)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoStepMemory)->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CalculateAndShowResults)->Arg(1000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CalculationAlone)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CalculateAndShowResults)->Arg(3)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CalculationAlone)->Arg(3)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SwitchSequence)->Arg(2000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintWindow)->Arg(2000)->Unit(benchmark::kMillisecond);
 
