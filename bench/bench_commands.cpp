@@ -12,8 +12,8 @@
 #include <QCoreApplication>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
-#include <vector>
 #include <unistd.h>
 
 namespace {
@@ -31,20 +31,8 @@ void BM_ProcessCalc(benchmark::State &state)
     RunProcesses(state, {CORVADEL_EXECUTABLE, "calc", Intersection});
 }
 
-void BM_ProcessConvert(benchmark::State &state)
-{
-    char folder[] = "/tmp/corvadel-bench-XXXXXX";
-    if (!mkdtemp(folder)) {
-        state.SkipWithError("cannot make a scratch folder");
-        return;
-    }
-    const std::string copy = std::string(folder) + "/copy.xml";
-    RunProcesses(state, {CORVADEL_EXECUTABLE, "convert", Intersection, "-o", copy});
-    unlink(copy.c_str());
-    rmdir(folder);
-}
-
-// A scratch folder that goes with its files.
+// A scratch folder that goes with everything written in it (`convert`
+// leaves a ".old" beside a file it writes over).
 class TScratchFolder
 {
 public:
@@ -56,29 +44,34 @@ public:
     }
     ~TScratchFolder()
     {
-        for (const std::string &file : Files)
-            unlink(file.c_str());
+        std::error_code ignored;
         if (!Path.empty())
-            rmdir(Path.c_str());
+            std::filesystem::remove_all(Path, ignored);
     }
-    std::string File(const std::string &name)
+    // False, with the benchmark stopped, when the folder could not be made.
+    bool Made(benchmark::State &state) const
     {
-        Files.push_back(Path + "/" + name);
-        return Files.back();
+        if (Path.empty())
+            state.SkipWithError("cannot make a scratch folder");
+        return !Path.empty();
     }
+    std::string File(const std::string &name) const { return Path + "/" + name; }
     std::string Path;
-
-private:
-    std::vector<std::string> Files;
 };
+
+void BM_ProcessConvert(benchmark::State &state)
+{
+    TScratchFolder folder;
+    if (!folder.Made(state))
+        return;
+    RunProcesses(state, {CORVADEL_EXECUTABLE, "convert", Intersection, "-o", folder.File("copy.xml")});
+}
 
 void BM_ProcessReportMemory(benchmark::State &state)
 {
     TScratchFolder folder;
-    if (folder.Path.empty()) {
-        state.SkipWithError("cannot make a scratch folder");
+    if (!folder.Made(state))
         return;
-    }
     const std::string project = folder.File("generated.xml");
     const std::string pdf = folder.File("report.pdf");
     {

@@ -179,6 +179,19 @@ private:
     std::vector<TReadNote> ReadNotes;
 };
 
+// The codec's errors other than the file's own are raised naming the file.
+template<class Read>
+bool ReadNamingFile(const std::string &path, Read read)
+{
+    try {
+        return read();
+    } catch (const EFileError &) {
+        throw;
+    } catch (const std::runtime_error &error) {
+        throw EFileError(path + ": " + error.what());
+    }
+}
+
 } // namespace
 
 // A file as the program writes it is read element by element, each turned
@@ -200,15 +213,7 @@ bool TWireConfigurationList::Open(const std::string &path)
             failed = error; // what came before stays, as in a whole read
         }
     };
-    bool streamed = false;
-    try {
-        streamed = root.StreamFromFile(path, take);
-    } catch (const EFileError &) {
-        throw;
-    } catch (const std::runtime_error &error) {
-        throw EFileError(path + ": " + error.what());
-    }
-    if (!streamed) {
+    if (!ReadNamingFile(path, [&] { return root.StreamFromFile(path, take); })) {
         before.Restore(*this);
         return OpenWhole(path);
     }
@@ -221,14 +226,7 @@ bool TWireConfigurationList::Open(const std::string &path)
 bool TWireConfigurationList::OpenWhole(const std::string &path)
 {
     TXMLBaseObject root;
-    bool loaded = false;
-    try {
-        loaded = root.LoadFromFile(path);
-    } catch (const EFileError &) {
-        throw;
-    } catch (const std::runtime_error &error) {
-        throw EFileError(path + ": " + error.what());
-    }
+    const bool loaded = ReadNamingFile(path, [&] { return root.LoadFromFile(path); });
     FileName = path;
     // What the project held is cleared now, what is read as it is read.
     if (loaded)
