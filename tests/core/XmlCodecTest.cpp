@@ -9,14 +9,17 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <unistd.h>
 
 using namespace corvadel;
 
 namespace {
 
+// Each test process has names of its own: tests run side by side.
 std::string TempPath(const std::string &name)
 {
-    return (std::filesystem::temp_directory_path() / ("corvadel_xml_" + name)).string();
+    const std::string own = "corvadel_xml_" + std::to_string(::getpid()) + "_" + name;
+    return (std::filesystem::temp_directory_path() / own).string();
 }
 
 TXMLBaseObject SmallTree()
@@ -297,9 +300,10 @@ void ExpectStreamsAsTheWholeReadGives(const std::string &text)
     const std::string path = TempPath("stream.xml");
     std::ofstream(path, std::ios::binary) << text;
     std::vector<std::pair<std::string, std::string>> handed;
-    const bool streamed = TXMLBaseObject().StreamFromFile(path, [&](const TXMLBaseObject &parent, const TXMLBaseObject &element) {
+    const auto take = [&](const TXMLBaseObject &parent, const TXMLBaseObject &element) {
         handed.emplace_back(parent.Name, element.AsText());
-    });
+    };
+    const bool streamed = TXMLBaseObject().StreamFromFile(path, take);
     std::filesystem::remove(path);
     if (!streamed)
         return;
@@ -422,7 +426,8 @@ TEST(XmlCodec, StreamedElementsOfAnySizeComeWhole)
     const std::string path = TempPath("stream-large.xml");
     std::ofstream(path, std::ios::binary) << text;
     int items = 0;
-    EXPECT_TRUE(TXMLBaseObject().StreamFromFile(path, [&](const TXMLBaseObject &, const TXMLBaseObject &) { ++items; }));
+    const auto count = [&](const TXMLBaseObject &, const TXMLBaseObject &) { ++items; };
+    EXPECT_TRUE(TXMLBaseObject().StreamFromFile(path, count));
     std::filesystem::remove(path);
     EXPECT_EQ(items, 300);
 }
